@@ -1,0 +1,36 @@
+#pragma once
+
+#include "clock.h"
+#include "scheduler.h"
+
+#include <functional>
+#include <map>
+
+// Time that moves only when the program waits: a wait jumps straight to the
+// next scheduled event (a byte from the simulated modem, a user's click), so a
+// 40-second time-out costs microseconds and every run is the same.
+class VirtualClock final : public Clock, public Scheduler
+{
+public:
+    qint64 now() const override { return m_now; }
+    void waitForActivity(qint64 ms) override;
+    void wake() override { m_woken = true; }
+
+    // Runs fn when virtual time reaches now() + ms (during some wait).
+    void after(qint64 ms, std::function<void()> fn) override;
+    // Runs fn at the absolute virtual instant `at`.
+    void at(qint64 at, std::function<void()> fn);
+
+    // Moves time forward by ms, running whatever falls due (for tests that
+    // need time to pass outside any wait of the program).
+    void advance(qint64 ms);
+
+    bool hasPending() const { return !m_events.empty(); }
+
+private:
+    bool runNextDue(qint64 deadline);
+
+    qint64 m_now = 0;
+    bool m_woken = false;
+    std::multimap<qint64, std::function<void()>> m_events;
+};

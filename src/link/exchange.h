@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class SerialLink;
+class OperationState;
+
+// Keeps a reply up to its first character below 32 or above 127, then trims
+// spaces at both ends.
+QString CleanReply(const QString &text);
+
+// One command line and its answer: "ERROR" for a refusal or a pending abort
+// (nothing sent then), "" after the 40-second time-out or a bare "OK", else
+// the text before the final "OK" line, lines joined and cleaned.
+QString GetResponse(SerialLink &Comm, OperationState &state, const QString &command);

@@ -1,0 +1,94 @@
+#include "qtseriallink.h"
+
+#include <QSerialPortInfo>
+
+QtSerialLink::QtSerialLink(Clock &clock, QObject *parent) : SerialLink(clock, parent)
+{
+    connect(&m_port, &QSerialPort::readyRead, this, &QtSerialLink::onReadyRead);
+    connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialLink::onError);
+}
+
+QtSerialLink::~QtSerialLink()
+{
+    closeDevice();
+}
+
+QStringList QtSerialLink::CommPorts() const
+{
+    QStringList names;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : ports)
+        names << info.portName();
+    names.sort();
+    return names;
+}
+
+QString QtSerialLink::portDescription(const QString &name) const
+{
+    const QSerialPortInfo info(name);
+    QStringList parts;
+    if (!info.description().isEmpty())
+        parts << info.description();
+    if (!info.manufacturer().isEmpty())
+        parts << info.manufacturer();
+    if (!info.systemLocation().isEmpty())
+        parts << info.systemLocation();
+    return parts.join(QStringLiteral(" - "));
+}
+
+bool QtSerialLink::openDevice(const QString &port, const LineSettings &s)
+{
+    m_port.setPortName(port);
+    m_port.setBaudRate(s.baud);
+    switch (s.parity) {
+    case 'e': m_port.setParity(QSerialPort::EvenParity); break;
+    case 'o': m_port.setParity(QSerialPort::OddParity); break;
+    case 'm': m_port.setParity(QSerialPort::MarkParity); break;
+    case 's': m_port.setParity(QSerialPort::SpaceParity); break;
+    default: m_port.setParity(QSerialPort::NoParity); break;
+    }
+    m_port.setDataBits(QSerialPort::DataBits(s.dataBits));
+    m_port.setStopBits(s.stopBits == 2 ? QSerialPort::TwoStop
+                       : s.stopBits == 1.5 ? QSerialPort::OneAndHalfStop
+                                           : QSerialPort::OneStop);
+    m_port.setFlowControl(QSerialPort::NoFlowControl);
+    if (!m_port.open(QIODevice::ReadWrite)) {
+        setError(Error::OpenFailed, m_port.errorString());
+        return false;
+    }
+    // The settings are applied again once open: some drivers ignore them before.
+    if (!m_port.setBaudRate(s.baud)) {
+        setError(Error::BadSettings, m_port.errorString());
+        m_port.close();
+        return false;
+    }
+    return true;
+}
+
+void QtSerialLink::closeDevice()
+{
+    if (!m_port.isOpen())
+        return;
+    // What was sent last ("#AUTO") must reach the modem before the port goes.
+    if (m_port.bytesToWrite() > 0)
+        m_port.waitForBytesWritten(1000);
+    m_port.close();
+}
+
+bool QtSerialLink::writeDevice(const QByteArray &bytes)
+{
+    return m_port.isOpen() && m_port.write(bytes) == bytes.size();
+}
+
+void QtSerialLink::onReadyRead()
+{
+    received(m_port.readAll());
+}
+
+void QtSerialLink::onError(QSerialPort::SerialPortError error)
+{
+    // Decided by code, never by text: a vanished device reports ResourceError
+    // with a misleading message on some systems.
+    if (error == QSerialPort::ResourceError && m_port.isOpen())
+        lineDropped(tr("The connection to %1 was lost").arg(m_port.portName()));
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "seriallink.h"
+
+#include <QSerialPort>
+
+// The serial layer on a real port.
+class QtSerialLink final : public SerialLink
+{
+    Q_OBJECT
+public:
+    explicit QtSerialLink(Clock &clock, QObject *parent = nullptr);
+    ~QtSerialLink() override;
+
+    QStringList CommPorts() const override;
+    QString portDescription(const QString &name) const override;
+
+protected:
+    bool openDevice(const QString &port, const LineSettings &settings) override;
+    void closeDevice() override;
+    bool writeDevice(const QByteArray &bytes) override;
+
+private:
+    void onReadyRead();
+    void onError(QSerialPort::SerialPortError error);
+
+    QSerialPort m_port;
+};

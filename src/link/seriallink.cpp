@@ -1,0 +1,165 @@
+#include "seriallink.h"
+
+#include "clock.h"
+
+bool LineSettings::parse(const QString &text, LineSettings *out)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 4)
+        return false;
+    LineSettings s;
+    bool ok = false;
+    s.baud = parts[0].trimmed().toInt(&ok);
+    if (!ok || s.baud <= 0)
+        return false;
+    const QString parity = parts[1].trimmed().toLower();
+    if (parity.size() != 1 || !QStringLiteral("neoms").contains(parity))
+        return false;
+    s.parity = parity[0].toLatin1();
+    s.dataBits = parts[2].trimmed().toInt(&ok);
+    if (!ok || s.dataBits < 5 || s.dataBits > 8)
+        return false;
+    s.stopBits = parts[3].trimmed().toDouble(&ok);
+    if (!ok || (s.stopBits != 1 && s.stopBits != 1.5 && s.stopBits != 2))
+        return false;
+    *out = s;
+    return true;
+}
+
+SerialLink::SerialLink(Clock &clock, QObject *parent) : QObject(parent), m_clock(clock) {}
+
+SerialLink::~SerialLink() = default;
+
+bool SerialLink::setSettings(const QString &settings)
+{
+    m_settingsText = settings;
+    m_settingsValid = LineSettings::parse(settings, &m_settings);
+    if (!m_settingsValid)
+        setError(Error::BadSettings, tr("Invalid line settings \"%1\"").arg(settings));
+    return m_settingsValid;
+}
+
+void SerialLink::setPortOpen(bool open)
+{
+    if (open == m_open)
+        return;
+    if (!open) {
+        closeDevice();
+        m_open = false;
+        m_rx.clear();
+        return;
+    }
+    if (!m_settingsValid)
+        return;
+    m_error = Error::NoError;
+    m_errorString.clear();
+    m_rx.clear();
+    m_open = openDevice(m_port, m_settings);
+}
+
+void SerialLink::Pause(int ms)
+{
+    m_clock.sleep(ms);
+}
+
+void SerialLink::send(const QByteArray &bytes)
+{
+    if (!m_open)
+        return;
+    if (!writeDevice(bytes)) {
+        setError(Error::WriteFailed, tr("Could not send to %1").arg(m_port));
+        return;
+    }
+    emit bytesSent(bytes);
+}
+
+void SerialLink::Output(const QString &text)
+{
+    send(text.toLatin1());
+}
+
+void SerialLink::OutputLine(const QString &text)
+{
+    send(text.toLatin1() + "\r\n");
+}
+
+QString SerialLink::Input()
+{
+    const QString text = QString::fromLatin1(m_rx);
+    m_rx.clear();
+    return text;
+}
+
+void SerialLink::setInBufferCount(int count)
+{
+    if (count == 0)
+        m_rx.clear();
+}
+
+int SerialLink::LookUp()
+{
+    const QStringList texts = m_lookUpText.split(m_lookUpSeparator);
+    const qint64 deadline = m_clock.now() + m_lookUpTimeOut;
+    QByteArray collected;
+    for (;;) {
+        collected += m_rx;
+        m_rx.clear();
+        // The text that ends first wins: an "ERROR" line before any "OK" line
+        // is a refusal, whatever follows it in the same burst.
+        int found = -1;
+        qsizetype end = -1;
+        for (int i = 0; i < texts.size(); ++i) {
+            if (texts[i].isEmpty())
+                continue;
+            const QByteArray t = texts[i].toLatin1();
+            const qsizetype at = collected.indexOf(t);
+            if (at >= 0 && (end < 0 || at + t.size() < end)) {
+                found = i;
+                end = at + t.size();
+            }
+        }
+        if (found >= 0) {
+            // What follows the found text stays for the next reader.
+            m_rx = collected.mid(end);
+            collected.truncate(end);
+            // The limit keeps the start of a long answer (where its key
+            // stands) and always the text found at its end.
+            const QByteArray tail = texts[found].toLatin1();
+            if (m_lookUpInputLen > 0 && collected.size() > m_lookUpInputLen)
+                collected = collected.left(qMax<qsizetype>(0, m_lookUpInputLen - tail.size())) + tail;
+            m_lookUpInput = QString::fromLatin1(collected);
+            return found;
+        }
+        const qint64 left = deadline - m_clock.now();
+        if (left <= 0 || !m_open) {
+            m_lookUpInput = QString::fromLatin1(collected.left(qMax(0, m_lookUpInputLen)));
+            return -1;
+        }
+        m_clock.waitForActivity(left);
+    }
+}
+
+void SerialLink::received(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    m_rx += bytes;
+    emit bytesReceived(bytes);
+    m_clock.wake();
+}
+
+void SerialLink::setError(Error error, const QString &text)
+{
+    m_error = error;
+    m_errorString = text;
+}
+
+void SerialLink::lineDropped(const QString &text)
+{
+    setError(Error::LineDropped, text);
+    if (m_open) {
+        closeDevice();
+        m_open = false;
+    }
+    m_clock.wake();
+}

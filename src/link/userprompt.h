@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// Everything the program asks or tells the user goes through this, so the
+// operations need no widgets and tests can script the answers.
+class UserPrompt
+{
+public:
+    enum class Icon { None, Information, Warning, Critical };
+
+    struct FileDialog
+    {
+        QString title;
+        QString initialName;
+        QStringList filters;   // e.g. "MRL Files (*.mrl)", "All Files (*.*)"
+        QString defaultSuffix; // without the dot
+    };
+
+    virtual ~UserPrompt() = default;
+
+    // An OK-only message box with the application's title.
+    virtual void message(const QString &text, Icon icon = Icon::None) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool question(const QString &text, Icon icon) = 0;
+    // A one-line input box; Cancel gives the same empty text as an empty answer.
+    virtual QString input(const QString &prompt, const QString &title, const QString &defaultText) = 0;
+    // No value when the user cancels.
+    virtual std::optional<QString> openFileName(const FileDialog &dialog) = 0;
+    // Asks before overwriting an existing file.
+    virtual std::optional<QString> saveFileName(const FileDialog &dialog) = 0;
+    virtual void beep() = 0;
+};

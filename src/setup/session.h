@@ -1,0 +1,83 @@
+#pragma once
+
+#include "operationstate.h"
+#include "setuprecord.h"
+
+#include <QString>
+
+class SerialLink;
+class UserPrompt;
+
+// The captions and switches of the window that the modem operations set. The
+// main window implements it; a headless front end or a test records them.
+class SetupView
+{
+public:
+    enum class Item {
+        // modem facts
+        lblVersion, lblSerial, lblClock, lblBattery, lblPWD, lblPWDSet,
+        // the setup diagram
+        lblTime0, lblTime1, lblTime2,
+        lblTessarinIP, lblTessarinPort, lblServerPort,
+        lblAPN, lblProviderUser, lblProviderPWD,
+        lblSMS, lblEmail, lblBaud,
+        chkOmbrilex,
+        // buttons
+        cmdWrite, cmdRefresh,
+        // the password box on the start tab
+        txtPWD,
+    };
+
+    virtual ~SetupView() = default;
+
+    virtual void setCaption(Item item, const QString &text) = 0;
+    virtual QString caption(Item item) const = 0;
+    virtual void setShown(Item item, bool shown) = 0;
+    virtual bool isShown(Item item) const = 0;
+
+    // These run the control's own change handling, as a user's choice would
+    // (Session::roleChanged / Session::loggerChanged plus the diagram).
+    // entry -1 selects nothing.
+    virtual void selectRole(int entry) = 0;
+    virtual void setLoggerTicked(bool ticked) = 0;
+
+    // Shows the device column for Session::DeviceCount.
+    virtual void showDevices() = 0;
+    // The write button's face: light red while the records differ.
+    virtual void markChanges(bool differ) = 0;
+};
+
+// The state of one connection to one modem: what the main window keeps for a
+// whole run, and what a headless front end keeps per port. Nothing here is
+// global, so several sessions can run side by side in their own threads.
+class Session
+{
+public:
+    Session(SerialLink &comm, SetupView &view, UserPrompt &prompt);
+
+    SerialLink &Comm;
+    SetupView &view;
+    UserPrompt &prompt;
+    OperationState state;
+
+    SetupRecord ModemSetup;
+    SetupRecord EditSetup;
+
+    QString FirmwareVersion;        // tag of lblVersion
+    QString SerialNumber;           // tag of lblSerial
+    QString PasswordTag = QStringLiteral("Disabled"); // tag of lblPWD
+    QString LoggerType = QStringLiteral("0");         // tag of chkOmbrilex, from the command line
+    qint16 DeviceCount = 3;
+    qint16 ConnectionKind = 0;      // 0 local port, 1 GSM data call, 2 Ethernet/GPRS
+
+    // The number value of FirmwareVersion, used by every version test.
+    double firmwareNumber() const;
+
+    // Compares the two records and colours the write button.
+    bool HasChanges();
+
+    // The record side of the role and logger controls. The window's handlers
+    // call these, then rebuild the diagram.
+    void roleChanged(int entry);
+    void loggerChanged(bool ticked);
+};

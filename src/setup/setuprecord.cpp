@@ -1,0 +1,16 @@
+#include "setuprecord.h"
+
+static constexpr std::array<qint32, 7> kRates{1200, 2400, 4800, 9600, 19200, 38400, 115200};
+
+qint32 baudRateOfIndex(qint32 index)
+{
+    return index >= 1 && index <= qint32(kRates.size()) ? kRates[size_t(index - 1)] : 0;
+}
+
+qint32 baudIndexOfRate(qint32 rate)
+{
+    for (size_t i = 0; i < kRates.size(); ++i)
+        if (kRates[i] == rate)
+            return qint32(i + 1);
+    return 0;
+}
