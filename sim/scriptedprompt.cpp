@@ -1,0 +1,85 @@
+#include "scriptedprompt.h"
+
+void ScriptedPrompt::message(const QString &text, Icon icon)
+{
+    m_shown.append({Shown::Message, text, icon, {}, {}});
+}
+
+bool ScriptedPrompt::question(const QString &text, Icon icon)
+{
+    m_shown.append({Shown::Question, text, icon, {}, {}});
+    if (m_questions.empty()) {
+        m_unexpected << QStringLiteral("question: ") + text;
+        return false;
+    }
+    const bool yes = m_questions.front();
+    m_questions.pop_front();
+    return yes;
+}
+
+QString ScriptedPrompt::input(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    m_shown.append({Shown::Input, prompt, Icon::None, title, defaultText});
+    if (m_inputs.empty()) {
+        m_unexpected << QStringLiteral("input: ") + prompt;
+        return {};
+    }
+    const QString answer = m_inputs.front();
+    m_inputs.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPrompt::openFileName(const FileDialog &dialog)
+{
+    m_shown.append({Shown::OpenFile, dialog.title, Icon::None, {}, dialog.initialName});
+    m_dialogs.append(dialog);
+    if (m_files.empty()) {
+        m_unexpected << QStringLiteral("open file: ") + dialog.title;
+        return std::nullopt;
+    }
+    auto answer = m_files.front();
+    m_files.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPrompt::saveFileName(const FileDialog &dialog)
+{
+    m_shown.append({Shown::SaveFile, dialog.title, Icon::None, {}, dialog.initialName});
+    m_dialogs.append(dialog);
+    if (m_files.empty()) {
+        m_unexpected << QStringLiteral("save file: ") + dialog.title;
+        return std::nullopt;
+    }
+    auto answer = m_files.front();
+    m_files.pop_front();
+    return answer;
+}
+
+QStringList ScriptedPrompt::messages() const
+{
+    QStringList texts;
+    for (const Shown &s : m_shown)
+        if (s.kind == Shown::Message)
+            texts << s.text;
+    return texts;
+}
+
+QStringList ScriptedPrompt::questions() const
+{
+    QStringList texts;
+    for (const Shown &s : m_shown)
+        if (s.kind == Shown::Question)
+            texts << s.text;
+    return texts;
+}
+
+void ScriptedPrompt::clear()
+{
+    m_questions.clear();
+    m_inputs.clear();
+    m_files.clear();
+    m_shown.clear();
+    m_dialogs.clear();
+    m_unexpected.clear();
+    m_beeps = 0;
+}

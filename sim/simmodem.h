@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class Scheduler;
+
+// A Merolan modem as seen from its serial port: it escapes from data mode on
+// "###", synchronises with its data logger, asks for its password, then
+// answers queries and stores settings the way the modem's firmware does.
+//
+// Faults are scripted per test through Config. Every byte in both directions
+// is recorded, so tests assert on what went over the wire.
+class SimModem
+{
+public:
+    struct Config
+    {
+        QString identity = QStringLiteral("BRANTHOLM MEROLAN si.2.10"); // reply to #Version?
+        QString serialNumber = QStringLiteral("MRL0012345");            // #SerialNum?
+        QString password;            // empty: "NO PASSWORD" after synchronising
+        QString clock = QStringLiteral("06-12-26,09:15:00");            // #TIME?
+        QString battery = QStringLiteral("12.6V");                      // #BAT?
+
+        bool inCommandMode = false;  // already taking commands: "###" draws "ERROR"
+        qint64 syncMs = 3000;        // "mode from" to the password question
+        qint64 escapeReplyMs = 300;  // "###" to the "mode from" announcement
+        qint64 replyDelayMs = 5;     // a command line to the first byte of its answer
+        qint64 msPerByte = 0;        // line rate; about 1 ms a byte at 9600 baud
+
+        bool silent = false;         // answers nothing at all
+        QSet<QString> errorOn;       // commands (without "#", before "?" or "=") answered "ERROR"
+        QSet<QString> silentOn;      // commands not answered at all
+        QMap<QString, QString> replyOverride; // command (as above) -> whole reply text before "OK"
+        QString dropOn;              // the line drops halfway through this command's answer
+        int chunkBytes = 0;          // > 0: answers go out in pieces of this size, 10 ms apart
+    };
+
+    explicit SimModem(Scheduler &scheduler);
+
+    Config &config() { return m_config; }
+
+    // The stored setup, by the key the modem knows it under ("APN", "P1ON",
+    // "BAUD" ...), as the modem would report the value ("08:30", "9600", ...).
+    QMap<QString, QString> &settings() { return m_settings; }
+    QString setting(const QString &key) const { return m_settings.value(key); }
+
+    // Bytes the program sent; the carrier (in-memory link or pseudo-terminal)
+    // calls this.
+    void receive(const QByteArray &bytes);
+
+    // Set by the carrier: how bytes reach the program, and how the line drops.
+    std::function<void(const QByteArray &)> transmit;
+    std::function<void()> dropLine;
+
+    // Every command line received (without CR LF), "###" for an escape.
+    const QStringList &receivedLines() const { return m_lines; }
+    const QByteArray &wireIn() const { return m_wireIn; }
+    const QByteArray &wireOut() const { return m_wireOut; }
+    bool inCommandMode() const { return m_commandMode; }
+    bool loggedIn() const { return m_loggedIn; }
+    void clearRecord();
+
+private:
+    void handleLine(const QString &line);
+    void answer(const QString &command, const QString &text, bool ok);
+    void send(const QByteArray &bytes, qint64 delayMs);
+
+    Scheduler &m_scheduler;
+    Config m_config;
+    QMap<QString, QString> m_settings;
+    QByteArray m_pending;
+    QStringList m_lines;
+    QByteArray m_wireIn;
+    QByteArray m_wireOut;
+    bool m_commandMode = false;
+    bool m_loggedIn = false;
+    bool m_dropped = false;
+    qint64 m_busyUntil = 0;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "session.h"
+
+#include <QHash>
+#include <QSet>
+
+// A window without widgets: keeps every caption and visibility the modem
+// operations set, and runs the record side of the role and logger controls.
+// Serves the headless front end and the operation tests.
+class RecordingView final : public SetupView
+{
+public:
+    void attach(Session *session) { m_session = session; }
+
+    void setCaption(Item item, const QString &text) override { m_captions[item] = text; }
+    QString caption(Item item) const override { return m_captions.value(item); }
+    void setShown(Item item, bool shown) override;
+    bool isShown(Item item) const override { return !m_hidden.contains(item); }
+    void selectRole(int entry) override;
+    void setLoggerTicked(bool ticked) override;
+    void showDevices() override { ++m_showDevicesCalls; }
+    void markChanges(bool differ) override { m_marked = differ; ++m_markCalls; }
+
+    int roleEntry() const { return m_roleEntry; }
+    bool loggerTicked() const { return m_loggerTicked; }
+    bool marked() const { return m_marked; }
+    int markCalls() const { return m_markCalls; }
+    int showDevicesCalls() const { return m_showDevicesCalls; }
+
+private:
+    Session *m_session = nullptr;
+    QHash<Item, QString> m_captions;
+    QSet<Item> m_hidden;
+    int m_roleEntry = 2;
+    bool m_loggerTicked = false;
+    bool m_marked = false;
+    int m_markCalls = 0;
+    int m_showDevicesCalls = 0;
+};
