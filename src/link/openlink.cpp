@@ -1,0 +1,12 @@
+#include "openlink.h"
+
+#include "seriallink.h"
+
+bool OpenLink(SerialLink &Comm, const QString &port, const QString &baud)
+{
+    Comm.setCommPort(port);
+    Comm.setSettings(baud + QStringLiteral(",n,8,1"));
+    Comm.setInputMode(0);
+    Comm.setPortOpen(true);
+    return Comm.PortOpen();
+}
