@@ -1,0 +1,218 @@
+#include "setupfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <cmath>
+
+namespace {
+
+constexpr qsizetype kMaxTextLength = 0xFFFF;
+
+class Writer
+{
+public:
+    explicit Writer(QString *error) : m_error(error) { }
+
+    template <typename T>
+    void number(T value)
+    {
+        char buffer[sizeof(T)];
+        qToLittleEndian(value, buffer);
+        m_bytes.append(buffer, sizeof(T));
+    }
+
+    void text(const char *field, const QString &value)
+    {
+        if (m_failed)
+            return;
+        if (value.size() > kMaxTextLength) {
+            fail(QStringLiteral("%1 is too long to store in a setup file (%2 characters, at most %3).")
+                     .arg(QLatin1String(field))
+                     .arg(value.size())
+                     .arg(kMaxTextLength));
+            return;
+        }
+        for (const QChar c : value) {
+            if (c.unicode() > 0xFF) {
+                fail(QStringLiteral("%1 holds the character \"%2\", which a setup file cannot store "
+                                    "(only 8-bit characters fit).")
+                         .arg(QLatin1String(field), QString(c)));
+                return;
+            }
+        }
+        number(quint16(value.size()));
+        m_bytes.append(value.toLatin1());
+    }
+
+    void times(const std::array<double, 3> &values)
+    {
+        for (const double value : values)
+            number(value);
+    }
+
+    QByteArray result()
+    {
+        return m_failed ? QByteArray() : m_bytes;
+    }
+
+private:
+    void fail(const QString &message)
+    {
+        m_failed = true;
+        if (m_error)
+            *m_error = message;
+    }
+
+    QByteArray m_bytes;
+    QString *m_error;
+    bool m_failed = false;
+};
+
+class Reader
+{
+public:
+    Reader(const QByteArray &bytes, QString *error) : m_bytes(bytes), m_error(error) { }
+
+    template <typename T>
+    void number(const char *field, T &value)
+    {
+        if (take(field, sizeof(T)))
+            value = qFromLittleEndian<T>(m_bytes.constData() + m_pos - qsizetype(sizeof(T)));
+    }
+
+    void text(const char *field, QString &value)
+    {
+        quint16 length = 0;
+        number(field, length);
+        if (take(field, length))
+            value = QString::fromLatin1(m_bytes.constData() + m_pos - length, length);
+    }
+
+    void times(const char *field, std::array<double, 3> &values)
+    {
+        for (size_t i = 0; i < values.size(); ++i) {
+            const QString name = QStringLiteral("%1 of device %2").arg(QLatin1String(field)).arg(i + 1);
+            if (!take(name, sizeof(double)))
+                return;
+            const double value = qFromLittleEndian<double>(m_bytes.constData() + m_pos - qsizetype(sizeof(double)));
+            if (!std::isfinite(value)) {
+                fail(QStringLiteral("The setup file is damaged: %1 is not a time.").arg(name));
+                return;
+            }
+            values[i] = value;
+        }
+    }
+
+    bool failed() const { return m_failed; }
+
+private:
+    bool take(const QString &field, qsizetype count)
+    {
+        if (m_failed)
+            return false;
+        if (m_bytes.size() - m_pos < count) {
+            fail(QStringLiteral("The setup file ends in the middle of %1 (after %2 bytes).")
+                     .arg(field)
+                     .arg(m_bytes.size()));
+            return false;
+        }
+        m_pos += count;
+        return true;
+    }
+
+    void fail(const QString &message)
+    {
+        m_failed = true;
+        if (m_error)
+            *m_error = message;
+    }
+
+    const QByteArray &m_bytes;
+    QString *m_error;
+    qsizetype m_pos = 0;
+    bool m_failed = false;
+};
+
+} // namespace
+
+QByteArray encodeSetup(const SetupRecord &record, QString *error)
+{
+    Writer w(error);
+    w.number(record.Role);
+    w.number(record.Logger);
+    w.text("HostIP", record.HostIP);
+    w.number(record.HostPort);
+    w.text("APN", record.APN);
+    w.text("GPRSID", record.GPRSID);
+    w.text("GPRSPass", record.GPRSPass);
+    w.text("SMSNum", record.SMSNum);
+    w.number(record.Baud);
+    w.text("ERecep", record.ERecep);
+    w.text("ESender", record.ESender);
+    w.number(record.EmailInterval);
+    w.text("MailServer", record.MailServer);
+    w.text("XUser", record.XUser);
+    w.text("XPas", record.XPas);
+    w.times(record.OnTime);
+    w.times(record.OffTime);
+    return w.result();
+}
+
+std::optional<SetupRecord> decodeSetup(const QByteArray &bytes, QString *error)
+{
+    SetupRecord record;
+    Reader r(bytes, error);
+    r.number("Role", record.Role);
+    r.number("Logger", record.Logger);
+    r.text("HostIP", record.HostIP);
+    r.number("HostPort", record.HostPort);
+    r.text("APN", record.APN);
+    r.text("GPRSID", record.GPRSID);
+    r.text("GPRSPass", record.GPRSPass);
+    r.text("SMSNum", record.SMSNum);
+    r.number("Baud", record.Baud);
+    r.text("ERecep", record.ERecep);
+    r.text("ESender", record.ESender);
+    r.number("EmailInterval", record.EmailInterval);
+    r.text("MailServer", record.MailServer);
+    r.text("XUser", record.XUser);
+    r.text("XPas", record.XPas);
+    r.times("OnTime", record.OnTime);
+    r.times("OffTime", record.OffTime);
+    if (r.failed())
+        return std::nullopt;
+    return record;
+}
+
+bool saveSetupFile(const QString &path, const SetupRecord &record, QString *error)
+{
+    const QByteArray bytes = encodeSetup(record, error);
+    if (bytes.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+std::optional<SetupRecord> loadSetupFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    return decodeSetup(bytes, error);
+}

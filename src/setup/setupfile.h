@@ -1,0 +1,29 @@
+#pragma once
+
+#include "setuprecord.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// The ".mrl" setup file: one SetupRecord from the first byte, fields in record
+// order, little-endian, no header and no padding. Numbers are stored at their
+// own width, texts as a 16-bit length and that many 8-bit characters, times as
+// IEEE doubles. An empty record takes 82 bytes.
+
+// The record's bytes. Refuses (empty result, *error set) a text that does not
+// fit in the file: longer than 65535 characters, or with a character that has
+// no 8-bit code.
+QByteArray encodeSetup(const SetupRecord &record, QString *error);
+
+// A fresh record from the start of bytes; bytes beyond the record are ignored,
+// as older saves could leave them. A file that ends inside a field or holds a
+// time that is not a number is refused with *error naming the field.
+std::optional<SetupRecord> decodeSetup(const QByteArray &bytes, QString *error);
+
+// Replaces the file at path with the record as a whole: the bytes go to a
+// temporary file beside it first, so a failure never leaves a half-written or
+// stale file. *error gets the system's description of a failure.
+bool saveSetupFile(const QString &path, const SetupRecord &record, QString *error);
+
+std::optional<SetupRecord> loadSetupFile(const QString &path, QString *error);
