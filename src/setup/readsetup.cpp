@@ -1,0 +1,390 @@
+#include "readsetup.h"
+
+#include "captions.h"
+#include "exchange.h"
+#include "findmodem.h"
+#include "identity.h"
+#include "numbervalue.h"
+#include "scheduletime.h"
+#include "seriallink.h"
+#include "session.h"
+#include "userprompt.h"
+
+#include <QRegularExpression>
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+
+using Item = SetupView::Item;
+
+const QString kError = QStringLiteral("ERROR");
+const QString kRefreshCaption = QStringLiteral("Refresh setup from Merolan");
+const QString kStopCaption = QStringLiteral("STOP Refreshing setup...");
+
+// The fault numbers and texts users of the modem's earlier tools know.
+struct Fault
+{
+    int number;
+    const char *description;
+};
+constexpr Fault kOverflow{6, "Overflow"};
+constexpr Fault kTypeMismatch{13, "Type mismatch"};
+
+// The step numbers of the read, shown with an internal fault so that a report
+// says which reply could not be taken.
+enum Step { LoggerStep = 10, RoleStep = 12, PortStep = 16, EmailStep = 21 };
+
+// A whole text that is one number (blanks around it allowed), as opposed to
+// a text that merely starts with one.
+bool isNumber(const QString &text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    return pattern.match(text.trimmed()).hasMatch();
+}
+
+// A number rounded to a whole one the way the modem's values were always
+// rounded (halves to even); no value when it does not fit T.
+template <typename T>
+std::optional<T> wholeNumber(double value)
+{
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= double(std::numeric_limits<T>::min()) && rounded <= double(std::numeric_limits<T>::max())))
+        return std::nullopt;
+    return T(rounded);
+}
+
+// The 4th character of the serial number tells how many devices the modem
+// switches; "G" modems have none.
+qint16 deviceCountOfSerial(const QString &serial)
+{
+    if (serial.size() < 4)
+        return 3;
+    switch (serial.at(3).unicode()) {
+    case 'S': return 1;
+    case 'Z': return 2;
+    case 'G': return 9;
+    default: return 3;
+    }
+}
+
+class SetupReader
+{
+public:
+    explicit SetupReader(Session &session) : s(session) { }
+
+    // False at the first reply that ends the read; key() names its setting.
+    bool run()
+    {
+        readIdentity();
+        return readSchedule() && readLogger() && requestLogger() && readRole() && readSms() && readBaud()
+            && readServer() && readProvider() && readEmail();
+    }
+
+    const QString &key() const { return m_key; }
+
+private:
+    QString exchange(const QString &command) { return GetResponse(s.Comm, s.state, command); }
+
+    QString query(const QString &key)
+    {
+        m_key = key;
+        return exchange(QLatin1Char('#') + key + QLatin1Char('?'));
+    }
+
+    // A dropped line answers nothing, which would otherwise read as a run of
+    // empty values and end in a "successful" read.
+    bool lineGone() const
+    {
+        return !s.Comm.PortOpen() || s.Comm.lastError() == SerialLink::Error::LineDropped;
+    }
+
+    bool refused(const QString &reply) const { return reply == kError || lineGone(); }
+
+    void fault(const Fault &f, Step step)
+    {
+        s.prompt.message(QStringLiteral("Error %1: %2. L%3").arg(f.number).arg(QLatin1String(f.description)).arg(int(step)));
+    }
+
+    void readIdentity()
+    {
+        applyIdentification(s, exchange(QStringLiteral("#Version?")));
+        s.view.setCaption(Item::lblClock, exchange(QStringLiteral("#TIME?")));
+        s.view.setCaption(Item::lblBattery, exchange(QStringLiteral("#BAT?")));
+        s.SerialNumber = exchange(QStringLiteral("#SerialNum?")).remove(QStringLiteral("Serial Number is: "));
+        s.view.setCaption(Item::lblSerial, QStringLiteral("S/N: ") + s.SerialNumber);
+        s.DeviceCount = deviceCountOfSerial(s.SerialNumber);
+        s.view.showDevices();
+    }
+
+    // One time of a device: the reply text, which the caption shows as the
+    // modem wrote it; the stored time changes only when the text is a time.
+    std::optional<QString> readTime(const QString &key, double &stored)
+    {
+        QString r = query(key);
+        if (refused(r))
+            return std::nullopt;
+        r.remove(key + QLatin1Char(':'));
+        if (const std::optional<double> time = parseTimeOfDay(r))
+            stored = *time;
+        return r;
+    }
+
+    bool readSchedule()
+    {
+        static constexpr std::array<Item, 3> labels{Item::lblTime0, Item::lblTime1, Item::lblTime2};
+        for (int n = 1; n <= 3; ++n) {
+            const size_t i = size_t(n - 1);
+            const QString device = QStringLiteral("P") + QString::number(n);
+            const std::optional<QString> on = readTime(device + QStringLiteral("ON"), s.ModemSetup.OnTime[i]);
+            if (!on)
+                return false;
+            const std::optional<QString> off = readTime(device + QStringLiteral("OFF"), s.ModemSetup.OffTime[i]);
+            if (!off)
+                return false;
+            s.view.setCaption(labels[i], scheduleCaption(*on, *off));
+        }
+        return true;
+    }
+
+    // Whether the modem knows a data logger at all decides last whether the
+    // box is shown, whatever the identification said.
+    bool readLogger()
+    {
+        QString r = query(QStringLiteral("Logger"));
+        if (lineGone())
+            return false;
+        s.view.setShown(Item::chkOmbrilex, r != kError);
+        r.remove(QStringLiteral("Logger="));
+        if (!isNumber(r))
+            return true;
+        const std::optional<qint16> value = wholeNumber<qint16>(NumberValue(r));
+        if (!value) {
+            fault(kOverflow, LoggerStep);
+            return true;
+        }
+        s.view.setLoggerTicked(*value != 0);
+        s.ModemSetup.Logger = *value;
+        return true;
+    }
+
+    // Started for a data logger (the command line names its type), the modem
+    // must work in logger mode.
+    bool requestLogger()
+    {
+        const QString &type = s.LoggerType;
+        if (!(type > QLatin1String("0") && NumberValue(type) > 0 && s.ModemSetup.Logger == 0))
+            return true;
+        m_key = QStringLiteral("Logger=1");
+        const QString r = exchange(QStringLiteral("#Logger=1"));
+        if (lineGone())
+            return false;
+        // A modem that refuses logger mode is not in it: record what it is.
+        if (r == kError)
+            return true;
+        s.ModemSetup.Logger = 1;
+        s.view.setLoggerTicked(true);
+        return true;
+    }
+
+    bool readRole()
+    {
+        QString r = query(QStringLiteral("MODEMROLE"));
+        if (refused(r))
+            return false;
+        r = r.remove(QStringLiteral("Role=")).trimmed();
+        s.view.selectRole(r == QLatin1String("1") ? 0 : r == QLatin1String("2") ? 1 : 2);
+        if (const std::optional<qint16> role = wholeNumber<qint16>(NumberValue(r)))
+            s.ModemSetup.Role = *role;
+        else
+            fault(kOverflow, RoleStep);
+        return true;
+    }
+
+    bool readSms()
+    {
+        QString r = query(QStringLiteral("SMSNUM"));
+        if (refused(r))
+            return false;
+        r.remove(QStringLiteral("SMSNUM="));
+        s.view.setCaption(Item::lblSMS, smsCaption(r));
+        s.ModemSetup.SMSNum = r;
+        return true;
+    }
+
+    bool readBaud()
+    {
+        QString r = query(QStringLiteral("BAUD"));
+        if (lineGone())
+            return false;
+        s.view.setShown(Item::lblBaud, r != kError);
+        // Blanks would join the rate with what follows it; "_" ends the number.
+        r = r.remove(QStringLiteral("The baud rate is")).trimmed().replace(QLatin1Char(' '), QLatin1Char('_'));
+        r = numberText(NumberValue(r));
+        s.ModemSetup.Baud = 4;
+        for (qint32 index = 1; baudRateOfIndex(index) != 0; ++index) {
+            if (r == QString::number(baudRateOfIndex(index)))
+                s.ModemSetup.Baud = index;
+        }
+        s.view.setCaption(Item::lblBaud, QStringLiteral("Baud: ") + r);
+        return true;
+    }
+
+    bool readServer()
+    {
+        QString r = query(QStringLiteral("HOSTIP"));
+        if (refused(r))
+            return false;
+        r = r.remove(QStringLiteral("HOSTIP:")).trimmed().remove(QStringLiteral("HOSTIP=")).trimmed();
+        s.view.setCaption(Item::lblTessarinIP, r);
+        s.ModemSetup.HostIP = r;
+
+        r = query(QStringLiteral("HSTPORTNUMBER"));
+        if (refused(r))
+            return false;
+        r = r.remove(QStringLiteral("SERVERPORT=")).trimmed();
+        s.view.setCaption(Item::lblTessarinPort, tessarinPortCaption(r));
+        if (const std::optional<qint32> port = wholeNumber<qint32>(NumberValue(r)))
+            s.ModemSetup.HostPort = *port;
+        else
+            fault(kOverflow, PortStep);
+        s.view.setCaption(Item::lblServerPort, serverPortCaption(r));
+        return true;
+    }
+
+    // The modem answers with one of two labels in front of the value,
+    // depending on its firmware.
+    std::optional<QString> readLabelled(const QString &key, const QString &label, const QString &setting)
+    {
+        QString r = query(key);
+        if (refused(r))
+            return std::nullopt;
+        return r.remove(label).trimmed().remove(setting).trimmed();
+    }
+
+    bool readProvider()
+    {
+        const std::optional<QString> apn = readLabelled(QStringLiteral("APN"), QStringLiteral("APN:"), QStringLiteral("APN="));
+        if (!apn)
+            return false;
+        s.view.setCaption(Item::lblAPN, apnCaption(*apn));
+        s.ModemSetup.APN = *apn;
+
+        const std::optional<QString> user = readLabelled(QStringLiteral("GPRSID"), QStringLiteral("GPRS ID:"), QStringLiteral("GPRSID="));
+        if (!user)
+            return false;
+        s.view.setCaption(Item::lblProviderUser, providerUserCaption(*user));
+        s.ModemSetup.GPRSID = *user;
+
+        const std::optional<QString> password = readLabelled(QStringLiteral("GPRSPass"), QStringLiteral("GPRS Password:"), QStringLiteral("GPRSPW="));
+        if (!password)
+            return false;
+        s.view.setCaption(Item::lblProviderPWD, providerPasswordCaption(*password));
+        s.ModemSetup.GPRSPass = *password;
+        return true;
+    }
+
+    // Firmware from version 3 on, and the modems the identification names,
+    // keep no e-mail settings.
+    bool readEmail()
+    {
+        if (s.firmwareNumber() >= 3 || !s.view.isShown(Item::lblEmail))
+            return true;
+
+        QString r = query(QStringLiteral("Email"));
+        if (refused(r))
+            return false;
+        r.remove(QStringLiteral("Email Interval:"));
+        const double hours = NumberValue(r);
+        s.view.setCaption(Item::lblEmail, emailCaption(hours));
+        // The modem cannot send less often than once a day.
+        if (hours > 24)
+            r = QStringLiteral("00");
+        std::optional<qint16> interval;
+        if (!isNumber(r))
+            fault(kTypeMismatch, EmailStep);
+        else if (!(interval = wholeNumber<qint16>(NumberValue(r))))
+            fault(kOverflow, EmailStep);
+        s.ModemSetup.EmailInterval = interval.value_or(0);
+
+        r = query(QStringLiteral("ESender"));
+        if (refused(r))
+            return false;
+        s.ModemSetup.ESender = r;
+
+        r = query(QStringLiteral("ERecep"));
+        if (refused(r))
+            return false;
+        s.ModemSetup.ERecep = r.remove(QStringLiteral("the recepient is: ")).trimmed();
+
+        r = query(QStringLiteral("MAILS"));
+        if (refused(r))
+            return false;
+        s.ModemSetup.MailServer = r.remove(QStringLiteral("MAILSERVER:")).trimmed();
+
+        r = query(QStringLiteral("XUSER"));
+        if (refused(r))
+            return false;
+        s.ModemSetup.XUser = r;
+
+        // The modem never tells its SMTP password; the stars stand for "as
+        // the modem has it" and are never written back.
+        s.ModemSetup.XPas = QString(99, QLatin1Char('*'));
+        return true;
+    }
+
+    Session &s;
+    QString m_key;
+};
+
+} // namespace
+
+bool ReadSetup(Session &s)
+{
+    s.state.setProgressRange(30);
+    s.state.setProgress(0);
+    s.state.setStatus(QStringLiteral("Reading setup..."));
+    s.state.Reading = true;
+    s.state.AbortRequested = false;
+
+    // The role and logger controls store into EditSetup as the read sets
+    // them; a read that fails must leave the working copy as it was.
+    const SetupRecord editBefore = s.EditSetup;
+    SetupReader reader(s);
+    const bool ok = reader.run();
+    if (ok) {
+        s.EditSetup = s.ModemSetup;
+        s.state.setStatus(QStringLiteral("Setup read finished."));
+    } else {
+        s.EditSetup = editBefore;
+        if (s.state.AbortRequested) {
+            s.prompt.message(QStringLiteral("Setup read aborted."));
+            s.state.setStatus(QStringLiteral("Setup read aborted."));
+        } else {
+            s.prompt.message(QStringLiteral("Error reading setup. Command: ") + reader.key());
+            s.state.setStatus(QStringLiteral("Setup read failed. Command: ") + reader.key());
+        }
+    }
+
+    s.state.Reading = false;
+    s.state.AbortRequested = false;
+    s.view.setCaption(Item::cmdRefresh, kRefreshCaption);
+    return ok;
+}
+
+void RefreshClicked(Session &s)
+{
+    if (s.view.caption(Item::cmdRefresh) != kStopCaption) {
+        if (FindModem(s)) {
+            s.view.setCaption(Item::cmdRefresh, kStopCaption);
+            ReadSetup(s);
+        }
+        return;
+    }
+    s.state.setStatus(QStringLiteral("Aborting. Please wait..."));
+    s.state.AbortRequested = true;
+}

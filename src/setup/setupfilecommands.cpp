@@ -1,0 +1,48 @@
+#include "setupfilecommands.h"
+
+#include "session.h"
+#include "setupfile.h"
+#include "showsetup.h"
+#include "userprompt.h"
+
+namespace {
+
+UserPrompt::FileDialog setupFileDialog(const QString &title)
+{
+    return {title,
+            QStringLiteral("Setup.mrl"),
+            {QStringLiteral("MRL Files (*.mrl)"), QStringLiteral("All Files (*.*)")},
+            QStringLiteral("mrl")};
+}
+
+} // namespace
+
+void LoadSetupCommand(Session &s)
+{
+    const std::optional<QString> path =
+        s.prompt.openFileName(setupFileDialog(QStringLiteral("Select a Merolan setup file to load")));
+    if (!path || path->isEmpty())
+        return;
+    QString error;
+    const std::optional<SetupRecord> record = loadSetupFile(*path, &error);
+    // Only a whole record may become the baseline: a file that cannot be read
+    // to its end leaves both records and the diagram as they were.
+    if (!record) {
+        s.prompt.message(error);
+        return;
+    }
+    s.ModemSetup = *record;
+    s.EditSetup = s.ModemSetup;
+    ShowSetup(s);
+}
+
+void SaveSetupCommand(Session &s)
+{
+    const std::optional<QString> path =
+        s.prompt.saveFileName(setupFileDialog(QStringLiteral("Select a save name for the Merolan setup file")));
+    if (!path || path->isEmpty())
+        return;
+    QString error;
+    if (!saveSetupFile(*path, s.EditSetup, &error))
+        s.prompt.message(error);
+}
