@@ -1,0 +1,94 @@
+#include "settinglines.h"
+
+#include "scheduletime.h"
+#include "setuprecord.h"
+
+QString emailIntervalText(qint16 hours)
+{
+    const QString digits = QString::number(qAbs(int(hours))).rightJustified(2, QLatin1Char('0'));
+    return hours < 0 ? QLatin1Char('-') + digits : digits;
+}
+
+QStringList recipientLines(const QString &recipients)
+{
+    const QString key = QStringLiteral("ERecep=");
+    const QStringList parts = recipients.split(QLatin1Char(','));
+    QStringList lines;
+    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+        if (!parts.at(i).isEmpty())
+            lines << key + parts.at(i) + QLatin1Char(',');
+    }
+    lines << key + parts.last();
+    return lines;
+}
+
+bool matchesAddressPattern(const QString &text)
+{
+    // The earliest "@" after the first character leaves the most room for
+    // the "." that must follow it, one character on, with one after it.
+    const qsizetype at = text.indexOf(QLatin1Char('@'), 1);
+    if (at < 0)
+        return false;
+    const qsizetype dot = text.indexOf(QLatin1Char('.'), at + 2);
+    return dot >= 0 && dot + 1 < text.size();
+}
+
+bool isPrintableAscii(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 32 || c.unicode() > 126)
+            return false;
+    }
+    return true;
+}
+
+bool isPasswordPlaceholder(const QString &password)
+{
+    if (password.size() > 100)
+        return false;
+    for (const QChar c : password) {
+        if (c != QLatin1Char('*'))
+            return false;
+    }
+    return true;
+}
+
+QStringList settingLines(const SetupRecord &edit, const SetupRecord &modem, bool writeAll, double firmware)
+{
+    QStringList lines;
+    const auto add = [&](bool differs, const QString &key, const QString &value) {
+        if (writeAll || differs)
+            lines << key + value;
+    };
+
+    for (size_t n = 0; n < 3; ++n) {
+        const QString device = QStringLiteral("P") + QString::number(n + 1);
+        add(edit.OnTime[n] != modem.OnTime[n], device + QStringLiteral("ON="), timeText(edit.OnTime[n]));
+        add(edit.OffTime[n] != modem.OffTime[n], device + QStringLiteral("OFF="), timeText(edit.OffTime[n]));
+    }
+    if (firmware >= 2.0 && firmware < 3.0)
+        add(edit.Logger != modem.Logger, QStringLiteral("Logger="), QString::number(edit.Logger));
+    add(edit.Role != modem.Role, QStringLiteral("MODEMROLE="), QString::number(edit.Role));
+    add(edit.SMSNum != modem.SMSNum, QStringLiteral("SMSNUM="), edit.SMSNum);
+    add(edit.Baud != modem.Baud, QStringLiteral("BAUD="), QString::number(edit.Baud));
+    add(edit.APN != modem.APN, QStringLiteral("APN="), edit.APN);
+    add(edit.GPRSID != modem.GPRSID, QStringLiteral("GPRSID="), edit.GPRSID);
+    add(edit.GPRSPass != modem.GPRSPass, QStringLiteral("GPRSPass="), edit.GPRSPass);
+    // A changed mail server sends the server address again as well.
+    add(edit.HostIP != modem.HostIP || edit.MailServer != modem.MailServer,
+        QStringLiteral("HOSTIP="), edit.HostIP);
+    add(edit.HostPort != modem.HostPort, QStringLiteral("HSTPORTNUMBER="), QString::number(edit.HostPort));
+
+    if (firmware >= 3.0)
+        return lines;
+
+    add(edit.EmailInterval != modem.EmailInterval, QStringLiteral("Email="), emailIntervalText(edit.EmailInterval));
+    add(edit.MailServer != modem.MailServer, QStringLiteral("MAILS="), edit.MailServer);
+    add(edit.XUser != modem.XUser, QStringLiteral("XUSER="), edit.XUser);
+    if (!isPasswordPlaceholder(edit.XPas))
+        lines << QStringLiteral("XPAS=") + edit.XPas;
+    add(edit.ESender != modem.ESender, QStringLiteral("ESender="), edit.ESender);
+    if (writeAll || edit.ERecep != modem.ERecep)
+        lines << recipientLines(edit.ERecep);
+    return lines;
+}
