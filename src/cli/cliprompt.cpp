@@ -1,0 +1,33 @@
+#include "cliprompt.h"
+
+#include <cstdio>
+
+void CliPrompt::say(const QString &text) const
+{
+    // Message texts may hold line breaks of their own; each line gets the prefix.
+    QString out;
+    const QStringList lines = QString(text).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        out += m_prefix + line + QLatin1Char('\n');
+    // One write per message, so lines of parallel ports do not interleave.
+    const QByteArray bytes = out.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+void CliPrompt::message(const QString &text, Icon)
+{
+    say(text);
+}
+
+bool CliPrompt::question(const QString &text, Icon)
+{
+    say(text + (m_yes ? QStringLiteral(" -> Yes (--yes)") : QStringLiteral(" -> No (no --yes given)")));
+    return m_yes;
+}
+
+QString CliPrompt::input(const QString &prompt, const QString &, const QString &)
+{
+    say(prompt + QStringLiteral(" -> (no answer)"));
+    return {};
+}

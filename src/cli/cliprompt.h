@@ -1,0 +1,27 @@
+#pragma once
+
+#include "userprompt.h"
+
+#include <QString>
+
+// The user of the command line: messages go to standard error as they come,
+// questions are answered by the --yes option, and nothing else is ever asked.
+class CliPrompt final : public UserPrompt
+{
+public:
+    CliPrompt(QString prefix, bool answerYes) : m_prefix(std::move(prefix)), m_yes(answerYes) {}
+
+    void message(const QString &text, Icon icon) override;
+    bool question(const QString &text, Icon icon) override;
+    QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
+    std::optional<QString> openFileName(const FileDialog &) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const FileDialog &) override { return std::nullopt; }
+    void beep() override {}
+
+    // One line on standard error, with the port's prefix.
+    void say(const QString &text) const;
+
+private:
+    QString m_prefix;
+    bool m_yes;
+};
