@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QMap>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <deque>
 #include <functional>
+#include <memory>
 
 class Scheduler;
 
@@ -27,21 +30,29 @@ public:
         QString clock = QStringLiteral("06-12-26,09:15:00");            // #TIME?
         QString battery = QStringLiteral("12.6V");                      // #BAT?
 
-        bool inCommandMode = false;  // already taking commands: "###" draws "ERROR"
+        bool inCommandMode = false;  // already taking commands (logged in): "###" draws "ERROR"
         qint64 syncMs = 3000;        // "mode from" to the password question
         qint64 escapeReplyMs = 300;  // "###" to the "mode from" announcement
         qint64 replyDelayMs = 5;     // a command line to the first byte of its answer
         qint64 msPerByte = 0;        // line rate; about 1 ms a byte at 9600 baud
+        qint32 lineRate = 0;         // > 0: each byte takes 10 bits at this rate (overrides msPerByte)
 
         bool silent = false;         // answers nothing at all
         QSet<QString> errorOn;       // commands (without "#", before "?" or "=") answered "ERROR"
-        QSet<QString> silentOn;      // commands not answered at all
-        QMap<QString, QString> replyOverride; // command (as above) -> whole reply text before "OK"
+        QSet<QString> silentOn;      // commands not answered (nor carried out) at all
+        // Command (as above) -> whole reply text before "OK"; a CR LF is added
+        // unless the text is empty or already ends in one. The command is
+        // still carried out.
+        QMap<QString, QString> replyOverride;
         QString dropOn;              // the line drops halfway through this command's answer
         int chunkBytes = 0;          // > 0: answers go out in pieces of this size, 10 ms apart
     };
 
     explicit SimModem(Scheduler &scheduler);
+    ~SimModem();
+
+    SimModem(const SimModem &) = delete;
+    SimModem &operator=(const SimModem &) = delete;
 
     Config &config() { return m_config; }
 
@@ -57,29 +68,58 @@ public:
     // Set by the carrier: how bytes reach the program, and how the line drops.
     std::function<void(const QByteArray &)> transmit;
     std::function<void()> dropLine;
+    // Called as each line (or escape) is complete, for tests that note when.
+    std::function<void(const QString &)> lineReceived;
 
     // Every command line received (without CR LF), "###" for an escape.
     const QStringList &receivedLines() const { return m_lines; }
     const QByteArray &wireIn() const { return m_wireIn; }
     const QByteArray &wireOut() const { return m_wireOut; }
-    bool inCommandMode() const { return m_commandMode; }
-    bool loggedIn() const { return m_loggedIn; }
+    bool inCommandMode() const;
+    bool loggedIn() const;
+    bool lineIsDropped() const { return m_dropped; }
+    // Devices switched on with "#P" + n + "ON", in order.
+    const QList<int> &activatedDevices() const { return m_activated; }
     void clearRecord();
 
 private:
+    enum class Mode { Data, Synchronising, Command };
+    struct Piece
+    {
+        qint64 delayMs;
+        QByteArray bytes;
+        std::function<void()> then;
+    };
+
+    void start();
+    void endLine();
+    void escape();
     void handleLine(const QString &line);
+    bool query(const QString &key, QString *text);
+    bool store(const QString &key, const QString &value);
+    bool act(const QString &key);
     void answer(const QString &command, const QString &text, bool ok);
-    void send(const QByteArray &bytes, qint64 delayMs);
+    void send(const QByteArray &bytes, qint64 delayMs, std::function<void()> then = {});
+    void pump();
+    void drop();
 
     Scheduler &m_scheduler;
     Config m_config;
     QMap<QString, QString> m_settings;
     QByteArray m_pending;
+    bool m_afterCr = false;
     QStringList m_lines;
     QByteArray m_wireIn;
     QByteArray m_wireOut;
-    bool m_commandMode = false;
+    QList<int> m_activated;
+    bool m_started = false;
+    Mode m_mode = Mode::Data;
     bool m_loggedIn = false;
+    bool m_recipientsOpen = false;
     bool m_dropped = false;
-    qint64 m_busyUntil = 0;
+    std::deque<Piece> m_queue;
+    bool m_sending = false;
+    // Scheduled callbacks check it, so a modem destroyed before its clock
+    // runs them is left alone.
+    std::shared_ptr<bool> m_alive = std::make_shared<bool>();
 };

@@ -1,6 +1,12 @@
 #include "qtseriallink.h"
 
 #include <QSerialPortInfo>
+#include <QSocketNotifier>
+
+#ifdef Q_OS_UNIX
+#include <poll.h>
+#include <unistd.h>
+#endif
 
 QtSerialLink::QtSerialLink(Clock &clock, QObject *parent) : SerialLink(clock, parent)
 {
@@ -62,11 +68,32 @@ bool QtSerialLink::openDevice(const QString &port, const LineSettings &s)
         m_port.close();
         return false;
     }
+#ifdef Q_OS_UNIX
+    // A far end that hangs up (a pseudo-terminal's master, a carrier) makes
+    // reads return nothing rather than fail, which QSerialPort does not report.
+    // A duplicate descriptor: one descriptor takes only one read notifier.
+    m_hangUpHandle = ::dup(m_port.handle());
+    if (m_hangUpHandle >= 0) {
+        m_hangUp = new QSocketNotifier(m_hangUpHandle, QSocketNotifier::Read, this);
+        connect(m_hangUp, &QSocketNotifier::activated, this, &QtSerialLink::checkHangUp);
+    }
+#endif
     return true;
 }
 
 void QtSerialLink::closeDevice()
 {
+    if (m_hangUp) {
+        // May run inside the notifier's own signal.
+        m_hangUp->setEnabled(false);
+        m_hangUp->deleteLater();
+        m_hangUp = nullptr;
+    }
+#ifdef Q_OS_UNIX
+    if (m_hangUpHandle >= 0)
+        ::close(m_hangUpHandle);
+    m_hangUpHandle = -1;
+#endif
     if (!m_port.isOpen())
         return;
     // What was sent last ("#AUTO") must reach the modem before the port goes.
@@ -91,4 +118,13 @@ void QtSerialLink::onError(QSerialPort::SerialPortError error)
     // with a misleading message on some systems.
     if (error == QSerialPort::ResourceError && m_port.isOpen())
         lineDropped(tr("The connection to %1 was lost").arg(m_port.portName()));
+}
+
+void QtSerialLink::checkHangUp()
+{
+#ifdef Q_OS_UNIX
+    pollfd fd{m_hangUpHandle, POLLIN, 0};
+    if (m_port.isOpen() && ::poll(&fd, 1, 0) > 0 && (fd.revents & (POLLHUP | POLLERR)))
+        lineDropped(tr("The connection to %1 was lost").arg(m_port.portName()));
+#endif
 }

@@ -4,6 +4,8 @@
 
 #include <QSerialPort>
 
+class QSocketNotifier;
+
 // The serial layer on a real port.
 class QtSerialLink final : public SerialLink
 {
@@ -23,6 +25,9 @@ protected:
 private:
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
+    void checkHangUp();
 
     QSerialPort m_port;
+    QSocketNotifier *m_hangUp = nullptr;
+    int m_hangUpHandle = -1;
 };

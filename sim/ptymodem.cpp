@@ -1,0 +1,221 @@
+#include "ptymodem.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
+PtyModem::PtyModem(QObject *parent) : QObject(parent), m_modem(*this)
+{
+    m_modem.transmit = [this](const QByteArray &bytes) { write(bytes); };
+    m_modem.dropLine = [this] { close(); };
+}
+
+PtyModem::~PtyModem()
+{
+    close();
+}
+
+bool PtyModem::open()
+{
+    if (isOpen())
+        return true;
+    m_master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    char name[128] = {};
+    if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0
+        || ::ptsname_r(m_master, name, sizeof name) != 0) {
+        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        close();
+        return false;
+    }
+    ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    // Raw before any client opens the slave: no echo, no CR/LF translation.
+    termios tio{};
+    ::tcgetattr(m_master, &tio);
+    ::cfmakeraw(&tio);
+    ::tcsetattr(m_master, TCSANOW, &tio);
+    // Our own slave descriptor keeps the master from seeing a hang-up (and a
+    // notifier from spinning) whenever no client has the device open.
+    m_slave = ::open(name, O_RDWR | O_NOCTTY);
+    if (m_slave < 0) {
+        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        close();
+        return false;
+    }
+    m_path = QString::fromLocal8Bit(name);
+
+    m_readNotifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
+    connect(m_readNotifier, &QSocketNotifier::activated, this, &PtyModem::onReadable);
+    m_writeNotifier = new QSocketNotifier(m_master, QSocketNotifier::Write, this);
+    m_writeNotifier->setEnabled(false);
+    connect(m_writeNotifier, &QSocketNotifier::activated, this, &PtyModem::onWritable);
+    m_timer = new QTimer(this);
+    m_timer->setTimerType(Qt::PreciseTimer);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &PtyModem::runDue);
+    m_elapsed.start();
+    arm();
+    return true;
+}
+
+// Also the modem's dropped line: the client's side hangs up.
+void PtyModem::close()
+{
+    // Later deletion: a drop comes from inside the timer's or notifier's signal.
+    for (QSocketNotifier *notifier : {m_readNotifier, m_writeNotifier}) {
+        if (notifier) {
+            notifier->setEnabled(false);
+            notifier->deleteLater();
+        }
+    }
+    m_readNotifier = nullptr;
+    m_writeNotifier = nullptr;
+    if (m_timer) {
+        m_timer->stop();
+        m_timer->deleteLater();
+    }
+    m_timer = nullptr;
+    m_outBuffer.clear();
+    if (m_master >= 0)
+        ::close(m_master);
+    if (m_slave >= 0)
+        ::close(m_slave);
+    m_master = -1;
+    m_slave = -1;
+}
+
+void PtyModem::onReadable()
+{
+    char buffer[4096];
+    while (m_master >= 0) {
+        const ssize_t n = ::read(m_master, buffer, sizeof buffer);
+        if (n > 0) {
+            m_modem.receive(QByteArray(buffer, n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        // EIO would mean no slave is open, which our own descriptor rules
+        // out; stop listening rather than spin on it.
+        if (n == 0 || errno != EAGAIN)
+            m_readNotifier->setEnabled(false);
+        return;
+    }
+}
+
+void PtyModem::write(const QByteArray &bytes)
+{
+    if (m_master < 0)
+        return;
+    m_outBuffer += bytes;
+    flush();
+}
+
+void PtyModem::flush()
+{
+    while (!m_outBuffer.isEmpty()) {
+        const ssize_t n = ::write(m_master, m_outBuffer.constData(), size_t(m_outBuffer.size()));
+        if (n > 0) {
+            m_outBuffer.remove(0, n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        break;
+    }
+    if (m_writeNotifier)
+        m_writeNotifier->setEnabled(!m_outBuffer.isEmpty());
+}
+
+void PtyModem::onWritable()
+{
+    flush();
+}
+
+void PtyModem::after(qint64 ms, std::function<void()> fn)
+{
+    const qint64 now = m_elapsed.isValid() ? m_elapsed.elapsed() : 0;
+    m_events.emplace(now + std::max<qint64>(0, ms), std::move(fn));
+    arm();
+}
+
+void PtyModem::runDue()
+{
+    while (!m_events.empty() && m_events.begin()->first <= m_elapsed.elapsed()) {
+        auto fn = std::move(m_events.begin()->second);
+        m_events.erase(m_events.begin());
+        fn();
+    }
+    arm();
+}
+
+void PtyModem::arm()
+{
+    if (!m_timer)
+        return;
+    if (m_events.empty()) {
+        m_timer->stop();
+        return;
+    }
+    m_timer->start(int(std::max<qint64>(0, m_events.begin()->first - m_elapsed.elapsed())));
+}
+
+PtyModemThread::PtyModemThread(const SimModem::Config &config) : m_pty(new PtyModem)
+{
+    m_pty->modem().config() = config;
+    m_thread.setObjectName(QStringLiteral("PtyModem"));
+}
+
+PtyModemThread::~PtyModemThread()
+{
+    stop();
+    delete m_pty;
+}
+
+bool PtyModemThread::start()
+{
+    if (m_thread.isRunning())
+        return true;
+    m_anchor = new QObject;
+    m_anchor->moveToThread(&m_thread);
+    m_pty->moveToThread(&m_thread);
+    m_thread.start();
+    bool opened = false;
+    run([&] {
+        opened = m_pty->open();
+        m_path = m_pty->devicePath();
+        m_error = m_pty->errorString();
+    });
+    return opened;
+}
+
+void PtyModemThread::stop()
+{
+    if (!m_thread.isRunning())
+        return;
+    // The modem's timers and notifiers belong to its thread and end there;
+    // the modem itself comes back, so its records stay readable.
+    QThread *caller = QThread::currentThread();
+    run([this, caller] {
+        m_pty->close();
+        m_pty->moveToThread(caller);
+    });
+    m_thread.quit();
+    m_thread.wait();
+    delete m_anchor;
+    m_anchor = nullptr;
+}
+
+void PtyModemThread::run(const std::function<void()> &fn)
+{
+    if (!m_thread.isRunning() || QThread::currentThread() == &m_thread) {
+        fn();
+        return;
+    }
+    QMetaObject::invokeMethod(m_anchor, fn, Qt::BlockingQueuedConnection);
+}

@@ -1,0 +1,120 @@
+#include "clock.h"
+#include "exchange.h"
+#include "operationstate.h"
+#include "ptymodem.h"
+#include "qtseriallink.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+// The serial layer on a real QSerialPort, against the simulated modem behind
+// a pseudo-terminal served from its own thread.
+class TestPty : public QObject
+{
+    Q_OBJECT
+private slots:
+    void loginAndExchanges();
+    void portThatCannotBeOpened_data();
+    void portThatCannotBeOpened();
+    void droppedLineEndsTheWait();
+};
+
+namespace {
+
+bool openLink(SerialLink &link, const QString &port)
+{
+    link.setCommPort(port);
+    link.setSettings(QStringLiteral("9600,n,8,1"));
+    link.setInputMode(0);
+    link.setPortOpen(true);
+    return link.PortOpen();
+}
+
+} // namespace
+
+void TestPty::loginAndExchanges()
+{
+    SimModem::Config config;
+    config.password = QStringLiteral("12AB");
+    config.escapeReplyMs = 20;
+    config.syncMs = 50;
+    config.replyDelayMs = 1;
+    config.lineRate = 9600;
+    PtyModemThread modem(config);
+    QVERIFY2(modem.start(), qPrintable(modem.errorString()));
+
+    RealClock clock;
+    QtSerialLink link(clock);
+    OperationState state;
+    QVERIFY2(openLink(link, modem.devicePath()), qPrintable(link.errorString()));
+    link.setAutoReceive(false);
+
+    link.Output(QStringLiteral("###"));
+    link.setLookUpText(QStringLiteral("PASSWORD"));
+    link.setLookUpSeparator(QLatin1Char('|'));
+    link.setLookUpTimeOut(5000);
+    QCOMPARE(link.LookUp(), 0);
+    QVERIFY(link.LookUpInput().contains(QLatin1String("mode from")));
+
+    QCOMPARE(GetResponse(link, state, QStringLiteral("#PASSWORD=12AB")), QString());
+    QCOMPARE(GetResponse(link, state, QStringLiteral("#SerialNum?")), QStringLiteral("Serial Number is: MRL0012345"));
+    QCOMPARE(GetResponse(link, state, QStringLiteral("#APN=web.example")), QString());
+    QCOMPARE(GetResponse(link, state, QStringLiteral("#Version?")), config.identity);
+    QCOMPARE(link.lastError(), SerialLink::Error::NoError);
+
+    link.setPortOpen(false);
+    modem.stop();
+    QCOMPARE(modem.call([](SimModem &m) { return m.setting(QStringLiteral("APN")); }), QStringLiteral("web.example"));
+    QCOMPARE(modem.call([](SimModem &m) { return m.receivedLines(); }),
+             (QStringList{QStringLiteral("###"), QStringLiteral("#PASSWORD=12AB"), QStringLiteral("#SerialNum?"),
+                          QStringLiteral("#APN=web.example"), QStringLiteral("#Version?")}));
+}
+
+void TestPty::portThatCannotBeOpened_data()
+{
+    QTest::addColumn<bool>("inUse");
+    QTest::newRow("absent") << false;
+    QTest::newRow("held by another link") << true;
+}
+
+void TestPty::portThatCannotBeOpened()
+{
+    QFETCH(bool, inUse);
+    PtyModemThread modem;
+    QVERIFY2(modem.start(), qPrintable(modem.errorString()));
+    RealClock clock;
+    QtSerialLink holder(clock);
+    if (inUse)
+        QVERIFY(openLink(holder, modem.devicePath()));
+
+    QtSerialLink link(clock);
+    QVERIFY(!openLink(link, inUse ? modem.devicePath() : QStringLiteral("/dev/does-not-exist")));
+    QCOMPARE(link.lastError(), SerialLink::Error::OpenFailed);
+    QVERIFY(!link.errorString().isEmpty());
+}
+
+void TestPty::droppedLineEndsTheWait()
+{
+    SimModem::Config config;
+    config.inCommandMode = true;
+    config.replyDelayMs = 1;
+    config.dropOn = QStringLiteral("SerialNum");
+    PtyModemThread modem(config);
+    QVERIFY2(modem.start(), qPrintable(modem.errorString()));
+
+    RealClock clock;
+    QtSerialLink link(clock);
+    OperationState state;
+    QVERIFY(openLink(link, modem.devicePath()));
+    QCOMPARE(GetResponse(link, state, QStringLiteral("#Version?")), config.identity);
+
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(GetResponse(link, state, QStringLiteral("#SerialNum?")), QString());
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(link.lastError(), SerialLink::Error::LineDropped);
+    QVERIFY(!link.PortOpen());
+}
+
+QTEST_GUILESS_MAIN(TestPty)
+#include "tst_pty.moc"
