@@ -1,0 +1,82 @@
+#include "diagram.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+Picture::Picture(const QString &name, qreal lines, QWidget *parent)
+    : QWidget(parent), m_name(name), m_lines(lines),
+      m_renderer(QStringLiteral(":/pictures/%1.svg").arg(name))
+{
+    m_renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+QSize Picture::sizeHint() const
+{
+    const int side = qRound(m_lines * fontMetrics().height());
+    const QSize natural = m_renderer.defaultSize();
+    if (natural.isEmpty())
+        return {side, side};
+    return natural.scaled(side, side, Qt::KeepAspectRatio);
+}
+
+void Picture::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    m_renderer.render(&painter, QRectF(rect()));
+}
+
+Wire::Wire(QWidget *parent) : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+QSize Wire::sizeHint() const
+{
+    return {fontMetrics().height() * 3, fontMetrics().height()};
+}
+
+QSize Wire::minimumSizeHint() const
+{
+    return {fontMetrics().height() * 2, 1};
+}
+
+QPen connectorPen(const QWidget *on)
+{
+    QPen pen(on->palette().color(QPalette::Mid));
+    pen.setWidthF(qMax(1.5, on->fontMetrics().height() / 8.0));
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+void Wire::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(connectorPen(this));
+    const qreal y = height() / 2.0;
+    painter.drawLine(QPointF(0, y), QPointF(width(), y));
+}
+
+void DeviceColumn::paintEvent(QPaintEvent *)
+{
+    std::vector<qreal> ys;
+    if (m_entry && m_entry->isVisibleTo(window()))
+        ys.push_back(mapFrom(window(), m_entry->mapTo(window(), QPointF(0, m_entry->height() / 2.0))).y());
+    for (const Wire *stub : m_stubs) {
+        if (stub->isVisibleTo(this))
+            ys.push_back(stub->mapTo(this, QPointF(0, stub->height() / 2.0)).y());
+    }
+    if (ys.size() < 2)
+        return;
+    const auto [top, bottom] = std::minmax_element(ys.begin(), ys.end());
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QPen pen = connectorPen(this);
+    painter.setPen(pen);
+    const qreal x = pen.widthF() / 2.0;
+    painter.drawLine(QPointF(x, *top), QPointF(x, *bottom));
+}

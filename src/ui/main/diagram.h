@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QSvgRenderer>
+#include <QWidget>
+#include <vector>
+
+// One of the program's line pictures, drawn from its SVG at whatever pixel
+// ratio the screen has. Its size follows the font, so the diagrams keep their
+// proportions at any scaling.
+class Picture : public QWidget
+{
+    Q_OBJECT
+public:
+    // `name` is the picture's file name under :/pictures, without ".svg";
+    // `lines` the height in lines of text.
+    Picture(const QString &name, qreal lines, QWidget *parent = nullptr);
+
+    QString pictureName() const { return m_name; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QString m_name;
+    qreal m_lines;
+    QSvgRenderer m_renderer;
+};
+
+// A connector line of a diagram, drawn through the middle of its cell.
+class Wire : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Wire(QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+};
+
+// The device column of the setup diagram: a bus line down its left edge joins
+// the modem's connector (entering at `entry`'s height) to the connector stub
+// at the start of each device group that is shown.
+class DeviceColumn : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DeviceColumn(QWidget *parent = nullptr) : QWidget(parent) {}
+    void setEntry(const QWidget *entry) { m_entry = entry; }
+    void addStub(const Wire *stub) { m_stubs.push_back(stub); }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    const QWidget *m_entry = nullptr;
+    std::vector<const Wire *> m_stubs;
+};
+
+// The pen the diagrams draw their connectors with.
+QPen connectorPen(const QWidget *on);
