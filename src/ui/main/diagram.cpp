@@ -1,5 +1,7 @@
 #include "diagram.h"
 
+#include <QEvent>
+#include <QLayout>
 #include <QPainter>
 
 #include <algorithm>
@@ -61,14 +63,61 @@ void Wire::paintEvent(QPaintEvent *)
     painter.drawLine(QPointF(0, y), QPointF(width(), y));
 }
 
+void DeviceColumn::setEntry(QWidget *entry)
+{
+    m_entry = entry;
+    entry->installEventFilter(this);
+}
+
+void DeviceColumn::addStub(Wire *stub)
+{
+    m_stubs.push_back(stub);
+    // The stub sits still in its group; the group is what moves.
+    if (m_stubs.size() == 1 && stub->parentWidget())
+        stub->parentWidget()->installEventFilter(this);
+}
+
+qreal DeviceColumn::centreOf(const QWidget *w) const
+{
+    return mapFrom(window(), w->mapTo(window(), QPointF(0, w->height() / 2.0))).y();
+}
+
+bool DeviceColumn::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool first = !m_stubs.empty() && watched == m_stubs.front()->parentWidget();
+    if ((watched == m_entry || first) && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        alignToEntry();
+    return QWidget::eventFilter(watched, event);
+}
+
+void DeviceColumn::resizeEvent(QResizeEvent *)
+{
+    alignToEntry();
+}
+
+void DeviceColumn::alignToEntry()
+{
+    if (!m_entry || m_stubs.empty() || !layout())
+        return;
+    const Wire *first = m_stubs.front();
+    QMargins margins = layout()->contentsMargins();
+    // Where the first stub would be without the margin.
+    const qreal stubY = centreOf(first) - margins.top();
+    const int top = qMax(0, qRound(centreOf(m_entry) - stubY));
+    if (top == margins.top())
+        return;
+    margins.setTop(top);
+    layout()->setContentsMargins(margins);
+}
+
 void DeviceColumn::paintEvent(QPaintEvent *)
 {
     std::vector<qreal> ys;
     if (m_entry && m_entry->isVisibleTo(window()))
-        ys.push_back(mapFrom(window(), m_entry->mapTo(window(), QPointF(0, m_entry->height() / 2.0))).y());
+        ys.push_back(centreOf(m_entry));
     for (const Wire *stub : m_stubs) {
         if (stub->isVisibleTo(this))
-            ys.push_back(stub->mapTo(this, QPointF(0, stub->height() / 2.0)).y());
+            ys.push_back(centreOf(stub));
     }
     if (ys.size() < 2)
         return;

@@ -49,13 +49,19 @@ class DeviceColumn : public QWidget
     Q_OBJECT
 public:
     explicit DeviceColumn(QWidget *parent = nullptr) : QWidget(parent) {}
-    void setEntry(const QWidget *entry) { m_entry = entry; }
-    void addStub(const Wire *stub) { m_stubs.push_back(stub); }
+    void setEntry(QWidget *entry);
+    void addStub(Wire *stub);
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void resizeEvent(QResizeEvent *) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    qreal centreOf(const QWidget *w) const;
+    // Moves the first device down until its connector meets the modem's.
+    void alignToEntry();
+
     const QWidget *m_entry = nullptr;
     std::vector<const Wire *> m_stubs;
 };
