@@ -1,23 +1,40 @@
 #include "diagram.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QHash>
+#include <QPointer>
 #include <QLayout>
 #include <QPainter>
 
 #include <algorithm>
 
-Picture::Picture(const QString &name, qreal lines, QWidget *parent)
-    : QWidget(parent), m_name(name), m_lines(lines),
-      m_renderer(QStringLiteral(":/pictures/%1.svg").arg(name))
+namespace {
+
+// Each picture file is parsed once, however many times the windows show it.
+QSvgRenderer *sharedRenderer(const QString &name)
 {
-    m_renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    static QHash<QString, QPointer<QSvgRenderer>> renderers;
+    QPointer<QSvgRenderer> &renderer = renderers[name];
+    if (!renderer) {
+        renderer = new QSvgRenderer(QStringLiteral(":/pictures/%1.svg").arg(name), qApp);
+        renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    return renderer;
+}
+
+} // namespace
+
+Picture::Picture(const QString &name, qreal lines, QWidget *parent)
+    : QWidget(parent), m_name(name), m_lines(lines), m_renderer(sharedRenderer(name))
+{
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 QSize Picture::sizeHint() const
 {
     const int side = qRound(m_lines * fontMetrics().height());
-    const QSize natural = m_renderer.defaultSize();
+    const QSize natural = m_renderer->defaultSize();
     if (natural.isEmpty())
         return {side, side};
     return natural.scaled(side, side, Qt::KeepAspectRatio);
@@ -27,7 +44,7 @@ void Picture::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    m_renderer.render(&painter, QRectF(rect()));
+    m_renderer->render(&painter, QRectF(rect()));
 }
 
 Wire::Wire(QWidget *parent) : QWidget(parent)

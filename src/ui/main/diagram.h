@@ -25,7 +25,7 @@ protected:
 private:
     QString m_name;
     qreal m_lines;
-    QSvgRenderer m_renderer;
+    QSvgRenderer *m_renderer;
 };
 
 // A connector line of a diagram, drawn through the middle of its cell.

@@ -83,14 +83,23 @@ frmCom::frmCom(SerialLink &comm, UserPrompt &prompt, QWidget *parent)
     layout->addWidget(m_view, 1);
     layout->addLayout(buttons);
 
-    const QFontMetrics fm(m_view->font());
-    resize(fm.horizontalAdvance(QLatin1Char('x')) * 90, fm.height() * 30);
-
     connect(&Comm, &SerialLink::bytesSent, this, [this](const QByteArray &b) { append(b, Direction::Sent); });
     connect(&Comm, &SerialLink::bytesReceived, this, [this](const QByteArray &b) { append(b, Direction::Received); });
     connect(m_view, &TerminalView::typed, this, &frmCom::send);
     connect(m_save, &QPushButton::clicked, this, &frmCom::save);
     setFocusProxy(m_view);
+}
+
+void frmCom::showEvent(QShowEvent *event)
+{
+    // Sized on first showing: most runs never show it, and measuring the
+    // terminal font costs start-up time.
+    if (!m_sized) {
+        m_sized = true;
+        const QFontMetrics fm(m_view->font());
+        resize(fm.horizontalAdvance(QLatin1Char('x')) * 90, fm.height() * 30);
+    }
+    QWidget::showEvent(event);
 }
 
 void frmCom::unload()

@@ -40,6 +40,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void append(const QByteArray &bytes, Direction direction);
@@ -51,6 +52,7 @@ private:
     TerminalView *m_view;
     QPushButton *m_save;
     bool m_unloading = false;
+    bool m_sized = false;
     bool m_waiting = false;
     bool m_lastWasCr = false;
     bool m_lineOpen = false;

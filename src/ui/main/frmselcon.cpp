@@ -5,6 +5,7 @@
 #include "findmodem.h"
 #include "frmcom.h"
 #include "openlink.h"
+#include "portlistmodel.h"
 #include "readsetup.h"
 #include "seriallink.h"
 #include "setupfilecommands.h"
@@ -26,6 +27,8 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <future>
 
 // The pictures are compiled into this library; a static library's resources
 // must be registered by hand.
@@ -80,6 +83,10 @@ const RoleLook kRoles[3] = {
 frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &options, QWidget *parent)
     : QMainWindow(parent), Comm(comm), m_prompt(prompt), m_session(comm, *this, prompt)
 {
+    // Asking the system for its ports takes a while: it runs while the
+    // widgets are built.
+    std::future<QStringList> systemPortList = std::async(std::launch::async, [this] { return systemPorts(); });
+
     initPictures();
     setObjectName(QStringLiteral("frmSelCon"));
     setWindowTitle(QStringLiteral("Merolan programmer"));
@@ -122,7 +129,7 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     connect(chkOmbrilex, &QCheckBox::clicked, this, &frmSelCon::loggerClicked);
     connect(txtPWD, &QLineEdit::returnPressed, cmdConnect, &QPushButton::click);
 
-    load(options);
+    load(options, systemPortList.get());
 
     tmrControl = new QTimer(this);
     tmrControl->setObjectName(QStringLiteral("tmrControl"));
@@ -148,13 +155,12 @@ frmSelCon::~frmSelCon()
     setBusyCursor(false);
 }
 
-void frmSelCon::load(const StartOptions &options)
+void frmSelCon::load(const StartOptions &options, QStringList ports)
 {
     m_com = new frmCom(Comm, m_prompt, this);
 
     // Each port listed becomes the port to use, so the last one is preselected.
     m_extraPorts = options.extraPorts;
-    QStringList ports = systemPorts();
     for (const QString &extra : m_extraPorts) {
         if (!ports.contains(extra))
             ports << extra;
@@ -252,12 +258,8 @@ void frmSelCon::setPortList(const QStringList &ports)
 
     const QSignalBlocker block(cboPort);
     cboPort->clear();
-    for (const QString &port : ports) {
-        cboPort->addItem(port);
-        const QString description = Comm.portDescription(port);
-        if (!description.isEmpty())
-            cboPort->setItemData(cboPort->count() - 1, description, Qt::ToolTipRole);
-    }
+    m_ports->forgetDescriptions();
+    cboPort->addItems(ports);
     if (const int kept = cboPort->findText(chosen); kept >= 0 && !chosen.isEmpty()) {
         cboPort->setCurrentIndex(kept);
     } else if (cboPort->isEditable() && !chosen.isEmpty() && !before.contains(chosen)) {

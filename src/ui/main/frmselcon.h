@@ -20,6 +20,7 @@ class Picture;
 class Wire;
 class DeviceColumn;
 class frmCom;
+class PortListModel;
 class UserPrompt;
 
 // How the window starts: the setup line from the caller, and the ports that
@@ -78,7 +79,7 @@ private:
     QWidget *buildSetupDiagram();
     QWidget *buildInfoFrame();
 
-    void load(const StartOptions &options);
+    void load(const StartOptions &options, QStringList ports);
     void applyCommandLine(const CommandLine &line);
     void applyLoggerType();
     void showConnectionKind(int kind);
@@ -119,6 +120,7 @@ private:
     std::array<QGroupBox *, 3> fraConnection{};
     QGroupBox *fraStart = nullptr;
     QComboBox *cboPort = nullptr;
+    PortListModel *m_ports = nullptr;
     QComboBox *cboBaud = nullptr;
     QLineEdit *txtPWD = nullptr;
     QPushButton *cmdConnect = nullptr;

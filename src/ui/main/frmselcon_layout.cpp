@@ -2,6 +2,7 @@
 // frmselcon.cpp.
 #include "diagram.h"
 #include "frmselcon.h"
+#include "portlistmodel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -152,6 +153,8 @@ QWidget *frmSelCon::buildStartTab()
     fraStart->setObjectName(QStringLiteral("fraStart"));
     cboPort = new QComboBox(fraStart);
     cboPort->setObjectName(QStringLiteral("cboPort"));
+    m_ports = new PortListModel(Comm, cboPort);
+    cboPort->setModel(m_ports);
     cboPort->setToolTip(QStringLiteral("Available COM ports"));
     cboPort->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     cboPort->setMinimumContentsLength(16);
