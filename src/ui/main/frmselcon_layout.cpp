@@ -20,7 +20,8 @@
 
 namespace {
 
-constexpr qreal kNodeLines = 3.5;   // a node picture of a diagram, in lines of text
+constexpr qreal kLinkLines = 4.5;   // a node picture of the link to the modem, in lines of text
+constexpr qreal kNodeLines = 3.5;   // a node picture of the setup diagram
 constexpr qreal kDeviceLines = 2.5; // a device picture
 constexpr qreal kSmallLines = 1.2;  // clocks and marks beside a caption
 
@@ -47,7 +48,6 @@ QLabel *nodeCaption(const char *name, const QString &text, QWidget *parent)
 {
     QLabel *l = label(name, text, parent);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setWordWrap(true);
     const int gap = l->fontMetrics().averageCharWidth();
     l->setContentsMargins(gap, 0, gap, 0);
     QFont f = l->font();
@@ -228,12 +228,13 @@ QGroupBox *frmSelCon::buildConnectionDiagram(int kind)
     const int last = int(nodes.size()) - 1;
     for (int i = 0; i <= last; ++i) {
         const Node &node = nodes[size_t(i)];
-        auto *imgClient = new Picture(QLatin1String(node.picture), kNodeLines, frame);
+        auto *imgClient = new Picture(QLatin1String(node.picture), kLinkLines, frame);
         imgClient->setObjectName(QStringLiteral("imgClient%1_%2").arg(kind).arg(i));
         auto *lblClient = label("", QLatin1String(node.caption), frame);
         lblClient->setObjectName(QStringLiteral("lblClient%1_%2").arg(kind).arg(i));
         lblClient->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        lblClient->setWordWrap(true);
+        const int gap = lblClient->fontMetrics().averageCharWidth() * 2;
+        lblClient->setContentsMargins(gap, 0, gap, 0);
         grid->addLayout(nodeCell({imgClient}, i > 0, i < last), 0, i + 1);
         grid->addWidget(lblClient, 1, i + 1);
         grid->setColumnMinimumWidth(i + 1, nodeWidth());
