@@ -120,6 +120,7 @@ private slots:
     void loggerHandler();
     void hasChangesColours();
 
+    void fileMenuSavesAndLoads();
     void closeRefusedWhileRunning_data();
     void closeRefusedWhileRunning();
     void closeHandsTheModemBack();
@@ -582,6 +583,28 @@ void TestMainWindow::hasChangesColours()
     s.EditSetup.APN = QStringLiteral("internet");
     QVERIFY(!s.HasChanges());
     QCOMPARE(rig.writeColour(), rig.refreshColour());
+}
+
+void TestMainWindow::fileMenuSavesAndLoads()
+{
+    Rig rig;
+    Session &s = rig.session();
+    s.EditSetup.Role = 2;
+    s.EditSetup.APN = QStringLiteral("internet.example");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("site.mrl"));
+    rig.prompt.answerFile(path);
+    rig.window->findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
+    QVERIFY(QFile::exists(path));
+
+    s.EditSetup = SetupRecord();
+    rig.prompt.answerFile(path);
+    rig.window->findChild<QAction *>(QStringLiteral("mnuFileLoad"))->trigger();
+    QCOMPARE(s.EditSetup.APN, QStringLiteral("internet.example"));
+    QCOMPARE(rig.get<QComboBox>("cboRole")->currentIndex(), 1);
+    QCOMPARE(rig.get<QLabel>("lblAPN")->text(), QStringLiteral("APN: internet.example"));
+    QVERIFY(rig.prompt.unexpected().isEmpty());
+    QVERIFY(rig.prompt.messages().isEmpty());
 }
 
 void TestMainWindow::closeRefusedWhileRunning_data()
