@@ -1,10 +1,6 @@
 #include "findmodem.h"
-#include "memorylink.h"
-#include "recordingview.h"
-#include "scriptedprompt.h"
+#include "modemrig.h"
 #include "session.h"
-#include "simmodem.h"
-#include "virtualclock.h"
 
 #include <QtTest>
 
@@ -21,21 +17,12 @@ const QString kRemoteNotFound = QStringLiteral(
     "Could not communicate with remote Merolan.\nIf connection dropped please Disconnect and Connect again.");
 
 // A modem on an open port, as Connect leaves it before the search.
-struct Rig
+struct Rig : ModemRig
 {
-    VirtualClock clock;
-    SimModem sim{clock};
-    MemorySerialLink link{clock, sim};
-    RecordingView view;
-    ScriptedPrompt prompt;
-    Session session{link, view, prompt};
 
     Rig()
     {
-        view.attach(&session);
-        link.setCommPort(QStringLiteral("ttyS0"));
-        link.setSettings(QStringLiteral("9600,n,8,1"));
-        link.setPortOpen(true);
+        openPort();
     }
     QByteArray wire() const { return sim.wireIn(); }
     // The modem says something unusual at a virtual instant.

@@ -1,12 +1,8 @@
-#include "memorylink.h"
-#include "recordingview.h"
-#include "scriptedprompt.h"
+#include "modemrig.h"
 #include "session.h"
 #include "setupfile.h"
 #include "setupfilecommands.h"
 #include "showsetup.h"
-#include "simmodem.h"
-#include "virtualclock.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,16 +11,9 @@ using Item = SetupView::Item;
 
 namespace {
 
-struct Rig
+struct Rig : ModemRig
 {
-    VirtualClock clock;
-    SimModem sim{clock};
-    MemorySerialLink link{clock, sim};
-    RecordingView view;
-    ScriptedPrompt prompt;
-    Session session{link, view, prompt};
 
-    Rig() { view.attach(&session); }
 
     QStringList captions() const
     {

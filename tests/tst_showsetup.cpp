@@ -1,10 +1,6 @@
-#include "memorylink.h"
-#include "recordingview.h"
-#include "scriptedprompt.h"
+#include "modemrig.h"
 #include "session.h"
 #include "showsetup.h"
-#include "simmodem.h"
-#include "virtualclock.h"
 
 #include <QtTest>
 
@@ -16,16 +12,9 @@ Q_DECLARE_METATYPE(Change)
 
 namespace {
 
-struct Rig
+struct Rig : ModemRig
 {
-    VirtualClock clock;
-    SimModem sim{clock};
-    MemorySerialLink link{clock, sim};
-    RecordingView view;
-    ScriptedPrompt prompt;
-    Session session{link, view, prompt};
 
-    Rig() { view.attach(&session); }
     // A setup that has just become the baseline, as a load leaves it.
     void show(const Change &change)
     {
