@@ -291,7 +291,9 @@ bool SimModem::act(const QString &key)
 
 void SimModem::answer(const QString &command, const QString &text, bool ok)
 {
-    const QByteArray bytes = ok ? text.toLatin1() + "OK\r\n" : QByteArrayLiteral("ERROR\r\n");
+    QByteArray bytes = ok ? text.toLatin1() + "OK\r\n" : QByteArrayLiteral("ERROR\r\n");
+    if (m_config.unfinishedOn.contains(command))
+        bytes = text.toLatin1();
     if (!command.isEmpty() && command == m_config.dropOn) {
         send(bytes.left(bytes.size() / 2), m_config.replyDelayMs, [this] { drop(); });
         return;

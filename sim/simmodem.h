@@ -44,7 +44,8 @@ public:
         // unless the text is empty or already ends in one. The command is
         // still carried out.
         QMap<QString, QString> replyOverride;
-        QString dropOn;              // the line drops halfway through this command's answer
+        QSet<QString> unfinishedOn;  // answered without the final "OK" or "ERROR" line
+    QString dropOn;              // the line drops halfway through this command's answer
         int chunkBytes = 0;          // > 0: answers go out in pieces of this size, 10 ms apart
     };
 

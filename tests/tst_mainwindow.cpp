@@ -131,6 +131,7 @@ private slots:
     void finishWithPendingChanges();
     void connectOverPseudoTerminal_data();
     void connectOverPseudoTerminal();
+    void programOverPseudoTerminal();
 };
 
 void TestMainWindow::programOptions()
@@ -830,6 +831,58 @@ void TestMainWindow::connectOverPseudoTerminal()
         QCOMPARE(prompt.messages(), QStringList{QStringLiteral("Cannot open COM port")});
         QCOMPARE(tabs->currentIndex(), 0);
     }
+}
+
+// The technician's whole round on the real serial layer: connect and read,
+// change a setting, write it, keep the setup in a file and bring it back.
+void TestMainWindow::programOverPseudoTerminal()
+{
+    SimModem::Config config;
+    config.syncMs = 300;
+    PtyModemThread modem(config);
+    QVERIFY2(modem.start(), qPrintable(modem.errorString()));
+    const QString storedApn = modem.call([](SimModem &m) { return m.setting(QStringLiteral("APN")); });
+
+    RealClock clock;
+    QtSerialLink link(clock);
+    ScriptedPrompt prompt;
+    StartOptions options;
+    options.extraPorts = {modem.devicePath()};
+    frmSelCon window(link, prompt, options);
+    window.show();
+    window.findChild<QPushButton *>(QStringLiteral("cmdConnect"))->click();
+    QCOMPARE(window.findChild<QTabWidget *>(QStringLiteral("SSTab"))->currentIndex(), 1);
+    Session &s = window.session();
+    QCOMPARE(s.ModemSetup.APN, storedApn);
+    QVERIFY(s.EditSetup == s.ModemSetup);
+
+    s.EditSetup.APN = QStringLiteral("field.example");
+    QVERIFY(s.HasChanges());
+    auto *write = window.findChild<QPushButton *>(QStringLiteral("cmdWrite"));
+    QTRY_VERIFY(write->isEnabled());
+    write->click();
+    QVERIFY2(prompt.messages().isEmpty(), qPrintable(prompt.messages().join('|')));
+    QCOMPARE(s.state.status(), QStringLiteral("Setup write finished successfully."));
+    QCOMPARE(modem.call([](SimModem &m) { return m.setting(QStringLiteral("APN")); }),
+             QStringLiteral("field.example"));
+    QVERIFY(s.ModemSetup == s.EditSetup);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Setup.mrl"));
+    prompt.answerFile(path);
+    window.findChild<QAction *>(QStringLiteral("mnuFileSave"))->trigger();
+    s.EditSetup.APN = QStringLiteral("changed.after.save");
+    prompt.answerFile(path);
+    window.findChild<QAction *>(QStringLiteral("mnuFileLoad"))->trigger();
+    QCOMPARE(s.EditSetup.APN, QStringLiteral("field.example"));
+
+    // The loaded file holds what the modem has: nothing to write.
+    QTRY_VERIFY(write->isEnabled());
+    write->click();
+    QCOMPARE(prompt.messages(),
+             QStringList{QStringLiteral("Write will not be performed because there are no changes.")});
+    QVERIFY(prompt.unexpected().isEmpty());
+    QVERIFY(window.close());
 }
 
 QTEST_MAIN(TestMainWindow)

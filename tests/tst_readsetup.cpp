@@ -1,10 +1,6 @@
-#include "memorylink.h"
 #include "readsetup.h"
-#include "recordingview.h"
-#include "scriptedprompt.h"
+#include "modemrig.h"
 #include "session.h"
-#include "simmodem.h"
-#include "virtualclock.h"
 
 #include <QtTest>
 
@@ -15,23 +11,14 @@ namespace {
 const QString kStars = QString(99, QLatin1Char('*'));
 
 // A logged-in modem on an open port.
-struct Rig
+struct Rig : ModemRig
 {
-    VirtualClock clock;
-    SimModem sim{clock};
-    MemorySerialLink link{clock, sim};
-    RecordingView view;
-    ScriptedPrompt prompt;
-    Session session{link, view, prompt};
 
     explicit Rig(const QString &identity = QStringLiteral("2.15"))
     {
         sim.config().inCommandMode = true;
         sim.config().identity = identity;
-        view.attach(&session);
-        link.setCommPort(QStringLiteral("ttyS0"));
-        link.setSettings(QStringLiteral("9600,n,8,1"));
-        link.setPortOpen(true);
+        openPort();
     }
     QString caption(Item item) const { return view.caption(item); }
     bool asked(const QString &key) const { return sim.receivedLines().contains(QLatin1Char('#') + key + QLatin1Char('?')); }
@@ -59,8 +46,8 @@ private slots:
     void deviceCountFromSerial_data();
     void deviceCountFromSerial();
     void refusalKeepsWorkingCopy();
-    void droppedLineIsAFailure_data();
-    void droppedLineIsAFailure();
+    void unansweredQueryIsAFailure_data();
+    void unansweredQueryIsAFailure();
     void internalFaultsLetTheReadGoOn_data();
     void internalFaultsLetTheReadGoOn();
     void stopDuringIdentity();
@@ -351,26 +338,42 @@ void TestReadSetup::refusalKeepsWorkingCopy()
     QVERIFY(!rig.session.state.Reading);
 }
 
-void TestReadSetup::droppedLineIsAFailure_data()
+void TestReadSetup::unansweredQueryIsAFailure_data()
 {
-    QTest::addColumn<QString>("dropOn");
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("failedAt");
-    QTest::newRow("identity") << "SerialNum" << "P1ON";
-    QTest::newRow("logger probe") << "Logger" << "Logger";
-    QTest::newRow("baud") << "BAUD" << "BAUD";
-    QTest::newRow("last query") << "XUSER" << "XUSER";
+    QTest::newRow("line drops in identity") << "drop" << "SerialNum" << "P1ON";
+    QTest::newRow("line drops at logger probe") << "drop" << "Logger" << "Logger";
+    QTest::newRow("line drops at baud") << "drop" << "BAUD" << "BAUD";
+    QTest::newRow("line drops at last query") << "drop" << "XUSER" << "XUSER";
+    QTest::newRow("silent at role") << "silent" << "MODEMROLE" << "MODEMROLE";
+    QTest::newRow("silent at logger probe") << "silent" << "Logger" << "Logger";
+    QTest::newRow("no final line at APN") << "unfinished" << "APN" << "APN";
 }
 
-void TestReadSetup::droppedLineIsAFailure()
+// Without the modem's final line an empty reply is no value: the read must
+// not go on and call the setup read.
+void TestReadSetup::unansweredQueryIsAFailure()
 {
-    QFETCH(QString, dropOn);
+    QFETCH(QString, fault);
+    QFETCH(QString, key);
     QFETCH(QString, failedAt);
     Rig rig;
-    rig.sim.config().dropOn = dropOn;
+    if (fault == QLatin1String("drop"))
+        rig.sim.config().dropOn = key;
+    else if (fault == QLatin1String("silent"))
+        rig.sim.config().silentOn = {key};
+    else
+        rig.sim.config().unfinishedOn = {key};
+    const qint64 start = rig.clock.now();
     QVERIFY(!ReadSetup(rig.session));
 
     QCOMPARE(rig.prompt.messages(), QStringList{QStringLiteral("Error reading setup. Command: ") + failedAt});
+    QCOMPARE(rig.session.state.status(), QStringLiteral("Setup read failed. Command: ") + failedAt);
     QVERIFY(rig.session.EditSetup == SetupRecord());
+    // One time-out at most, not one for every query left.
+    QVERIFY2(rig.clock.now() - start < 60000, qPrintable(QString::number(rig.clock.now() - start)));
 }
 
 void TestReadSetup::internalFaultsLetTheReadGoOn_data()

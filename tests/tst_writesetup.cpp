@@ -1,9 +1,5 @@
-#include "memorylink.h"
-#include "recordingview.h"
-#include "scriptedprompt.h"
+#include "modemrig.h"
 #include "session.h"
-#include "simmodem.h"
-#include "virtualclock.h"
 #include "writesetup.h"
 
 #include <QtTest>
@@ -47,22 +43,13 @@ SetupRecord simSetup()
 }
 
 // A logged-in modem whose setup was read a moment ago.
-struct Rig
+struct Rig : ModemRig
 {
-    VirtualClock clock;
-    SimModem sim{clock};
-    MemorySerialLink link{clock, sim};
-    RecordingView view;
-    ScriptedPrompt prompt;
-    Session session{link, view, prompt};
 
     Rig()
     {
-        view.attach(&session);
         sim.config().inCommandMode = true;
-        link.setCommPort(QStringLiteral("ttyS0"));
-        link.setSettings(QStringLiteral("9600,n,8,1"));
-        link.setPortOpen(true);
+        openPort();
         session.FirmwareVersion = QStringLiteral("2.10");
         session.SerialNumber = QStringLiteral("MRL0012345");
         session.ModemSetup = simSetup();
@@ -94,6 +81,7 @@ private slots:
     void recipientsOnTheWire();
     void refusedLineEndsTheWrite();
     void droppedLineIsAFailure();
+    void silentModemIsAFailure();
     void stopDuringTheWrite();
     void validation_data();
     void validation();
@@ -250,6 +238,24 @@ void TestWriteSetup::droppedLineIsAFailure()
     QVERIFY(rig.session.state.status().startsWith(QLatin1String("Setup write failed.")));
     QCOMPARE(rig.session.ModemSetup, simSetup());
     QVERIFY(!rig.session.state.Writing);
+}
+
+// A setting the modem never confirmed may or may not be stored: no success.
+void TestWriteSetup::silentModemIsAFailure()
+{
+    Rig rig;
+    rig.sim.config().silentOn = {QStringLiteral("APN")};
+    rig.session.EditSetup.APN = QStringLiteral("new.apn");
+    rig.session.EditSetup.GPRSID = QStringLiteral("newuser");
+
+    WriteClicked(rig.session);
+
+    QCOMPARE(rig.sentAfterSerial(), QStringList{"#APN=new.apn"});
+    QCOMPARE(rig.prompt.messages(), QStringList{"The Merolan did not answer setting: APN=new.apn"});
+    QCOMPARE(rig.session.state.status(), QStringLiteral("Setup write failed. No answer. Command: APN=new.apn"));
+    QCOMPARE(rig.session.ModemSetup, simSetup());
+    QVERIFY(!rig.session.state.Writing);
+    QVERIFY(rig.view.marked());
 }
 
 void TestWriteSetup::stopDuringTheWrite()

@@ -24,6 +24,7 @@ QString CleanReply(const QString &text)
 
 QString GetResponse(SerialLink &Comm, OperationState &state, const QString &command)
 {
+    state.ReplyMissing = false;
     if (state.AbortRequested)
         return QStringLiteral("ERROR");
 
@@ -36,6 +37,7 @@ QString GetResponse(SerialLink &Comm, OperationState &state, const QString &comm
     Comm.setLookUpText(QStringLiteral("ERROR\r\n|OK\r\n"));
     Comm.setLookUpTimeOut(40000);
     const qint16 r = qint16(Comm.LookUp());
+    state.ReplyMissing = r < 0;
 
     QString result;
     if (r == 0) {
@@ -48,4 +50,9 @@ QString GetResponse(SerialLink &Comm, OperationState &state, const QString &comm
     result = CleanReply(result);
     state.advanceProgress();
     return result;
+}
+
+bool LineLost(const SerialLink &Comm)
+{
+    return !Comm.PortOpen() || Comm.lastError() == SerialLink::Error::LineDropped;
 }

@@ -11,5 +11,9 @@ QString CleanReply(const QString &text);
 
 // One command line and its answer: "ERROR" for a refusal or a pending abort
 // (nothing sent then), "" after the 40-second time-out or a bare "OK", else
-// the text before the final "OK" line, lines joined and cleaned.
+// the text before the final "OK" line, lines joined and cleaned. Sets
+// state.ReplyMissing when no final line came.
 QString GetResponse(SerialLink &Comm, OperationState &state, const QString &command);
+
+// The port is closed or the line dropped: no answer can come any more.
+bool LineLost(const SerialLink &Comm);

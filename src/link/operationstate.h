@@ -16,6 +16,9 @@ public:
     bool Reading = false;
     bool Writing = false;
     bool AbortRequested = false;
+    // The last exchange ended without the modem's final line: it timed out or
+    // the line dropped. Its empty reply is then no value.
+    bool ReplyMissing = false;
 
     bool anyRunning() const { return Busy || Reading || Writing; }
 

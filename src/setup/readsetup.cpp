@@ -96,14 +96,11 @@ private:
         return exchange(QLatin1Char('#') + key + QLatin1Char('?'));
     }
 
-    // A dropped line answers nothing, which would otherwise read as a run of
-    // empty values and end in a "successful" read.
-    bool lineGone() const
-    {
-        return !s.Comm.PortOpen() || s.Comm.lastError() == SerialLink::Error::LineDropped;
-    }
+    // A silent modem or a dropped line answers nothing, which would otherwise
+    // read as a run of empty values and end in a "successful" read.
+    bool unanswered() const { return s.state.ReplyMissing; }
 
-    bool refused(const QString &reply) const { return reply == kError || lineGone(); }
+    bool refused(const QString &reply) const { return reply == kError || unanswered(); }
 
     void fault(const Fault &f, Step step)
     {
@@ -156,7 +153,7 @@ private:
     bool readLogger()
     {
         QString r = query(QStringLiteral("Logger"));
-        if (lineGone())
+        if (unanswered())
             return false;
         s.view.setShown(Item::chkOmbrilex, r != kError);
         r.remove(QStringLiteral("Logger="));
@@ -181,7 +178,7 @@ private:
             return true;
         m_key = QStringLiteral("Logger=1");
         const QString r = exchange(QStringLiteral("#Logger=1"));
-        if (lineGone())
+        if (unanswered())
             return false;
         // A modem that refuses logger mode is not in it: record what it is.
         if (r == kError)
@@ -219,7 +216,7 @@ private:
     bool readBaud()
     {
         QString r = query(QStringLiteral("BAUD"));
-        if (lineGone())
+        if (unanswered())
             return false;
         s.view.setShown(Item::lblBaud, r != kError);
         // Blanks would join the rate with what follows it; "_" ends the number.

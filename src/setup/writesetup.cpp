@@ -60,11 +60,6 @@ bool proceedWithoutApn(Session &s)
                              UserPrompt::Icon::Information);
 }
 
-bool lineLost(const SerialLink &comm)
-{
-    return !comm.PortOpen() || comm.lastError() == SerialLink::Error::LineDropped;
-}
-
 // The common end of every write, whatever happened.
 void endWrite(Session &s)
 {
@@ -125,9 +120,13 @@ bool WriteSetup(Session &s, bool writeAll)
     const QStringList lines = settingLines(s.EditSetup, s.ModemSetup, writeAll, s.firmwareNumber());
     for (const QString &line : lines) {
         const QString reply = GetResponse(s.Comm, s.state, QLatin1Char('#') + line);
-        if (lineLost(s.Comm)) {
+        if (LineLost(s.Comm)) {
             s.prompt.message(QStringLiteral("Connection to the Merolan lost while writing setting: ") + line);
             s.state.setStatus(QStringLiteral("Setup write failed. Connection lost. Command: ") + line);
+        } else if (s.state.ReplyMissing) {
+            // Silence is no acceptance: the setting may or may not be stored.
+            s.prompt.message(QStringLiteral("The Merolan did not answer setting: ") + line);
+            s.state.setStatus(QStringLiteral("Setup write failed. No answer. Command: ") + line);
         } else if (reply != QLatin1String("ERROR")) {
             continue;
         } else if (s.state.AbortRequested) {
