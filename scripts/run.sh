@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/release --target merolan
+cmake --build build/release --target merolan merolan-cli
 if [ $# -gt 0 ] && [[ "$1" != --* ]]; then
   port="$1"; shift
   exec build/release/src/merolan --port "$port" "$@"
