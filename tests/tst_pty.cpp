@@ -13,10 +13,9 @@ class TestPty : public QObject
 {
     Q_OBJECT
 private slots:
-    void loginAndExchanges();
+    void exchangesUntilTheLineDrops();
     void portThatCannotBeOpened_data();
     void portThatCannotBeOpened();
-    void droppedLineEndsTheWait();
 };
 
 namespace {
@@ -32,7 +31,7 @@ bool openLink(SerialLink &link, const QString &port)
 
 } // namespace
 
-void TestPty::loginAndExchanges()
+void TestPty::exchangesUntilTheLineDrops()
 {
     SimModem::Config config;
     config.password = QStringLiteral("12AB");
@@ -40,6 +39,7 @@ void TestPty::loginAndExchanges()
     config.syncMs = 50;
     config.replyDelayMs = 1;
     config.lineRate = 9600;
+    config.dropOn = QStringLiteral("SerialNum");
     PtyModemThread modem(config);
     QVERIFY2(modem.start(), qPrintable(modem.errorString()));
 
@@ -47,27 +47,28 @@ void TestPty::loginAndExchanges()
     QtSerialLink link(clock);
     OperationState state;
     QVERIFY2(openLink(link, modem.devicePath()), qPrintable(link.errorString()));
-    link.setAutoReceive(false);
 
+    // "mode from" and the password question come apart: the look-up waits across both.
     link.Output(QStringLiteral("###"));
     link.setLookUpText(QStringLiteral("PASSWORD"));
-    link.setLookUpSeparator(QLatin1Char('|'));
     link.setLookUpTimeOut(5000);
     QCOMPARE(link.LookUp(), 0);
     QVERIFY(link.LookUpInput().contains(QLatin1String("mode from")));
 
     QCOMPARE(GetResponse(link, state, QStringLiteral("#PASSWORD=12AB")), QString());
-    QCOMPARE(GetResponse(link, state, QStringLiteral("#SerialNum?")), QStringLiteral("Serial Number is: MRL0012345"));
     QCOMPARE(GetResponse(link, state, QStringLiteral("#APN=web.example")), QString());
     QCOMPARE(GetResponse(link, state, QStringLiteral("#Version?")), config.identity);
-    QCOMPARE(link.lastError(), SerialLink::Error::NoError);
+    QCOMPARE(modem.call([](SimModem &m) { return m.setting(QStringLiteral("APN")); }),
+             QStringLiteral("web.example"));
 
-    link.setPortOpen(false);
-    modem.stop();
-    QCOMPARE(modem.call([](SimModem &m) { return m.setting(QStringLiteral("APN")); }), QStringLiteral("web.example"));
-    QCOMPARE(modem.call([](SimModem &m) { return m.receivedLines(); }),
-             (QStringList{QStringLiteral("###"), QStringLiteral("#PASSWORD=12AB"), QStringLiteral("#SerialNum?"),
-                          QStringLiteral("#APN=web.example"), QStringLiteral("#Version?")}));
+    // The modem hangs up halfway through its answer: no 40-second wait.
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(GetResponse(link, state, QStringLiteral("#SerialNum?")), QString());
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(state.ReplyMissing);
+    QCOMPARE(link.lastError(), SerialLink::Error::LineDropped);
+    QVERIFY(!link.PortOpen());
 }
 
 void TestPty::portThatCannotBeOpened_data()
@@ -91,29 +92,6 @@ void TestPty::portThatCannotBeOpened()
     QVERIFY(!openLink(link, inUse ? modem.devicePath() : QStringLiteral("/dev/does-not-exist")));
     QCOMPARE(link.lastError(), SerialLink::Error::OpenFailed);
     QVERIFY(!link.errorString().isEmpty());
-}
-
-void TestPty::droppedLineEndsTheWait()
-{
-    SimModem::Config config;
-    config.inCommandMode = true;
-    config.replyDelayMs = 1;
-    config.dropOn = QStringLiteral("SerialNum");
-    PtyModemThread modem(config);
-    QVERIFY2(modem.start(), qPrintable(modem.errorString()));
-
-    RealClock clock;
-    QtSerialLink link(clock);
-    OperationState state;
-    QVERIFY(openLink(link, modem.devicePath()));
-    QCOMPARE(GetResponse(link, state, QStringLiteral("#Version?")), config.identity);
-
-    QElapsedTimer timer;
-    timer.start();
-    QCOMPARE(GetResponse(link, state, QStringLiteral("#SerialNum?")), QString());
-    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
-    QCOMPARE(link.lastError(), SerialLink::Error::LineDropped);
-    QVERIFY(!link.PortOpen());
 }
 
 QTEST_GUILESS_MAIN(TestPty)
