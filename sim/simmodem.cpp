@@ -158,6 +158,8 @@ void SimModem::endLine()
     const QString line = QString::fromLatin1(m_pending);
     m_pending.clear();
     m_lines << line;
+    if (m_sending)
+        ++m_overruns;
     if (lineReceived)
         lineReceived(line);
     // Data mode passes lines on to the data logger; while synchronising the

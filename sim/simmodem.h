@@ -79,6 +79,9 @@ public:
     bool inCommandMode() const;
     bool loggedIn() const;
     bool lineIsDropped() const { return m_dropped; }
+    // Command lines that came while an earlier answer was still going out:
+    // from then on the answers are out of step with the commands.
+    int overruns() const { return m_overruns; }
     // Devices switched on with "#P" + n + "ON", in order.
     const QList<int> &activatedDevices() const { return m_activated; }
     void clearRecord();
@@ -120,6 +123,7 @@ private:
     bool m_dropped = false;
     std::deque<Piece> m_queue;
     bool m_sending = false;
+    int m_overruns = 0;
     // Scheduled callbacks check it, so a modem destroyed before its clock
     // runs them is left alone.
     std::shared_ptr<bool> m_alive = std::make_shared<bool>();

@@ -100,6 +100,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const DialogueOutcome out = runFaultyDialogue(file.readAll());
         QVERIFY(out.found);
+        QCOMPARE(out.overruns, 0);
         QCOMPARE(out.readOk, readOk);
         QCOMPARE(out.writeOk, writeOk);
     }
