@@ -58,10 +58,14 @@ Recipe parse(const QByteArray &bytes, const SimModem::Config &base)
         switch ((kind & 0x7f) % FaultCount) {
         case Refuse: c.errorOn << key; break;
         case Silence: c.silentOn << key; break;
-        case Unfinished:
+        case Unfinished: {
+            // Without line ends, "OK" or "ERROR" no final line can hide in it.
+            QByteArray text = payload;
+            text.replace('K', 'k').replace('R', 'r').replace('\r', ' ').replace('\n', ' ');
             c.unfinishedOn << key;
-            c.replyOverride[key] = QString::fromLatin1(payload);
+            c.replyOverride[key] = QString::fromLatin1(text);
             break;
+        }
         case Drop: c.dropOn = key; break;
         case Garbage: c.replyOverride[key] = QString::fromLatin1(payload); break;
         case Huge: c.replyOverride[key] = QString::fromLatin1(payload.isEmpty() ? QByteArray("x") : payload).repeated(
