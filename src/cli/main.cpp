@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -327,19 +328,27 @@ int main(int argc, char *argv[])
         return r.exit;
     }
 
-    QList<PortResult> results(o.ports.size());
+    // The threads share only what nobody changes while they run: a non-const
+    // QList index could detach the list under another thread's feet.
+    const Options &shared = o;
+    std::vector<PortResult> results(size_t(o.ports.size()));
     QList<QThread *> threads;
-    for (int i = 0; i < o.ports.size(); ++i) {
-        threads << QThread::create([&, i] { results[i] = runPort(o, o.ports[i], fileRecord, true); });
+    for (qsizetype i = 0; i < o.ports.size(); ++i) {
+        PortResult *result = &results[size_t(i)];
+        const QString port = o.ports.at(i);
+        threads << QThread::create([&shared, &fileRecord, result, port] {
+            *result = runPort(shared, port, fileRecord, true);
+        });
         threads.last()->start();
     }
     int exit = Ok;
     for (int i = 0; i < threads.size(); ++i) {
         threads[i]->wait();
         delete threads[i];
-        printOut(results[i].output);
-        printOut((o.ports[i] + QStringLiteral(": ") + results[i].summary + QLatin1Char('\n')).toLocal8Bit());
-        if (results[i].exit != Ok)
+        const PortResult &r = results[size_t(i)];
+        printOut(r.output);
+        printOut((o.ports.at(i) + QStringLiteral(": ") + r.summary + QLatin1Char('\n')).toLocal8Bit());
+        if (r.exit != Ok)
             exit = Failed;
     }
     return exit;
