@@ -3,7 +3,7 @@
 // dialogue demands. Then merolan-cli writing to 8 modems in parallel against 1.
 
 #include "clock.h"
-#include "findmodem.h"
+#include "connection.h"
 #include "openlink.h"
 #include "ptymodem.h"
 #include "qtseriallink.h"

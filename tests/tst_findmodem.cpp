@@ -1,4 +1,4 @@
-#include "findmodem.h"
+#include "connection.h"
 #include "modemrig.h"
 #include "session.h"
 

@@ -1,6 +1,7 @@
 #include "clock.h"
 #include "frmcom.h"
 #include "frmselcon.h"
+#include "portpicker.h"
 #include "memorylink.h"
 #include "ptymodem.h"
 #include "qtseriallink.h"
@@ -164,7 +165,12 @@ private slots:
         // (Help and About wait for their own windows; they must not pretend).
         QCOMPARE(rig.tabs()->currentIndex(), 0);
         QVERIFY(!rig.tabs()->isTabEnabled(1));
-        QCOMPARE(rig.get<QComboBox>("cboBaud")->currentText(), QStringLiteral("9600"));
+        auto *baud = rig.get<QComboBox>("cboBaud");
+        QStringList rates;
+        for (int i = 0; i < baud->count(); ++i)
+            rates << baud->itemText(i);
+        QCOMPARE(rates.join(' '), QStringLiteral("1200 2400 4800 9600 19200 38400 115200"));
+        QCOMPARE(baud->currentText(), QStringLiteral("9600"));
         QCOMPARE(rig.get<QComboBox>("cboRole")->currentIndex(), 2);
         QVERIFY(!rig.get<QAction>("mnuHelpContents")->isEnabled());
         QVERIFY(!rig.get<QAction>("mnuHelpAbout")->isEnabled());
@@ -197,18 +203,18 @@ private slots:
     void portListFollowsTheSystem()
     {
         Rig rig;
-        auto *port = rig.get<QComboBox>("cboPort");
+        auto *port = rig.get<PortPicker>("cboPort");
         port->setCurrentIndex(port->findText(QStringLiteral("COM3")));
 
         // An adapter plugged in: listed, the choice stays.
         rig.link.setPorts(QStringLiteral("COM1 COM3 COM4 COM9").split(' '));
-        rig.window->refreshPorts();
+        port->refreshPorts();
         QCOMPARE(port->count(), 4);
         QCOMPARE(port->currentText(), QStringLiteral("COM3"));
 
         // The chosen adapter pulled out: the last port is chosen again.
         rig.link.setPorts({QStringLiteral("COM1"), QStringLiteral("COM9")});
-        rig.window->refreshPorts();
+        port->refreshPorts();
         QCOMPARE(port->count(), 2);
         QCOMPARE(port->currentText(), QStringLiteral("COM9"));
 
@@ -216,7 +222,7 @@ private slots:
         // A typed device path survives a change of the list.
         port->setEditText(QStringLiteral("/dev/pts/7"));
         rig.link.setPorts({QStringLiteral("COM1")});
-        rig.window->refreshPorts();
+        port->refreshPorts();
         QCOMPARE(port->currentText(), QStringLiteral("/dev/pts/7"));
 #endif
     }

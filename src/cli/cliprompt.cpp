@@ -2,8 +2,9 @@
 
 #include <cstdio>
 
-void CliPrompt::say(const QString &text) const
+void CliPrompt::say(const QString &text)
 {
+    m_said = text;
     // Message texts may hold line breaks of their own; each line gets the prefix.
     QString out;
     const QStringList lines = QString(text).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
@@ -17,7 +18,10 @@ void CliPrompt::say(const QString &text) const
 
 void CliPrompt::message(const QString &text, Icon)
 {
-    say(text);
+    // Operations often show the status line they just set as a message too;
+    // on a terminal once is enough.
+    if (text != m_said)
+        say(text);
 }
 
 bool CliPrompt::question(const QString &text, Icon)

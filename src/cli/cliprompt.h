@@ -19,9 +19,10 @@ public:
     void beep() override {}
 
     // One line on standard error, with the port's prefix.
-    void say(const QString &text) const;
+    void say(const QString &text);
 
 private:
+    QString m_said;
     QString m_prefix;
     bool m_yes;
 };

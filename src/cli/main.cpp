@@ -3,8 +3,8 @@
 
 #include "cliprompt.h"
 #include "clock.h"
-#include "findmodem.h"
-#include "openlink.h"
+#include "connection.h"
+#include "modemrules.h"
 #include "qtseriallink.h"
 #include "readsetup.h"
 #include "recordingview.h"
@@ -94,7 +94,7 @@ std::optional<Options> parse(const QStringList &args, QString *error)
             auto v = value(i);
             if (!v)
                 return std::nullopt;
-            static const QStringList rates{"1200", "2400", "4800", "9600", "19200", "38400", "115200"};
+            const QStringList rates = baudRateTexts();
             if (!rates.contains(*v)) {
                 *error = QStringLiteral("The baud rate must be one of ") + rates.join(QStringLiteral(", "));
                 return std::nullopt;
@@ -203,29 +203,24 @@ PortResult runPort(const Options &o, const QString &port, const std::optional<Se
     QObject::connect(&s.state, &OperationState::statusChanged, [&prompt](const QString &text) { prompt.say(text); });
 
     PortResult result;
-    if (!OpenLink(link, port, o.baud)) {
+    const auto handBack = [&] {
+        HandBack(s);
+        link.setPortOpen(false);
+    };
+    switch (Connect(s, port, o.baud)) {
+    case ConnectResult::CannotOpen:
         prompt.say(QStringLiteral("Cannot open COM port") + QStringLiteral(" (") + link.errorString() + QLatin1Char(')'));
         result.summary = QStringLiteral("Cannot open COM port");
         return result;
-    }
-    if (!FindModem(s)) {
-        link.setPortOpen(false);
+    case ConnectResult::NotFound:
         result.summary = s.state.status();
         return result;
-    }
-
-    const auto handBack = [&] {
-        if (link.PortOpen()) {
-            link.OutputLine(QStringLiteral("#AUTO"));
-            link.Pause(1000);
-            link.setPortOpen(false);
-        }
-    };
-
-    if (!ReadSetup(s)) {
+    case ConnectResult::ReadFailed:
         handBack();
         result.summary = s.state.status();
         return result;
+    case ConnectResult::Ready:
+        break;
     }
 
     if (o.command == QLatin1String("read")) {
@@ -268,15 +263,7 @@ PortResult runPort(const Options &o, const QString &port, const std::optional<Se
         result.summary = QStringLiteral("Setup not written: it did not pass the checks");
         return result;
     }
-    if (!o.all && !s.HasChanges()) {
-        const QString text = QStringLiteral("Write will not be performed because there are no changes.");
-        prompt.say(text);
-        handBack();
-        result.exit = Ok;
-        result.summary = text;
-        return result;
-    }
-    const bool written = WriteSetup(s, o.all);
+    const bool written = WriteChanges(s, o.all);
     handBack();
     result.exit = written ? Ok : Failed;
     result.summary = s.state.status();

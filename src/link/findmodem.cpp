@@ -2,8 +2,8 @@
 
 #include "clock.h"
 #include "exchange.h"
+#include "operationstate.h"
 #include "seriallink.h"
-#include "session.h"
 #include "userprompt.h"
 
 namespace {
@@ -24,20 +24,31 @@ void poll(SerialLink &comm)
     comm.clock().sleep(kPollMs);
 }
 
-bool success(Session &s)
+// One run of the search: the link, the window's side and what was found.
+struct Search
 {
-    s.Comm.Pause(2000);
+    SerialLink &comm;
+    OperationState &state;
+    UserPrompt &prompt;
+    const LoginRequest &request;
+    LoginResult result;
+};
+
+LoginResult success(Search &s)
+{
+    s.comm.Pause(2000);
     // What the modem said during the login is of no use to the next command.
-    s.Comm.setInBufferCount(0);
+    s.comm.setInBufferCount(0);
     s.state.Busy = false;
-    return true;
+    s.result.ready = true;
+    return s.result;
 }
 
-bool notFound(Session &s)
+LoginResult notFound(Search &s)
 {
-    s.Comm.Output(QStringLiteral("#AUTO\r\n"));
+    s.comm.Output(QStringLiteral("#AUTO\r\n"));
     s.state.setStatus(QStringLiteral("Merolan modem not found"));
-    if (s.ConnectionKind == 1 || s.ConnectionKind == 2) {
+    if (s.request.connectionKind == 1 || s.request.connectionKind == 2) {
         s.prompt.message(QStringLiteral("Could not communicate with remote Merolan.\n"
                                         "If connection dropped please Disconnect and Connect again."),
                          UserPrompt::Icon::Warning);
@@ -49,40 +60,38 @@ bool notFound(Session &s)
                          UserPrompt::Icon::Warning);
     }
     s.state.Busy = false;
-    return false;
+    return s.result;
 }
 
-bool noPassword(Session &s)
+LoginResult noPassword(Search &s)
 {
     s.state.setStatus(QStringLiteral("Merolan modem ready."));
-    s.PasswordTag = QStringLiteral("Disabled");
-    s.view.setCaption(SetupView::Item::txtPWD, QString());
+    s.result.password = ModemPassword::None;
     return success(s);
 }
 
-bool password(Session &s)
+LoginResult password(Search &s)
 {
     s.state.setStatus(QStringLiteral("Merolan modem ready."));
-    s.view.setCaption(SetupView::Item::lblPWD, QStringLiteral("Password: Enabled"));
-    s.PasswordTag = QStringLiteral("Enabled");
-    const QString typed = s.view.caption(SetupView::Item::txtPWD);
+    s.result.password = ModemPassword::Required;
+    const QString &typed = s.request.password;
     // A password of spaces only counts as none; a real one goes as typed.
     if (!typed.trimmed().isEmpty()) {
-        s.Comm.Pause(1000);
-        if (GetResponse(s.Comm, s.state, QStringLiteral("#PASSWORD=") + typed) != QLatin1String("ERROR"))
+        s.comm.Pause(1000);
+        if (GetResponse(s.comm, s.state, QStringLiteral("#PASSWORD=") + typed) != QLatin1String("ERROR"))
             return success(s);
     }
     s.state.setStatus(QStringLiteral("Password rejected"));
     s.prompt.message(QStringLiteral("Password rejected"));
     s.state.Busy = false;
-    return false;
+    return s.result;
 }
 
 } // namespace
 
-bool FindModem(Session &s)
+LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &prompt, const LoginRequest &request)
 {
-    SerialLink &comm = s.Comm;
+    Search s{comm, state, prompt, request, {}};
     Clock &clock = comm.clock();
 
     s.state.setStatus(QStringLiteral("Searching for Merolan modem..."));

@@ -1,8 +1,28 @@
 #pragma once
 
-class Session;
+#include <QString>
+
+class OperationState;
+class SerialLink;
+class UserPrompt;
+
+// What the search needs to know of the user's side.
+struct LoginRequest
+{
+    QString password;           // as typed; blanks around it are sent too
+    qint16 connectionKind = 0;  // 0 local port, 1 GSM data call, 2 Ethernet/GPRS: picks the not-found message
+};
+
+// What the modem said about its password while it was searched for.
+enum class ModemPassword { NotAsked, None, Required };
+
+struct LoginResult
+{
+    bool ready = false;  // the modem takes commands
+    ModemPassword password = ModemPassword::NotAsked;
+};
 
 // Escapes the modem into command mode, waits while it synchronises with its
-// data logger and logs in when it asks for a password. True when the modem
-// takes commands. Reports a failure in the status text and a message box.
-bool FindModem(Session &session);
+// data logger and logs in when it asks for a password. Reports a failure in
+// the status text and a message box.
+LoginResult FindModem(SerialLink &Comm, OperationState &state, UserPrompt &prompt, const LoginRequest &request);

@@ -71,3 +71,16 @@ QString serverPortCaption(const QString &port)
 {
     return QStringLiteral("Server IP port: ") + port;
 }
+
+const std::array<RoleCaptions, 3> &roleCaptions()
+{
+    static constexpr std::array<RoleCaptions, 3> roles{{
+        {"Merolan is Tessarin GPRS Client", "GPRS network", "Merolan (Client)", "Tessarin",
+         "Merolan is used with a Ombrilex data logger."},
+        {"Merolan is GPRS Server", "GPRS network", "Merolan (Server)", "Internet",
+         "Merolan is used with a Ombrilex data logger."},
+        {"Merolan accepts data calls", "GSM network", "Merolan expects data calls", "Modem",
+         "Merolan is used with a Ombrilex data logger. Merolan will answer SMS message queries."},
+    }};
+    return roles;
+}

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <array>
+
 struct SetupRecord;
 
 // The captions of the setup diagram. The read builds them from the modem's
@@ -31,3 +33,15 @@ QString smsCaption(const QString &number);
 QString baudCaption(qint32 index);
 QString tessarinPortCaption(const QString &port);
 QString serverPortCaption(const QString &port);
+
+// What the diagram shows for each operating role, in the order of the role
+// list (the record's Role minus 1).
+struct RoleCaptions
+{
+    const char *entry;   // the role list's text
+    const char *network; // the network node
+    const char *merolan; // the modem node
+    const char *server;  // the far end
+    const char *logger;  // the logger box
+};
+const std::array<RoleCaptions, 3> &roleCaptions();

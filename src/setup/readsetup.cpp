@@ -2,7 +2,7 @@
 
 #include "captions.h"
 #include "exchange.h"
-#include "findmodem.h"
+#include "connection.h"
 #include "identity.h"
 #include "numbervalue.h"
 #include "scheduletime.h"

@@ -21,12 +21,14 @@ public:
     void setLoggerTicked(bool ticked) override;
     void showDevices() override { ++m_showDevicesCalls; }
     void markChanges(bool differ) override { m_marked = differ; ++m_markCalls; }
+    void showProgramming(bool programming) override { m_programming = programming; }
 
     int roleEntry() const { return m_roleEntry; }
     bool loggerTicked() const { return m_loggerTicked; }
     bool marked() const { return m_marked; }
     int markCalls() const { return m_markCalls; }
     int showDevicesCalls() const { return m_showDevicesCalls; }
+    bool programming() const { return m_programming; }
 
 private:
     Session *m_session = nullptr;
@@ -37,4 +39,5 @@ private:
     bool m_marked = false;
     int m_markCalls = 0;
     int m_showDevicesCalls = 0;
+    bool m_programming = false;
 };

@@ -43,6 +43,9 @@ public:
 
     // Shows the device column for Session::DeviceCount.
     virtual void showDevices() = 0;
+    // The programming side (logged in, setup shown and editable) or the start
+    // side (choose a port and connect).
+    virtual void showProgramming(bool programming) = 0;
     // The write button's face: light red while the records differ.
     virtual void markChanges(bool differ) = 0;
 };

@@ -1,7 +1,7 @@
 #include "writesetup.h"
 
 #include "exchange.h"
-#include "findmodem.h"
+#include "connection.h"
 #include "identity.h"
 #include "seriallink.h"
 #include "session.h"
@@ -146,6 +146,21 @@ bool WriteSetup(Session &s, bool writeAll)
     return true;
 }
 
+bool WriteChanges(Session &s, bool writeAll)
+{
+    if (!writeAll && !s.HasChanges()) {
+        const QString nothing = QStringLiteral("Write will not be performed because there are no changes.");
+        s.state.setStatus(nothing);
+        s.prompt.message(nothing);
+        return true;
+    }
+    s.view.setCaption(SetupView::Item::cmdWrite, kStopCaption);
+    if (!WriteSetup(s, writeAll))
+        return false;
+    s.view.markChanges(false);
+    return true;
+}
+
 void WriteClicked(Session &s)
 {
     if (ValidateSetup(s))
@@ -168,19 +183,10 @@ void WriteClicked(Session &s)
         s.state.setStatus(QStringLiteral("Serial numbers do not match"));
         s.view.setCaption(SetupView::Item::cmdWrite, kStopCaption);
         applyIdentification(s, GetResponse(s.Comm, s.state, QStringLiteral("#Version?")));
-        if (WriteSetup(s, true))
-            s.view.markChanges(false);
+        WriteChanges(s, true);
         return;
     }
 
     s.state.setStatus(QStringLiteral("Serial numbers match"));
-    if (s.HasChanges()) {
-        s.view.setCaption(SetupView::Item::cmdWrite, kStopCaption);
-        if (WriteSetup(s, false))
-            s.view.markChanges(false);
-    } else {
-        const QString nothing = QStringLiteral("Write will not be performed because there are no changes.");
-        s.state.setStatus(nothing);
-        s.prompt.message(nothing);
-    }
+    WriteChanges(s, false);
 }

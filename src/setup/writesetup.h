@@ -15,6 +15,11 @@ bool ValidateSetup(Session &session);
 // becomes EditSetup.
 bool WriteSetup(Session &session, bool writeAll);
 
+// The write after the checks: with writeAll every setting, else what differs
+// from ModemSetup, or, when nothing does, only the message that there is
+// nothing to write. True when nothing failed.
+bool WriteChanges(Session &session, bool writeAll);
+
 // The write button: validate, stop a running write, or search, check the
 // serial number and write.
 void WriteClicked(Session &session);

@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHash>
+#include <QLabel>
 #include <QPointer>
-#include <QLayout>
 #include <QPainter>
 
 #include <algorithm>
@@ -145,4 +146,58 @@ void DeviceColumn::paintEvent(QPaintEvent *)
     painter.setPen(pen);
     const qreal x = pen.widthF() / 2.0;
     painter.drawLine(QPointF(x, *top), QPointF(x, *bottom));
+}
+
+QLabel *plainLabel(const char *name, const QString &text, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+Picture *picture(const char *name, const QString &file, qreal lines, QWidget *parent)
+{
+    auto *p = new Picture(file, lines, parent);
+    p->setObjectName(QLatin1String(name));
+    return p;
+}
+
+QLabel *nodeCaption(const char *name, const QString &text, QWidget *parent)
+{
+    QLabel *l = plainLabel(name, text, parent);
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    const int gap = l->fontMetrics().averageCharWidth();
+    l->setContentsMargins(gap, 0, gap, 0);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+int nodeWidth(const QWidget *on)
+{
+    return on->fontMetrics().height() * 9;
+}
+
+QHBoxLayout *nodeCell(std::initializer_list<Picture *> pictures, bool wireLeft, bool wireRight, Wire **rightWire)
+{
+    auto *cell = new QHBoxLayout;
+    cell->setContentsMargins(0, 0, 0, 0);
+    cell->setSpacing(0);
+    if (wireLeft)
+        cell->addWidget(new Wire, 1);
+    else
+        cell->addStretch(1);
+    for (Picture *p : pictures)
+        cell->addWidget(p, 0, Qt::AlignCenter);
+    if (wireRight) {
+        auto *wire = new Wire;
+        cell->addWidget(wire, 1);
+        if (rightWire)
+            *rightWire = wire;
+    } else {
+        cell->addStretch(1);
+    }
+    return cell;
 }

@@ -2,7 +2,11 @@
 
 #include <QSvgRenderer>
 #include <QWidget>
+#include <initializer_list>
 #include <vector>
+
+class QHBoxLayout;
+class QLabel;
 
 // One of the program's line pictures, drawn from its SVG at whatever pixel
 // ratio the screen has. Its size follows the font, so the diagrams keep their
@@ -68,3 +72,17 @@ private:
 
 // The pen the diagrams draw their connectors with.
 QPen connectorPen(const QWidget *on);
+
+// The parts both diagrams of the main window are made of.
+
+// A caption that shows the modem's own texts: never rich text.
+QLabel *plainLabel(const char *name, const QString &text, QWidget *parent);
+Picture *picture(const char *name, const QString &file, qreal lines, QWidget *parent);
+// The bold caption under a node's picture.
+QLabel *nodeCaption(const char *name, const QString &text, QWidget *parent);
+// The width of a node's column, so that captions of one line fit.
+int nodeWidth(const QWidget *on);
+// The picture cell of a node: the connectors reach its picture from the
+// node's left and right edges, so the line runs unbroken from node to node.
+QHBoxLayout *nodeCell(std::initializer_list<Picture *> pictures, bool wireLeft, bool wireRight,
+                      Wire **rightWire = nullptr);

@@ -1,18 +1,17 @@
 #include "frmselcon.h"
 
 #include "captions.h"
-#include "diagram.h"
-#include "findmodem.h"
+#include "connection.h"
 #include "frmcom.h"
-#include "openlink.h"
-#include "portlistmodel.h"
+#include "modemrules.h"
+#include "portpicker.h"
 #include "readsetup.h"
 #include "seriallink.h"
+#include "setupdiagram.h"
 #include "setupfilecommands.h"
 #include "userprompt.h"
 #include "writesetup.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -28,8 +27,6 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include <future>
-
 // The pictures are compiled into this library; a static library's resources
 // must be registered by hand.
 static void initPictures()
@@ -39,13 +36,9 @@ static void initPictures()
 
 namespace {
 
-// The mediation service the client role reports to unless told otherwise.
-const QString kDefaultTessarinHost = QStringLiteral("gw.tessarin.example.net");
-
 const QColor kChangedColour(255, 128, 128);
 
 constexpr int kControlMs = 500;
-constexpr int kPortWatchMs = 2000;
 
 const QString kLocalInfo = QStringLiteral(
     "You will be programming a Merolan modem, connected to a local COM port.\n"
@@ -60,32 +53,13 @@ const QString kGprsInfo = QStringLiteral(
     "The remote Merolan will be reached via an Ethernet (GPRS) connection.\n"
     "To start click the 'Connect to Merolan' button.");
 
-struct RoleLook
-{
-    const char *text;
-    const char *network;
-    const char *merolan;
-    const char *server;
-    const char *logger;
-};
-
-const RoleLook kRoles[3] = {
-    {"Merolan is Tessarin GPRS Client", "GPRS network", "Merolan (Client)", "Tessarin",
-     "Merolan is used with a Ombrilex data logger."},
-    {"Merolan is GPRS Server", "GPRS network", "Merolan (Server)", "Internet",
-     "Merolan is used with a Ombrilex data logger."},
-    {"Merolan accepts data calls", "GSM network", "Merolan expects data calls", "Modem",
-     "Merolan is used with a Ombrilex data logger. Merolan will answer SMS message queries."},
-};
-
 } // namespace
 
 frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &options, QWidget *parent)
     : QMainWindow(parent), Comm(comm), m_prompt(prompt), m_session(comm, *this, prompt)
 {
-    // Asking the system for its ports takes a while: it runs while the
-    // widgets are built.
-    std::future<QStringList> systemPortList = std::async(std::launch::async, [this] { return systemPorts(); });
+    // First, so that the system's port list is read while the widgets are built.
+    cboPort = new PortPicker(Comm);
 
     initPictures();
     setObjectName(QStringLiteral("frmSelCon"));
@@ -124,12 +98,12 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     connect(cmdConnect, &QPushButton::clicked, this, &frmSelCon::cmdConnectClick);
     connect(cmdRefresh, &QPushButton::clicked, this, [this] { RefreshClicked(m_session); });
     connect(cmdWrite, &QPushButton::clicked, this, [this] { WriteClicked(m_session); });
-    connect(cmdFinish, &QPushButton::clicked, this, &frmSelCon::cmdFinishClick);
+    connect(cmdFinish, &QPushButton::clicked, this, [this] { FinishProgramming(m_session); });
     connect(cboRole, &QComboBox::activated, this, &frmSelCon::roleClicked);
     connect(chkOmbrilex, &QCheckBox::clicked, this, &frmSelCon::loggerClicked);
     connect(txtPWD, &QLineEdit::returnPressed, cmdConnect, &QPushButton::click);
 
-    load(options, systemPortList.get());
+    load(options);
 
     tmrControl = new QTimer(this);
     tmrControl->setObjectName(QStringLiteral("tmrControl"));
@@ -137,14 +111,7 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     connect(tmrControl, &QTimer::timeout, this, &frmSelCon::UpdateControls);
     tmrControl->start();
 
-    m_portWatch = new QTimer(this);
-    m_portWatch->setInterval(kPortWatchMs);
-    connect(m_portWatch, &QTimer::timeout, this, [this] {
-        if (SSTab->currentIndex() == 0 && !m_session.state.anyRunning() && cboPort->isEnabled()
-            && !cboPort->view()->isVisible())
-            refreshPorts();
-    });
-    m_portWatch->start();
+    cboPort->watch([this] { return SSTab->currentIndex() == 0 && !m_session.state.anyRunning(); });
 
     // Ctrl+Shift+C is taken whichever control of the window has the focus.
     qApp->installEventFilter(this);
@@ -155,37 +122,22 @@ frmSelCon::~frmSelCon()
     setBusyCursor(false);
 }
 
-void frmSelCon::load(const StartOptions &options, QStringList ports)
+void frmSelCon::load(const StartOptions &options)
 {
     m_com = new frmCom(Comm, m_prompt, this);
 
-    // Each port listed becomes the port to use, so the last one is preselected.
-    m_extraPorts = options.extraPorts;
-    for (const QString &extra : m_extraPorts) {
-        if (!ports.contains(extra))
-            ports << extra;
-    }
-    setPortList(ports);
-    for (const QString &port : ports)
-        Comm.setCommPort(port);
-    if (!m_extraPorts.isEmpty())
-        Comm.setCommPort(m_extraPorts.constLast());
-    cboPort->setCurrentIndex(cboPort->findText(Comm.CommPort()));
-    if (cboPort->isEditable())
-        cboPort->setEditText(Comm.CommPort());
+    cboPort->load(options.extraPorts);
 
-    for (int rate = 1200; rate <= 38400; rate *= 2)
-        cboBaud->addItem(QString::number(rate));
-    cboBaud->addItem(QStringLiteral("115200"));
+    cboBaud->addItems(baudRateTexts());
     cboBaud->setCurrentText(QStringLiteral("9600"));
 
-    for (const RoleLook &role : kRoles)
-        cboRole->addItem(QLatin1String(role.text));
+    for (const RoleCaptions &role : roleCaptions())
+        cboRole->addItem(QLatin1String(role.entry));
     cboRole->setCurrentIndex(2);
-    showRole(2);
+    m_diagram->showRole(2);
 
     lblInfo->setText(kLocalInfo);
-    lblTessarinIP->setText(kDefaultTessarinHost);
+    setCaption(Item::lblTessarinIP, defaultTessarinHost());
     m_session.LoggerType = QStringLiteral("0");
 
     applyCommandLine(parseCommandLine(options.commandLine));
@@ -199,11 +151,8 @@ void frmSelCon::applyCommandLine(const CommandLine &line)
 {
     if (line.password)
         txtPWD->setText(*line.password);
-    if (line.portNumber && PortInList(*line.portNumber)) {
-        const QString port = QStringLiteral("COM") + *line.portNumber;
-        cboPort->setCurrentIndex(cboPort->findText(port));
-        cboPort->setEditText(port);
-        cboPort->setEnabled(false);
+    if (line.portNumber && cboPort->PortInList(*line.portNumber)) {
+        cboPort->choose(QStringLiteral("COM") + *line.portNumber);
         cboBaud->setEnabled(false);
     }
     if (line.loggerType)
@@ -227,79 +176,21 @@ void frmSelCon::showConnectionKind(int kind)
 
 void frmSelCon::applyLoggerType()
 {
-    const QString &type = m_session.LoggerType;
-    // A calling program that names its logger fixes the mode.
-    const bool fixed = type == QLatin1String("1") || type == QLatin1String("40") || type == QLatin1String("100")
-                       || type == QLatin1String("50");
+    const bool fixed = loggerTypeFixesMode(m_session.LoggerType);
     if (fixed)
         chkOmbrilex->setEnabled(false);
-    if (type == QLatin1String("50")) {
-        lblPWD->hide();
-        lblPWDSet->hide();
+    if (loggerTypeHidesPassword(m_session.LoggerType)) {
+        setShown(Item::lblPWD, false);
+        setShown(Item::lblPWDSet, false);
     }
     setLoggerTicked(fixed);
-}
-
-QStringList frmSelCon::systemPorts() const
-{
-    QStringList ports = Comm.CommPorts();
-#ifdef _WIN32
-    ports.removeIf([](const QString &name) { return !name.startsWith(QLatin1String("COM")); });
-#endif
-    return ports;
-}
-
-void frmSelCon::setPortList(const QStringList &ports)
-{
-    QStringList before;
-    for (int i = 0; i < cboPort->count(); ++i)
-        before << cboPort->itemText(i);
-    const QString chosen = cboPort->currentText();
-
-    const QSignalBlocker block(cboPort);
-    cboPort->clear();
-    m_ports->forgetDescriptions();
-    cboPort->addItems(ports);
-    if (const int kept = cboPort->findText(chosen); kept >= 0 && !chosen.isEmpty()) {
-        cboPort->setCurrentIndex(kept);
-    } else if (cboPort->isEditable() && !chosen.isEmpty() && !before.contains(chosen)) {
-        // A typed device path stays as it was typed.
-        cboPort->setCurrentIndex(-1);
-        cboPort->setEditText(chosen);
-    } else {
-        cboPort->setCurrentIndex(cboPort->count() - 1);
-    }
-}
-
-void frmSelCon::refreshPorts()
-{
-    QStringList ports = systemPorts();
-    for (const QString &extra : m_extraPorts) {
-        if (!ports.contains(extra))
-            ports << extra;
-    }
-    QStringList shown;
-    for (int i = 0; i < cboPort->count(); ++i)
-        shown << cboPort->itemText(i);
-    if (ports != shown)
-        setPortList(ports);
-}
-
-bool frmSelCon::PortInList(const QString &n) const
-{
-    const QString name = QStringLiteral("COM") + n;
-    for (int i = 0; i < cboPort->count(); ++i) {
-        if (cboPort->itemText(i) == name)
-            return true;
-    }
-    return false;
 }
 
 void frmSelCon::UpdateControls()
 {
     const OperationState &s = m_session.state;
     const bool running = s.Writing || s.Reading || s.Busy;
-    for (QWidget *w : std::initializer_list<QWidget *>{fraDataStyl, fraInfo, cboRole, cmdFinish})
+    for (QWidget *w : std::initializer_list<QWidget *>{m_diagram, cboRole, cmdFinish})
         w->setEnabled(!running);
     if (running)
         chkOmbrilex->setEnabled(false);
@@ -338,30 +229,8 @@ void frmSelCon::setBusyCursor(bool busy)
 
 void frmSelCon::ShowDevices()
 {
-    for (QWidget *group : m_deviceGroup)
-        group->show();
-    switch (m_session.DeviceCount) {
-    case 1:
-        m_deviceGroup[1]->hide();
-        m_deviceGroup[2]->hide();
-        break;
-    case 2:
-        m_deviceGroup[2]->hide();
-        break;
-    case 9:
-        for (QWidget *group : m_deviceGroup)
-            group->hide();
-        break;
-    case 3:
-        break;
-    default:
-        m_session.DeviceCount = 3;
-        break;
-    }
-    const bool any = m_session.DeviceCount != 9;
-    m_deviceWire->setVisible(any);
-    m_deviceColumn->setVisible(any);
-    m_deviceColumn->update();
+    m_session.DeviceCount = normalisedDeviceCount(m_session.DeviceCount);
+    m_diagram->showDevices(m_session.DeviceCount);
 }
 
 void frmSelCon::selectRole(int entry)
@@ -372,34 +241,11 @@ void frmSelCon::selectRole(int entry)
 
 void frmSelCon::roleClicked(int entry)
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{imgInternet, imgServer, imgModem, lblProviderUser,
-                                                        lblProviderPWD, lblAPN, imgGPRS, imgGSM, lblTessarinIP,
-                                                        lblTessarinPort, lblServerPort})
-        w->hide();
+    m_diagram->showRole(-1);
     m_session.roleChanged(entry);
-    showRole(entry);
-}
-
-void frmSelCon::showRole(int entry)
-{
-    if (entry < 0 || entry > 2)
-        return;
-    const RoleLook &look = kRoles[entry];
-    lblNetwork->setText(QLatin1String(look.network));
-    lblMerolan->setText(QLatin1String(look.merolan));
-    lblServer->setText(QLatin1String(look.server));
-    chkOmbrilex->setText(QLatin1String(look.logger));
-    const bool gprs = entry != 2;
-    for (QWidget *w : {lblProviderUser, lblProviderPWD, lblAPN})
-        w->setVisible(gprs);
-    imgGPRS->setVisible(gprs);
-    imgGSM->setVisible(!gprs);
-    lblTessarinIP->setVisible(entry == 0);
-    lblTessarinPort->setVisible(entry == 0);
-    imgServer->setVisible(entry == 0);
-    lblServerPort->setVisible(entry == 1);
-    imgInternet->setVisible(entry == 1);
-    imgModem->setVisible(entry == 2);
+    m_diagram->showRole(entry);
+    if (entry >= 0 && entry <= 2)
+        chkOmbrilex->setText(QLatin1String(roleCaptions()[size_t(entry)].logger));
 }
 
 void frmSelCon::setLoggerTicked(bool ticked)
@@ -411,30 +257,7 @@ void frmSelCon::setLoggerTicked(bool ticked)
 void frmSelCon::loggerClicked(bool ticked)
 {
     m_session.loggerChanged(ticked);
-    showLogger(ticked);
-}
-
-void frmSelCon::showLogger(bool ticked)
-{
-    lblPWDSet->setEnabled(true);
-    lblPWDSet->setToolTip(QStringLiteral("Click to change password"));
-    if (!ticked) {
-        lblDevice[0]->setText(QStringLiteral("Device 1"));
-        lblDevice[0]->setToolTip(QStringLiteral("Click to connect to Device 1 and close Merolan Programmer."));
-        imgDevice[0]->show();
-        imgOmbrilex->hide();
-        lblEmail->setEnabled(false);
-        lblBaud->setEnabled(true);
-        return;
-    }
-    lblDevice[0]->setText(QStringLiteral("Ombrilex data logger"));
-    lblDevice[0]->setToolTip(QStringLiteral("Click to connect to data logger and close Merolan Programmer."));
-    imgDevice[0]->hide();
-    imgOmbrilex->show();
-    lblBaud->setText(QStringLiteral("Baud: 9600"));
-    lblBaud->setEnabled(false);
-    lblEmail->setEnabled(true);
-    lblEmail->setText(emailCaption(m_session.EditSetup.EmailInterval));
+    m_diagram->showLogger(ticked, m_session.EditSetup.EmailInterval);
 }
 
 void frmSelCon::markChanges(bool differ)
@@ -444,67 +267,37 @@ void frmSelCon::markChanges(bool differ)
     cmdWrite->setPalette(p);
 }
 
+void frmSelCon::showProgramming(bool programming)
+{
+    SSTab->setTabEnabled(1, programming);
+    SSTab->setCurrentIndex(programming ? 1 : 0);
+    SSTab->setTabText(0, programming ? QStringLiteral("Merolan found") : QStringLiteral("Merolan not found"));
+    SSTab->setTabEnabled(0, !programming);
+}
+
 void frmSelCon::cmdConnectClick()
 {
     if (m_session.state.anyRunning())
         return;
-    // With no port to choose from, the link keeps the port it had.
-    const QString chosen = cboPort->currentText().trimmed();
-    if (!OpenLink(Comm, chosen.isEmpty() ? Comm.CommPort() : chosen, cboBaud->currentText())) {
+    if (Connect(m_session, cboPort->chosenPort(), cboBaud->currentText()) == ConnectResult::CannotOpen)
         m_prompt.message(QStringLiteral("Cannot open COM port"));
-        return;
-    }
-    if (!FindModem(m_session)) {
-        Comm.setPortOpen(false);
-        return;
-    }
-    SSTab->setTabEnabled(1, true);
-    SSTab->setCurrentIndex(1);
-    SSTab->setTabText(0, QStringLiteral("Merolan found"));
-    SSTab->setTabEnabled(0, false);
-    // The first read cannot be stopped.
-    cmdRefresh->hide();
-    ReadSetup(m_session);
-    cmdRefresh->show();
-}
-
-void frmSelCon::cmdFinishClick()
-{
-    if (m_session.state.anyRunning())
-        return;
-    if (m_session.HasChanges()
-        && !m_prompt.question(QStringLiteral("Do you want to leave without writing changes to the Merolan?"),
-                              UserPrompt::Icon::Warning))
-        return;
-    Comm.OutputLine(QStringLiteral("#AUTO"));
-    Comm.Pause(1000);
-    SSTab->setTabEnabled(0, true);
-    SSTab->setCurrentIndex(0);
-    SSTab->setTabText(0, QStringLiteral("Merolan not found"));
-    SSTab->setTabEnabled(1, false);
-    Comm.setPortOpen(false);
 }
 
 void frmSelCon::closeEvent(QCloseEvent *event)
 {
+    // A second request while the modem is handed back waits for the first.
     if (m_closing) {
         event->ignore();
         return;
     }
-    if (m_session.state.anyRunning()) {
-        m_prompt.beep();
+    m_closing = true;
+    const bool mayClose = CloseRequest(m_session);
+    m_closing = false;
+    if (!mayClose) {
         event->ignore();
         return;
     }
-    if (Comm.PortOpen()) {
-        // Hand the modem back to its automatic mode before the port goes.
-        m_closing = true;
-        Comm.OutputLine(QStringLiteral("#AUTO"));
-        Comm.Pause(1000);
-        m_closing = false;
-    }
     tmrControl->stop();
-    m_portWatch->stop();
     m_com->unload();
     event->accept();
 }
@@ -525,66 +318,50 @@ bool frmSelCon::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-QWidget *frmSelCon::itemWidget(Item item) const
+QWidget *frmSelCon::ownWidget(Item item) const
 {
     switch (item) {
-    case Item::lblVersion: return lblVersion;
-    case Item::lblSerial: return lblSerial;
-    case Item::lblClock: return lblClock;
-    case Item::lblBattery: return lblBattery;
-    case Item::lblPWD: return lblPWD;
-    case Item::lblPWDSet: return lblPWDSet;
-    case Item::lblTime0: return lblTime[0];
-    case Item::lblTime1: return lblTime[1];
-    case Item::lblTime2: return lblTime[2];
-    case Item::lblTessarinIP: return lblTessarinIP;
-    case Item::lblTessarinPort: return lblTessarinPort;
-    case Item::lblServerPort: return lblServerPort;
-    case Item::lblAPN: return lblAPN;
-    case Item::lblProviderUser: return lblProviderUser;
-    case Item::lblProviderPWD: return lblProviderPWD;
-    case Item::lblSMS: return lblSMS;
-    case Item::lblEmail: return lblEmail;
-    case Item::lblBaud: return lblBaud;
     case Item::chkOmbrilex: return chkOmbrilex;
     case Item::cmdWrite: return cmdWrite;
     case Item::cmdRefresh: return cmdRefresh;
     case Item::txtPWD: return txtPWD;
+    default: return nullptr;
     }
-    return nullptr;
 }
 
 void frmSelCon::setCaption(Item item, const QString &text)
 {
-    QWidget *w = itemWidget(item);
-    if (auto *l = qobject_cast<QLabel *>(w))
-        l->setText(text);
-    else if (auto *b = qobject_cast<QAbstractButton *>(w))
+    if (m_diagram->owns(item))
+        m_diagram->setCaption(item, text);
+    else if (auto *b = qobject_cast<QAbstractButton *>(ownWidget(item)))
         b->setText(text);
-    else if (auto *e = qobject_cast<QLineEdit *>(w))
+    else if (auto *e = qobject_cast<QLineEdit *>(ownWidget(item)))
         e->setText(text);
 }
 
 QString frmSelCon::caption(Item item) const
 {
-    QWidget *w = itemWidget(item);
-    if (auto *l = qobject_cast<QLabel *>(w))
-        return l->text();
-    if (auto *b = qobject_cast<QAbstractButton *>(w))
+    if (m_diagram->owns(item))
+        return m_diagram->caption(item);
+    if (auto *b = qobject_cast<QAbstractButton *>(ownWidget(item)))
         return b->text();
-    if (auto *e = qobject_cast<QLineEdit *>(w))
+    if (auto *e = qobject_cast<QLineEdit *>(ownWidget(item)))
         return e->text();
     return {};
 }
 
 void frmSelCon::setShown(Item item, bool shown)
 {
-    if (QWidget *w = itemWidget(item))
+    if (m_diagram->owns(item))
+        m_diagram->setShown(item, shown);
+    else if (QWidget *w = ownWidget(item))
         w->setVisible(shown);
 }
 
 bool frmSelCon::isShown(Item item) const
 {
-    const QWidget *w = itemWidget(item);
+    if (m_diagram->owns(item))
+        return m_diagram->isShown(item);
+    const QWidget *w = ownWidget(item);
     return w && !w->isHidden();
 }

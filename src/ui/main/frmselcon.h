@@ -16,11 +16,9 @@ class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QTimer;
-class Picture;
-class Wire;
-class DeviceColumn;
+class PortPicker;
+class SetupDiagram;
 class frmCom;
-class PortListModel;
 class UserPrompt;
 
 // How the window starts: the setup line from the caller, and the ports that
@@ -35,7 +33,8 @@ struct StartOptions
 
 // The main window: the start tab that connects to the modem, and the
 // programming tab with the diagram of the modem's setup. It owns the session
-// of the run; the modem operations reach its controls through SetupView.
+// of the run and routes the user's clicks to the modem operations, which
+// reach its controls through SetupView.
 class frmSelCon final : public QMainWindow, public SetupView
 {
     Q_OBJECT
@@ -45,16 +44,13 @@ public:
 
     Session &session() { return m_session; }
     frmCom *com() const { return m_com; }
+    SetupDiagram *diagram() const { return m_diagram; }
 
     // Enables the controls by what is running; the 500 ms timer calls it.
     void UpdateControls();
     // Shows the device column for DeviceCount (1, 2, 3, or 9 for none; any
     // other value becomes 3).
     void ShowDevices();
-    // True when the port list holds "COM" + n.
-    bool PortInList(const QString &n) const;
-    // Reads the system's port list again, keeping the user's choice.
-    void refreshPorts();
 
     // SetupView
     void setCaption(Item item, const QString &text) override;
@@ -65,6 +61,7 @@ public:
     void setLoggerTicked(bool ticked) override;
     void showDevices() override { ShowDevices(); }
     void markChanges(bool differ) override;
+    void showProgramming(bool programming) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -75,32 +72,23 @@ private:
     QWidget *buildStartTab();
     QWidget *buildProgramTab();
     QGroupBox *buildConnectionDiagram(int kind);
-    int nodeWidth() const;
-    QWidget *buildSetupDiagram();
-    QWidget *buildInfoFrame();
 
-    void load(const StartOptions &options, QStringList ports);
+    void load(const StartOptions &options);
     void applyCommandLine(const CommandLine &line);
     void applyLoggerType();
     void showConnectionKind(int kind);
-    QStringList systemPorts() const;
-    void setPortList(const QStringList &ports);
 
     void cmdConnectClick();
-    void cmdFinishClick();
     void roleClicked(int entry);
     void loggerClicked(bool ticked);
-    void showRole(int entry);
-    void showLogger(bool ticked);
     void setBusyCursor(bool busy);
 
-    QWidget *itemWidget(Item item) const;
+    QWidget *ownWidget(Item item) const;
 
     SerialLink &Comm;
     UserPrompt &m_prompt;
     Session m_session;
     frmCom *m_com = nullptr;
-    QStringList m_extraPorts;
 
     QAction *mnuFileLoad = nullptr;
     QAction *mnuFileSave = nullptr;
@@ -112,15 +100,12 @@ private:
     QLabel *lblStatus = nullptr;
     QProgressBar *ProgBar = nullptr;
     QTimer *tmrControl = nullptr;
-    QTimer *m_portWatch = nullptr;
 
     // start tab
-    QGroupBox *fraIn = nullptr;
     QLabel *lblInfo = nullptr;
     std::array<QGroupBox *, 3> fraConnection{};
     QGroupBox *fraStart = nullptr;
-    QComboBox *cboPort = nullptr;
-    PortListModel *m_ports = nullptr;
+    PortPicker *cboPort = nullptr;
     QComboBox *cboBaud = nullptr;
     QLineEdit *txtPWD = nullptr;
     QPushButton *cmdConnect = nullptr;
@@ -128,44 +113,7 @@ private:
     // programming tab
     QComboBox *cboRole = nullptr;
     QCheckBox *chkOmbrilex = nullptr;
-    QGroupBox *fraInfo = nullptr;
-    QLabel *lblVersion = nullptr;
-    QLabel *lblSerial = nullptr;
-    QLabel *lblBattery = nullptr;
-    QLabel *lblClock = nullptr;
-    QLabel *lblTimeSet = nullptr;
-    QLabel *lblPWD = nullptr;
-    QLabel *lblPWDSet = nullptr;
-
-    QGroupBox *fraDataStyl = nullptr;
-    QLabel *lblMerolan = nullptr;
-    QLabel *lblNetwork = nullptr;
-    QLabel *lblServer = nullptr;
-    QLabel *lblTessarinIP = nullptr;
-    QLabel *lblTessarinPort = nullptr;
-    QLabel *lblServerPort = nullptr;
-    QLabel *lblAPN = nullptr;
-    QLabel *lblProviderUser = nullptr;
-    QLabel *lblProviderPWD = nullptr;
-    QLabel *lblSMS = nullptr;
-    QLabel *lblEmail = nullptr;
-    QLabel *lblBaud = nullptr;
-    Picture *imgGPRS = nullptr;
-    Picture *imgGSM = nullptr;
-    Picture *imgServer = nullptr;
-    Picture *imgInternet = nullptr;
-    Picture *imgModem = nullptr;
-    Picture *imgOmbrilex = nullptr;
-    Picture *imgStop = nullptr;
-    Picture *imgTick = nullptr;
-    std::array<QWidget *, 3> m_deviceGroup{};
-    std::array<QLabel *, 3> lblDevice{};
-    std::array<Picture *, 3> imgDevice{};
-    std::array<QLabel *, 3> lblTime{};
-    std::array<Picture *, 3> imgTime{};
-    Wire *m_deviceWire = nullptr;
-    DeviceColumn *m_deviceColumn = nullptr;
-
+    SetupDiagram *m_diagram = nullptr;
     QPushButton *cmdWrite = nullptr;
     QPushButton *cmdRefresh = nullptr;
     QPushButton *cmdFinish = nullptr;

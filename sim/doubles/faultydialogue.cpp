@@ -1,6 +1,6 @@
 #include "faultydialogue.h"
 
-#include "findmodem.h"
+#include "connection.h"
 #include "modemrig.h"
 #include "readsetup.h"
 #include "writesetup.h"

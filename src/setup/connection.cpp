@@ -1,0 +1,70 @@
+#include "connection.h"
+
+#include "findmodem.h"
+#include "openlink.h"
+#include "readsetup.h"
+#include "seriallink.h"
+#include "session.h"
+#include "userprompt.h"
+
+bool FindModem(Session &s)
+{
+    using Item = SetupView::Item;
+    const LoginResult login =
+        FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.view.caption(Item::txtPWD), s.ConnectionKind});
+    if (login.password == ModemPassword::Required) {
+        s.view.setCaption(Item::lblPWD, QStringLiteral("Password: Enabled"));
+        s.PasswordTag = QStringLiteral("Enabled");
+    } else if (login.password == ModemPassword::None) {
+        s.PasswordTag = QStringLiteral("Disabled");
+        s.view.setCaption(Item::txtPWD, QString());
+    }
+    return login.ready;
+}
+
+ConnectResult Connect(Session &s, const QString &port, const QString &baud)
+{
+    if (!OpenLink(s.Comm, port, baud))
+        return ConnectResult::CannotOpen;
+    if (!FindModem(s)) {
+        s.Comm.setPortOpen(false);
+        return ConnectResult::NotFound;
+    }
+    s.view.showProgramming(true);
+    s.view.setShown(SetupView::Item::cmdRefresh, false);
+    const bool read = ReadSetup(s);
+    s.view.setShown(SetupView::Item::cmdRefresh, true);
+    return read ? ConnectResult::Ready : ConnectResult::ReadFailed;
+}
+
+void HandBack(Session &s)
+{
+    if (!s.Comm.PortOpen())
+        return;
+    s.Comm.OutputLine(QStringLiteral("#AUTO"));
+    s.Comm.Pause(1000);
+}
+
+bool FinishProgramming(Session &s)
+{
+    if (s.state.anyRunning())
+        return false;
+    if (s.HasChanges()
+        && !s.prompt.question(QStringLiteral("Do you want to leave without writing changes to the Merolan?"),
+                              UserPrompt::Icon::Warning))
+        return false;
+    HandBack(s);
+    s.view.showProgramming(false);
+    s.Comm.setPortOpen(false);
+    return true;
+}
+
+bool CloseRequest(Session &s)
+{
+    if (s.state.anyRunning()) {
+        s.prompt.beep();
+        return false;
+    }
+    HandBack(s);
+    return true;
+}

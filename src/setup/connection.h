@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class Session;
+
+// The operations that open, log in to and hand back a modem. The window and
+// merolan-cli both run these, so they always do the same thing on the wire.
+
+// The search and login on the open port, with the password from the view's
+// password box; shows on the view what the modem said about its password.
+// True when the modem takes commands.
+bool FindModem(Session &session);
+
+enum class ConnectResult {
+    CannotOpen, // the port stayed closed: Comm.errorString() says why
+    NotFound,   // the search or the login failed (already told); the port is closed again
+    ReadFailed, // logged in, but the first read failed (already told); the port stays open
+    Ready,      // logged in and the whole setup read
+};
+
+// Opens the port at "<baud>,n,8,1", searches and logs in, shows the
+// programming side of the view and reads the setup. The first read cannot be
+// stopped: the refresh button is hidden while it runs.
+ConnectResult Connect(Session &session, const QString &port, const QString &baud);
+
+// Returns the modem to its automatic operation when the port is open: "#AUTO"
+// straight to the port and a second's pause. No answer is awaited.
+void HandBack(Session &session);
+
+// Finish programming: asks first when changes are pending, then hands the
+// modem back, returns the view to its start side and closes the port. False
+// when something runs or the user chose to stay.
+bool FinishProgramming(Session &session);
+
+// The close request of the program: refused with a beep while an operation
+// runs; otherwise hands the modem back. True when the program may close.
+bool CloseRequest(Session &session);

@@ -1,0 +1,353 @@
+#include "setupdiagram.h"
+
+#include "captions.h"
+#include "diagram.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr qreal kNodeLines = 3.5;   // a node picture, in lines of text
+constexpr qreal kDeviceLines = 2.5; // a device picture
+constexpr qreal kSmallLines = 1.2;  // clocks and marks beside a caption
+
+const QString kEditTip = QStringLiteral("Click to edit");
+const QString kScheduleTip = QStringLiteral("Click to set On/Off times");
+
+// The captions under a node, one per line.
+QVBoxLayout *settingsColumn(std::initializer_list<QLabel *> labels)
+{
+    auto *column = new QVBoxLayout;
+    column->setSpacing(2);
+    for (QLabel *l : labels) {
+        // Neighbouring columns touch (their connectors must): keep texts apart.
+        const int gap = l->fontMetrics().averageCharWidth();
+        l->setContentsMargins(gap, 0, gap, 0);
+        l->setAlignment(Qt::AlignHCenter);
+        l->setToolTip(kEditTip);
+        column->addWidget(l);
+    }
+    column->addStretch(1);
+    return column;
+}
+
+} // namespace
+
+SetupDiagram::SetupDiagram(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("setupDiagram"));
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildInfoFrame());
+    layout->addWidget(buildSetupFrame(), 1);
+
+    for (QLabel *l : {lblAPN, lblProviderUser, lblProviderPWD})
+        clickTarget(l, [this] { emit gprsClicked(); });
+    for (QLabel *l : {lblTessarinIP, lblTessarinPort})
+        clickTarget(l, [this] { emit serverClicked(); });
+    clickTarget(lblServerPort, [this] { emit serverPortClicked(); });
+    clickTarget(lblSMS, [this] { emit smsClicked(); });
+    clickTarget(lblEmail, [this] { emit emailClicked(); });
+    clickTarget(lblBaud, [this] { emit baudClicked(); });
+    for (int i = 0; i < 3; ++i) {
+        const size_t n = size_t(i);
+        clickTarget(lblTime[n], [this, i] { emit scheduleClicked(i); });
+        clickTarget(imgTime[n], [this, i] { emit scheduleClicked(i); });
+        clickTarget(lblDevice[n], [this, i] { emit deviceClicked(i); });
+        clickTarget(imgDevice[n], [this, i] { emit deviceClicked(i); });
+    }
+    clickTarget(lblPWDSet, [this] { emit passwordClicked(); });
+    clickTarget(lblTimeSet, [this] { emit clockClicked(); });
+}
+
+void SetupDiagram::clickTarget(QWidget *target, std::function<void()> emitClick)
+{
+    m_targets.insert(target, std::move(emitClick));
+    target->installEventFilter(this);
+}
+
+bool SetupDiagram::eventFilter(QObject *watched, QEvent *event)
+{
+    // A click is a left button pressed and let go over the same target; the
+    // target takes the press, so that the release comes back to it.
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if (press || event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const auto *target = static_cast<QWidget *>(watched);
+        const auto found = m_targets.constFind(watched);
+        if (found != m_targets.cend() && mouse->button() == Qt::LeftButton && target->isEnabled()) {
+            if (!press && target->rect().contains(mouse->position().toPoint()))
+                (*found)();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QGroupBox *SetupDiagram::buildInfoFrame()
+{
+    auto *fraInfo = new QGroupBox(QStringLiteral("Merolan"), this);
+    fraInfo->setObjectName(QStringLiteral("fraInfo"));
+    lblVersion = plainLabel("lblVersion", QStringLiteral("F/W version"), fraInfo);
+    lblSerial = plainLabel("lblSerial", QStringLiteral("Serial Number"), fraInfo);
+    lblBattery = plainLabel("lblBattery", QStringLiteral("Battery"), fraInfo);
+    lblClock = plainLabel("lblClock", QStringLiteral("Time"), fraInfo);
+    lblTimeSet = plainLabel("lblTimeSet", QStringLiteral("Set"), fraInfo);
+    lblPWD = plainLabel("lblPWD", QStringLiteral("Password: Disabled"), fraInfo);
+    lblPWDSet = plainLabel("lblPWDSet", QStringLiteral("Change"), fraInfo);
+    for (QLabel *l : {lblVersion, lblSerial, lblBattery, lblClock, lblPWD})
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *grid = new QGridLayout(fraInfo);
+    grid->addWidget(lblVersion, 0, 0, 1, 2);
+    grid->addWidget(lblSerial, 1, 0, 1, 2);
+    grid->addWidget(lblBattery, 2, 0, 1, 2);
+    grid->addWidget(lblClock, 3, 0);
+    grid->addWidget(lblTimeSet, 3, 1, Qt::AlignRight);
+    grid->addWidget(lblPWD, 4, 0);
+    grid->addWidget(lblPWDSet, 4, 1, Qt::AlignRight);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(5, 1);
+    grid->setHorizontalSpacing(fontMetrics().height());
+    return fraInfo;
+}
+
+QGroupBox *SetupDiagram::buildSetupFrame()
+{
+    auto *fraDataStyl = new QGroupBox(QStringLiteral("Setup"), this);
+    fraDataStyl->setObjectName(QStringLiteral("fraDataStyl"));
+    QWidget *f = fraDataStyl;
+
+    // The far end: the Tessarin service, the Internet, or a calling modem.
+    imgServer = picture("imgServer", QStringLiteral("server"), kNodeLines, f);
+    imgInternet = picture("imgInternet", QStringLiteral("internet"), kNodeLines, f);
+    imgModem = picture("imgModem", QStringLiteral("localmodem"), kNodeLines, f);
+    lblServer = nodeCaption("lblServer", QStringLiteral("Modem"), f);
+    lblTessarinIP = plainLabel("lblTessarinIP", QString(), f);
+    lblTessarinPort = plainLabel("lblTessarinPort", QStringLiteral("Port: 1023"), f);
+    lblServerPort = plainLabel("lblServerPort", QStringLiteral("Server IP Port: 1023"), f);
+
+    imgGPRS = picture("imgGPRS", QStringLiteral("gprs"), kNodeLines, f);
+    imgGSM = picture("imgGSM", QStringLiteral("gsm"), kNodeLines, f);
+    lblNetwork = nodeCaption("lblNetwork", QStringLiteral("GSM network"), f);
+    lblAPN = plainLabel("lblAPN", QStringLiteral("APN: "), f);
+    lblProviderUser = plainLabel("lblProviderUser", QStringLiteral("User: "), f);
+    lblProviderPWD = plainLabel("lblProviderPWD", QStringLiteral("PWD: "), f);
+
+    auto *imgMerolan = picture("imgMerolan", QStringLiteral("modem"), kNodeLines, f);
+    lblMerolan = nodeCaption("lblMerolan", QStringLiteral("Merolan expects data calls"), f);
+    lblSMS = plainLabel("lblSMS", QStringLiteral("Alarm SMS: Disabled"), f);
+    lblBaud = plainLabel("lblBaud", QStringLiteral("Baud: 9600"), f);
+    lblEmail = plainLabel("lblEmail", QStringLiteral("Email: Disabled"), f);
+
+    auto *outer = new QVBoxLayout(fraDataStyl);
+    auto *grid = new QGridLayout;
+    outer->addStretch(1);
+    outer->addLayout(grid);
+    outer->addStretch(2);
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(fontMetrics().height() / 4);
+    const int lineGap = fontMetrics().height();
+    // The pictures of one node share its cell; the role shows one of them.
+    grid->addLayout(nodeCell({imgServer, imgInternet, imgModem}, false, true), 0, 0);
+    grid->addWidget(lblServer, 1, 0);
+    grid->addLayout(settingsColumn({lblTessarinIP, lblTessarinPort, lblServerPort}), 2, 0);
+    grid->addLayout(nodeCell({imgGPRS, imgGSM}, true, true), 0, 1);
+    grid->addWidget(lblNetwork, 1, 1);
+    grid->addLayout(settingsColumn({lblAPN, lblProviderUser, lblProviderPWD}), 2, 1);
+    grid->addLayout(nodeCell({imgMerolan}, true, true, &m_deviceWire), 0, 2);
+    m_deviceWire->setObjectName(QStringLiteral("wireDevices"));
+    // Without devices the modem's picture stays where it was.
+    QSizePolicy keep = m_deviceWire->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_deviceWire->setSizePolicy(keep);
+    grid->addWidget(lblMerolan, 1, 2);
+    grid->addLayout(settingsColumn({lblSMS, lblBaud, lblEmail}), 2, 2);
+    for (int c : {0, 1, 2})
+        grid->setColumnMinimumWidth(c, nodeWidth(this));
+
+    // The device column: one group per device, each with its connector stub.
+    m_deviceColumn = new DeviceColumn(f);
+    m_deviceColumn->setObjectName(QStringLiteral("devices"));
+    m_deviceColumn->setEntry(m_deviceWire);
+    auto *column = new QVBoxLayout(m_deviceColumn);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(lineGap / 2);
+    imgOmbrilex = picture("imgOmbrilex", QStringLiteral("datalogger"), kDeviceLines, m_deviceColumn);
+    imgTick = picture("imgTick", QStringLiteral("tick"), kSmallLines * 0.8, m_deviceColumn);
+    imgStop = picture("imgStop", QStringLiteral("stop"), kSmallLines * 0.8, m_deviceColumn);
+    for (int i = 0; i < 3; ++i) {
+        const size_t n = size_t(i);
+        auto *group = new QWidget(m_deviceColumn);
+        group->setObjectName(QStringLiteral("deviceGroup%1").arg(i));
+        m_deviceGroup[n] = group;
+        auto *stub = new Wire(group);
+        stub->setMinimumWidth(lineGap * 2);
+        stub->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        stub->setFixedWidth(lineGap * 2);
+        m_deviceColumn->addStub(stub);
+
+        imgDevice[n] = new Picture(QStringLiteral("device"), kDeviceLines, group);
+        imgDevice[n]->setObjectName(QStringLiteral("imgDevice%1").arg(i));
+        lblDevice[n] = plainLabel("", QStringLiteral("Device %1").arg(i + 1), group);
+        lblDevice[n]->setObjectName(QStringLiteral("lblDevice%1").arg(i));
+        QFont bold = lblDevice[n]->font();
+        bold.setBold(true);
+        lblDevice[n]->setFont(bold);
+        imgTime[n] = new Picture(QStringLiteral("clock"), kSmallLines, group);
+        imgTime[n]->setObjectName(QStringLiteral("imgTime%1").arg(i));
+        imgTime[n]->setToolTip(kScheduleTip);
+        lblTime[n] = plainLabel("", i == 0 ? QStringLiteral("ON 11:30~20:00") : QStringLiteral("Always OFF"), group);
+        lblTime[n]->setObjectName(QStringLiteral("lblTime%1").arg(i));
+        lblTime[n]->setToolTip(kScheduleTip);
+
+        auto *schedule = new QHBoxLayout;
+        schedule->setSpacing(lineGap / 3);
+        schedule->addWidget(imgTime[n]);
+        schedule->addWidget(lblTime[n]);
+        if (i == 0) {
+            imgTick->setParent(group);
+            imgStop->setParent(group);
+            schedule->addWidget(imgTick);
+            schedule->addWidget(imgStop);
+        }
+        schedule->addStretch(1);
+        auto *text = new QVBoxLayout;
+        text->setSpacing(2);
+        text->addWidget(lblDevice[n]);
+        text->addLayout(schedule);
+
+        auto *row = new QHBoxLayout(group);
+        row->setContentsMargins(0, 0, 0, 0);
+        row->setSpacing(lineGap / 3);
+        row->addWidget(stub);
+        row->addWidget(imgDevice[n], 0, Qt::AlignCenter);
+        if (i == 0) {
+            imgOmbrilex->setParent(group);
+            row->addWidget(imgOmbrilex, 0, Qt::AlignCenter);
+        }
+        row->addLayout(text, 1);
+        column->addWidget(group);
+    }
+    column->addStretch(1);
+    grid->addWidget(m_deviceColumn, 0, 3, 3, 1);
+    grid->setColumnStretch(3, 1);
+    return fraDataStyl;
+}
+
+QLabel *SetupDiagram::itemLabel(Item item) const
+{
+    switch (item) {
+    case Item::lblVersion: return lblVersion;
+    case Item::lblSerial: return lblSerial;
+    case Item::lblClock: return lblClock;
+    case Item::lblBattery: return lblBattery;
+    case Item::lblPWD: return lblPWD;
+    case Item::lblPWDSet: return lblPWDSet;
+    case Item::lblTime0: return lblTime[0];
+    case Item::lblTime1: return lblTime[1];
+    case Item::lblTime2: return lblTime[2];
+    case Item::lblTessarinIP: return lblTessarinIP;
+    case Item::lblTessarinPort: return lblTessarinPort;
+    case Item::lblServerPort: return lblServerPort;
+    case Item::lblAPN: return lblAPN;
+    case Item::lblProviderUser: return lblProviderUser;
+    case Item::lblProviderPWD: return lblProviderPWD;
+    case Item::lblSMS: return lblSMS;
+    case Item::lblEmail: return lblEmail;
+    case Item::lblBaud: return lblBaud;
+    case Item::chkOmbrilex:
+    case Item::cmdWrite:
+    case Item::cmdRefresh:
+    case Item::txtPWD:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+void SetupDiagram::setCaption(Item item, const QString &text)
+{
+    if (QLabel *l = itemLabel(item))
+        l->setText(text);
+}
+
+QString SetupDiagram::caption(Item item) const
+{
+    const QLabel *l = itemLabel(item);
+    return l ? l->text() : QString();
+}
+
+void SetupDiagram::setShown(Item item, bool shown)
+{
+    if (QLabel *l = itemLabel(item))
+        l->setVisible(shown);
+}
+
+bool SetupDiagram::isShown(Item item) const
+{
+    const QLabel *l = itemLabel(item);
+    return l && !l->isHidden();
+}
+
+void SetupDiagram::showRole(int entry)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{imgInternet, imgServer, imgModem, lblProviderUser,
+                                                        lblProviderPWD, lblAPN, imgGPRS, imgGSM, lblTessarinIP,
+                                                        lblTessarinPort, lblServerPort})
+        w->hide();
+    if (entry < 0 || entry > 2)
+        return;
+    const RoleCaptions &role = roleCaptions()[size_t(entry)];
+    lblNetwork->setText(QLatin1String(role.network));
+    lblMerolan->setText(QLatin1String(role.merolan));
+    lblServer->setText(QLatin1String(role.server));
+    const bool gprs = entry != 2;
+    for (QWidget *w : {lblProviderUser, lblProviderPWD, lblAPN})
+        w->setVisible(gprs);
+    imgGPRS->setVisible(gprs);
+    imgGSM->setVisible(!gprs);
+    lblTessarinIP->setVisible(entry == 0);
+    lblTessarinPort->setVisible(entry == 0);
+    imgServer->setVisible(entry == 0);
+    lblServerPort->setVisible(entry == 1);
+    imgInternet->setVisible(entry == 1);
+    imgModem->setVisible(entry == 2);
+}
+
+void SetupDiagram::showLogger(bool ticked, qint16 emailInterval)
+{
+    lblPWDSet->setEnabled(true);
+    lblPWDSet->setToolTip(QStringLiteral("Click to change password"));
+    if (!ticked) {
+        lblDevice[0]->setText(QStringLiteral("Device 1"));
+        lblDevice[0]->setToolTip(QStringLiteral("Click to connect to Device 1 and close Merolan Programmer."));
+        imgDevice[0]->show();
+        imgOmbrilex->hide();
+        lblEmail->setEnabled(false);
+        lblBaud->setEnabled(true);
+        return;
+    }
+    lblDevice[0]->setText(QStringLiteral("Ombrilex data logger"));
+    lblDevice[0]->setToolTip(QStringLiteral("Click to connect to data logger and close Merolan Programmer."));
+    imgDevice[0]->hide();
+    imgOmbrilex->show();
+    lblBaud->setText(QStringLiteral("Baud: 9600"));
+    lblBaud->setEnabled(false);
+    lblEmail->setEnabled(true);
+    lblEmail->setText(emailCaption(emailInterval));
+}
+
+void SetupDiagram::showDevices(qint16 count)
+{
+    for (size_t g = 0; g < m_deviceGroup.size(); ++g)
+        m_deviceGroup[g]->setVisible(count != 9 && int(g) < count);
+    const bool any = count != 9;
+    m_deviceWire->setVisible(any);
+    m_deviceColumn->setVisible(any);
+    m_deviceColumn->update();
+}
