@@ -54,6 +54,7 @@ private slots:
     void splitAnswer();
     void lookUp_data();
     void lookUp();
+    void wireLog();
 };
 
 void TestExchange::answerIsCleaned_data()
@@ -221,3 +222,42 @@ void TestExchange::lookUp()
 
 QTEST_GUILESS_MAIN(TestExchange)
 #include "tst_exchange.moc"
+
+namespace {
+
+QStringList g_wireLines;
+
+void keepWireLines(QtMsgType, const QMessageLogContext &context, const QString &text)
+{
+    if (QLatin1String(context.category) == QLatin1String("merolan.wire"))
+        g_wireLines << text;
+}
+
+} // namespace
+
+// A technician turns the wire log on for a bug report: every byte both ways,
+// with the link's time, and nothing at all unless asked for.
+void TestExchange::wireLog()
+{
+    Rig rig;
+    g_wireLines.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepWireLines);
+    const auto restore = qScopeGuard([previous] {
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+    });
+
+    rig.ask(QStringLiteral("#SerialNum?"));
+    QCOMPARE(g_wireLines, QStringList());
+
+    QLoggingCategory::setFilterRules(QStringLiteral("merolan.wire.debug=true"));
+    const qint64 start = rig.clock.now();
+    rig.ask(QStringLiteral("#SerialNum?"));
+    rig.modem.transmit(QByteArray("\x07\\\xe9", 3));
+    rig.clock.sleep(10);
+    QCOMPARE(g_wireLines, (QStringList{
+        QStringLiteral("%1 ms > #SerialNum?\\r\\n").arg(start + 200),
+        QStringLiteral("%1 ms < Serial Number is: MRL0012345\\r\\nOK\\r\\n").arg(start + 205),
+        QStringLiteral("%1 ms < \\x07\\\\\\xe9").arg(start + 205),
+    }));
+}

@@ -2,6 +2,42 @@
 
 #include "clock.h"
 
+#include <QLoggingCategory>
+
+// The wire traffic, for a technician's bug report. Off unless asked for:
+// QT_LOGGING_RULES="merolan.wire.debug=true".
+Q_LOGGING_CATEGORY(lcWire, "merolan.wire", QtInfoMsg)
+
+namespace {
+
+// The bytes as one readable line: printable ASCII as it is, line ends and
+// other bytes escaped, so that a log shows exactly what crossed the line.
+QString wireText(const QByteArray &bytes)
+{
+    QString text;
+    for (const char byte : bytes) {
+        const auto c = uchar(byte);
+        if (c == '\\')
+            text += QLatin1String("\\\\");
+        else if (c == '\r')
+            text += QLatin1String("\\r");
+        else if (c == '\n')
+            text += QLatin1String("\\n");
+        else if (c >= 32 && c < 127)
+            text += QLatin1Char(char(c));
+        else
+            text += QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0'));
+    }
+    return text;
+}
+
+void logWire(const Clock &clock, char direction, const QByteArray &bytes)
+{
+    qCDebug(lcWire).noquote() << QStringLiteral("%1 ms %2 %3").arg(clock.now()).arg(QLatin1Char(direction)).arg(wireText(bytes));
+}
+
+} // namespace
+
 bool LineSettings::parse(const QString &text, LineSettings *out)
 {
     const QStringList parts = text.split(QLatin1Char(','));
@@ -70,6 +106,7 @@ void SerialLink::send(const QByteArray &bytes)
         setError(Error::WriteFailed, tr("Could not send to %1").arg(m_port));
         return;
     }
+    logWire(m_clock, '>', bytes);
     emit bytesSent(bytes);
 }
 
@@ -85,7 +122,7 @@ void SerialLink::OutputLine(const QString &text)
 
 QString SerialLink::Input()
 {
-    const QString text = QString::fromLatin1(m_rx);
+    QString text = QString::fromLatin1(m_rx);
     m_rx.clear();
     return text;
 }
@@ -144,6 +181,7 @@ void SerialLink::received(const QByteArray &bytes)
     if (bytes.isEmpty())
         return;
     m_rx += bytes;
+    logWire(m_clock, '<', bytes);
     emit bytesReceived(bytes);
     m_clock.wake();
 }
