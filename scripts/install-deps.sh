@@ -9,7 +9,7 @@ packages=(
   libgl-dev libvulkan-dev
   fontconfig fonts-dejavu-core
   xvfb xauth x11-utils imagemagick
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy
 )
 
 missing=()

@@ -24,35 +24,38 @@ QString ScriptedPrompt::input(const QString &prompt, const QString &title, const
         m_unexpected << QStringLiteral("input: ") + prompt;
         return {};
     }
-    const QString answer = m_inputs.front();
+    QString answer = m_inputs.front();
     m_inputs.pop_front();
     return answer;
 }
 
-std::optional<QString> ScriptedPrompt::openFileName(const FileDialog &dialog)
+std::optional<QString> ScriptedPrompt::nextFile(Shown::Kind kind, const FileDialog &dialog)
 {
-    m_shown.append({Shown::OpenFile, dialog.title, Icon::None, {}, dialog.initialName});
+    m_shown.append({kind, dialog.title, Icon::None, {}, dialog.initialName});
     m_dialogs.append(dialog);
     if (m_files.empty()) {
-        m_unexpected << QStringLiteral("open file: ") + dialog.title;
+        m_unexpected << (kind == Shown::OpenFile ? QStringLiteral("open file: ") : QStringLiteral("save file: "))
+                + dialog.title;
         return std::nullopt;
     }
-    auto answer = m_files.front();
+    // Taken apart rather than copied: GCC's optimiser sees an optional
+    // QString's copy as reading uninitialised memory.
+    const bool chosen = m_files.front().has_value();
+    const QString path = m_files.front().value_or(QString());
     m_files.pop_front();
-    return answer;
+    if (!chosen)
+        return std::nullopt;
+    return path;
+}
+
+std::optional<QString> ScriptedPrompt::openFileName(const FileDialog &dialog)
+{
+    return nextFile(Shown::OpenFile, dialog);
 }
 
 std::optional<QString> ScriptedPrompt::saveFileName(const FileDialog &dialog)
 {
-    m_shown.append({Shown::SaveFile, dialog.title, Icon::None, {}, dialog.initialName});
-    m_dialogs.append(dialog);
-    if (m_files.empty()) {
-        m_unexpected << QStringLiteral("save file: ") + dialog.title;
-        return std::nullopt;
-    }
-    auto answer = m_files.front();
-    m_files.pop_front();
-    return answer;
+    return nextFile(Shown::SaveFile, dialog);
 }
 
 QStringList ScriptedPrompt::messages() const

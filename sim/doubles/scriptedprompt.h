@@ -47,6 +47,8 @@ public:
     void clear();
 
 private:
+    std::optional<QString> nextFile(Shown::Kind kind, const FileDialog &dialog);
+
     std::deque<bool> m_questions;
     std::deque<QString> m_inputs;
     std::deque<std::optional<QString>> m_files;

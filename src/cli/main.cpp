@@ -168,7 +168,7 @@ QByteArray setupText(const SetupRecord &record)
         QString text;
         if (value.isArray()) {
             QStringList items;
-            for (const QJsonValue &v : value.toArray())
+            for (const auto &v : value.toArray())
                 items << v.toString();
             text = items.join(QLatin1Char(' '));
         } else if (value.isString()) {

@@ -38,7 +38,7 @@ void RealClock::waitForActivity(qint64 ms)
     timer.setTimerType(Qt::PreciseTimer);
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
-    timer.start(int(std::min<qint64>(ms, 24 * 3600 * 1000)));
+    timer.start(int(std::min<qint64>(ms, qint64(24) * 3600 * 1000)));
     m_loops.push_back(&loop);
     loop.exec();
     m_loops.pop_back();

@@ -78,7 +78,7 @@ public:
     template <typename T>
     void number(const char *field, T &value)
     {
-        if (take(field, sizeof(T)))
+        if (take(QLatin1String(field), sizeof(T)))
             value = qFromLittleEndian<T>(m_bytes.constData() + m_pos - qsizetype(sizeof(T)));
     }
 
@@ -86,7 +86,7 @@ public:
     {
         quint16 length = 0;
         number(field, length);
-        if (take(field, length))
+        if (take(QLatin1String(field), length))
             value = QString::fromLatin1(m_bytes.constData() + m_pos - length, length);
     }
 

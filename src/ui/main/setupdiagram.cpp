@@ -65,9 +65,9 @@ SetupDiagram::SetupDiagram(QWidget *parent) : QWidget(parent)
     clickTarget(lblTimeSet, [this] { emit clockClicked(); });
 }
 
-void SetupDiagram::clickTarget(QWidget *target, std::function<void()> emitClick)
+void SetupDiagram::clickTarget(QWidget *target, const std::function<void()> &emitClick)
 {
-    m_targets.insert(target, std::move(emitClick));
+    m_targets.insert(target, emitClick);
     target->installEventFilter(this);
 }
 

@@ -61,7 +61,7 @@ protected:
 private:
     QGroupBox *buildInfoFrame();
     QGroupBox *buildSetupFrame();
-    void clickTarget(QWidget *target, std::function<void()> emitClick);
+    void clickTarget(QWidget *target, const std::function<void()> &emitClick);
     QLabel *itemLabel(Item item) const;
 
     QHash<QObject *, std::function<void()>> m_targets;
