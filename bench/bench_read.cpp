@@ -56,13 +56,16 @@ static void connectAndRead()
         const qint64 ms = t.elapsed();
 
         const QStringList lines = modem.call([](SimModem &m) { return m.receivedLines(); });
-        const qint64 exchanges = std::count_if(lines.begin(), lines.end(), [](const QString &l) { return l.startsWith(QLatin1Char('#')) && l != QLatin1String("###"); });
+        const qint64 exchanges = std::count_if(lines.begin(), lines.end(), [](const QString &l) {
+            return l.startsWith(QLatin1Char('#')) && l != QLatin1String("###");
+        });
         // 2 s of quiet before the escape, one poll that sees the announcement,
         // one that sees "NO PASSWORD", 2 s after the login, 200 ms before
         // every command.
         const qint64 floor = 2000 + 100 + 100 + 2000 + 200 * exchanges;
         std::printf("  run %d: %s, %lld exchanges, %lld ms against a floor of %lld ms: %.4fx\n", run + 1,
-                    ok ? "read" : "FAILED", qlonglong(exchanges), qlonglong(ms), qlonglong(floor), double(ms) / double(floor));
+                    ok ? "read" : "FAILED", qlonglong(exchanges), qlonglong(ms), qlonglong(floor),
+                    double(ms) / double(floor));
     }
 }
 
@@ -105,8 +108,8 @@ static void parallelWrite(const QString &cli)
     }
     const qint64 one = cliWrite(cli, file, 1);
     const qint64 eight = cliWrite(cli, file, 8);
-    std::printf("merolan-cli write: 1 modem %lld ms, 8 modems in parallel %lld ms: %.3fx\n", qlonglong(one), qlonglong(eight),
-                double(eight) / double(one));
+    std::printf("merolan-cli write: 1 modem %lld ms, 8 modems in parallel %lld ms: %.3fx\n", qlonglong(one),
+                qlonglong(eight), double(eight) / double(one));
 }
 
 int main(int argc, char *argv[])

@@ -246,22 +246,24 @@ int main(int argc, char *argv[])
     };
 
     connectAndRead = [&] {
-        probe.run([&] { connectButton->click(); }, 0, [&](const Figures &f) {
-            printFigures("connect+read", f);
-            longest.push_back(f.longestNs);
-            const QString serial = demo.call([](SimModem &m) { return m.config().serialNumber; });
-            if (tabs->currentIndex() != 1 || session.SerialNumber != serial
-                || session.ModemSetup.APN != modemSetting(QStringLiteral("APN"))) {
-                fail("the window did not connect and read the modem");
-                return;
-            }
-            waitUntil([&] { return roleBox->isEnabled() && writeButton->isEnabled(); }, [&](bool ready) {
-                if (ready)
-                    change();
-                else
-                    fail("the window did not free its controls after the read");
-            });
-        });
+        probe.run([&] { connectButton->click(); }, 0,
+                  [&](const Figures &f) {
+                      printFigures("connect+read", f);
+                      longest.push_back(f.longestNs);
+                      const QString serial = demo.call([](SimModem &m) { return m.config().serialNumber; });
+                      if (tabs->currentIndex() != 1 || session.SerialNumber != serial
+                          || session.ModemSetup.APN != modemSetting(QStringLiteral("APN"))) {
+                          fail("the window did not connect and read the modem");
+                          return;
+                      }
+                      waitUntil([&] { return roleBox->isEnabled() && writeButton->isEnabled(); },
+                                [&](bool ready) {
+                                    if (ready)
+                                        change();
+                                    else
+                                        fail("the window did not free its controls after the read");
+                                });
+                  });
     };
 
     change = [&] {
@@ -271,7 +273,8 @@ int main(int argc, char *argv[])
                 roleBox->setCurrentIndex(newRole);
                 emit roleBox->activated(newRole);
             },
-            0, [&](const Figures &f) {
+            0,
+            [&](const Figures &f) {
                 printFigures("change", f);
                 longest.push_back(f.longestNs);
                 if (session.EditSetup.Role != newRole + 1 || session.EditSetup == session.ModemSetup) {
@@ -283,16 +286,17 @@ int main(int argc, char *argv[])
     };
 
     write = [&] {
-        probe.run([&] { writeButton->click(); }, 0, [&](const Figures &f) {
-            printFigures("write", f);
-            longest.push_back(f.longestNs);
-            if (session.ModemSetup != session.EditSetup
-                || modemSetting(QStringLiteral("MODEMROLE")) != QString::number(newRole + 1)) {
-                fail("the write did not reach the modem");
-                return;
-            }
-            conclude();
-        });
+        probe.run([&] { writeButton->click(); }, 0,
+                  [&](const Figures &f) {
+                      printFigures("write", f);
+                      longest.push_back(f.longestNs);
+                      if (session.ModemSetup != session.EditSetup
+                          || modemSetting(QStringLiteral("MODEMROLE")) != QString::number(newRole + 1)) {
+                          fail("the write did not reach the modem");
+                          return;
+                      }
+                      conclude();
+                  });
     };
 
     conclude = [&] {

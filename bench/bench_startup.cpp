@@ -204,11 +204,10 @@ int main(int argc, char *argv[])
     const double pMs = median(programmerMs), bMs = median(bareMs);
     const long pKb = median(programmerKb), bKb = median(bareKb);
     const double timeRatio = pMs / bMs, memoryRatio = double(pKb) / double(bKb);
-    std::printf("platform %s, %d starts each, medians\n", qgetenv("QT_QPA_PLATFORM").isEmpty()
-                                                              ? "xcb" : qgetenv("QT_QPA_PLATFORM").constData(),
-                kRounds);
-    std::printf("  programmer  %4s widgets  first paint %7.1f ms  peak memory %6ld kB\n",
-                qPrintable(widgets), pMs, pKb);
+    std::printf("platform %s, %d starts each, medians\n",
+                qgetenv("QT_QPA_PLATFORM").isEmpty() ? "xcb" : qgetenv("QT_QPA_PLATFORM").constData(), kRounds);
+    std::printf("  programmer  %4s widgets  first paint %7.1f ms  peak memory %6ld kB\n", qPrintable(widgets), pMs,
+                pKb);
     std::printf("  bare window %4d widgets  first paint %7.1f ms  peak memory %6ld kB\n", bareWidgets, bMs, bKb);
     std::printf("  ratio time %.2f (target <= %.1f)  memory %.2f (target <= %.1f)  %s\n", timeRatio, kMaxTimeRatio,
                 memoryRatio, kMaxMemoryRatio,

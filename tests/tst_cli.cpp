@@ -22,7 +22,8 @@ Run cli(const QStringList &args)
     p.start(QStringLiteral(MEROLAN_CLI), args);
     if (!p.waitForFinished(120000))
         p.kill();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
 }
 
 SimModem::Config quickModem(const QString &serial)
@@ -87,7 +88,8 @@ void TestCli::writeSendsOnlyWhatDiffersToEveryPort()
     record.APN = QStringLiteral("fleet.apn");
     QVERIFY(saveSetupFile(file, record, &error));
 
-    const Run r = cli({"--port", first.devicePath(), "--port", second.devicePath(), "--password", "4321", "write", file});
+    const Run r =
+        cli({"--port", first.devicePath(), "--port", second.devicePath(), "--password", "4321", "write", file});
 
     QVERIFY2(r.exit == 0, r.err.constData());
     for (PtyModemThread *m : {&first, &second}) {
@@ -95,7 +97,8 @@ void TestCli::writeSendsOnlyWhatDiffersToEveryPort()
         const QStringList lines = m->call([](SimModem &s) { return s.receivedLines(); });
         const QStringList settingLines = lines.filter(QRegularExpression(QStringLiteral("^#\\w+=")));
         // The login line and the one changed setting, nothing else.
-        QCOMPARE(settingLines, (QStringList{"#PASSWORD=4321", "#PASSWORD=4321", "#APN=fleet.apn"}).mid(m == &first ? 0 : 1));
+        QCOMPARE(settingLines,
+                 (QStringList{"#PASSWORD=4321", "#PASSWORD=4321", "#APN=fleet.apn"}).mid(m == &first ? 0 : 1));
     }
     QVERIFY(r.out.contains(first.devicePath().toLatin1() + ": Setup write finished successfully."));
     QVERIFY(r.out.contains(second.devicePath().toLatin1() + ": Setup write finished successfully."));
@@ -131,7 +134,7 @@ void TestCli::exitStatusTellsWhatWentWrong()
     f.close();
 
     QCOMPARE(cli({"frobnicate"}).exit, 2);
-    QCOMPARE(cli({"read"}).exit, 2);                       // no port
+    QCOMPARE(cli({"read"}).exit, 2); // no port
     QCOMPARE(cli({"--baud", "57600", "--demo", "read"}).exit, 2);
     const Run bad = cli({"show", truncated});
     QCOMPARE(bad.exit, 2);

@@ -89,19 +89,19 @@ void TestExchange::unusableAnswer_data()
     QTest::addColumn<qint64>("elapsedMs"); // at least, and less than 100 ms more
     QTest::addColumn<bool>("missing");
     QTest::addColumn<bool>("lost");
-    QTest::newRow("abort: nothing sent") << Fault([](Rig &r) { r.state.AbortRequested = true; })
-                                         << u"ERROR"_s << qint64(0) << false << false;
+    QTest::newRow("abort: nothing sent") << Fault([](Rig &r) { r.state.AbortRequested = true; }) << u"ERROR"_s
+                                         << qint64(0) << false << false;
     // "ERROR" is a final line: the modem did answer.
-    QTest::newRow("refused") << Fault([](Rig &r) { r.modem.config().errorOn = {u"SerialNum"_s}; })
-                             << u"ERROR"_s << qint64(200) << false << false;
+    QTest::newRow("refused") << Fault([](Rig &r) { r.modem.config().errorOn = {u"SerialNum"_s}; }) << u"ERROR"_s
+                             << qint64(200) << false << false;
     // The 200 ms pause before the line, then the 40-second wait.
-    QTest::newRow("silence") << Fault([](Rig &r) { r.modem.config().silentOn = {u"SerialNum"_s}; })
-                             << QString() << qint64(40200) << true << false;
+    QTest::newRow("silence") << Fault([](Rig &r) { r.modem.config().silentOn = {u"SerialNum"_s}; }) << QString()
+                             << qint64(40200) << true << false;
     QTest::newRow("no final line") << Fault([](Rig &r) { r.modem.config().unfinishedOn = {u"SerialNum"_s}; })
                                    << QString() << qint64(40200) << true << false;
     // A dropped line ends the wait at once.
-    QTest::newRow("line dropped") << Fault([](Rig &r) { r.modem.config().dropOn = u"SerialNum"_s; })
-                                  << QString() << qint64(200) << true << true;
+    QTest::newRow("line dropped") << Fault([](Rig &r) { r.modem.config().dropOn = u"SerialNum"_s; }) << QString()
+                                  << qint64(200) << true << true;
 }
 
 void TestExchange::unusableAnswer()
@@ -185,16 +185,14 @@ void TestExchange::lookUp_data()
     QTest::addColumn<int>("found");
     QTest::addColumn<QString>("lookUpInput");
     QTest::addColumn<QString>("leftOver");
-    QTest::newRow("later text ends first") << u"OK\r\n|ERROR\r\n"_s << 200 << QByteArray("xERROR\r\nOK\r\n")
-                                           << 1 << u"xERROR\r\n"_s << u"OK\r\n"_s;
-    QTest::newRow("shorter text inside a longer one") << u"ABCD|BC"_s << 200 << QByteArray("zABCD") << 1
-                                                      << u"zABC"_s << u"D"_s;
-    QTest::newRow("same end: earlier text") << u"ABCD|CD"_s << 200 << QByteArray("ABCD") << 0
-                                            << u"ABCD"_s << QString();
-    QTest::newRow("cap keeps the found text") << u"OK\r\n"_s << 10 << QByteArray(30, 'x').append("OK\r\nz")
-                                              << 0 << u"xxxxxxOK\r\n"_s << u"z"_s;
-    QTest::newRow("case matters") << u"OK\r\n"_s << 200 << QByteArray("ok\r\n") << -1
-                                  << u"ok\r\n"_s << QString();
+    QTest::newRow("later text ends first")
+        << u"OK\r\n|ERROR\r\n"_s << 200 << QByteArray("xERROR\r\nOK\r\n") << 1 << u"xERROR\r\n"_s << u"OK\r\n"_s;
+    QTest::newRow("shorter text inside a longer one")
+        << u"ABCD|BC"_s << 200 << QByteArray("zABCD") << 1 << u"zABC"_s << u"D"_s;
+    QTest::newRow("same end: earlier text") << u"ABCD|CD"_s << 200 << QByteArray("ABCD") << 0 << u"ABCD"_s << QString();
+    QTest::newRow("cap keeps the found text")
+        << u"OK\r\n"_s << 10 << QByteArray(30, 'x').append("OK\r\nz") << 0 << u"xxxxxxOK\r\n"_s << u"z"_s;
+    QTest::newRow("case matters") << u"OK\r\n"_s << 200 << QByteArray("ok\r\n") << -1 << u"ok\r\n"_s << QString();
 }
 
 // The input comes in two bursts, so the look-up must gather across its waits.
@@ -256,8 +254,8 @@ void TestExchange::wireLog()
     rig.modem.transmit(QByteArray("\x07\\\xe9", 3));
     rig.clock.sleep(10);
     QCOMPARE(g_wireLines, (QStringList{
-        QStringLiteral("%1 ms > #SerialNum?\\r\\n").arg(start + 200),
-        QStringLiteral("%1 ms < Serial Number is: MRL0012345\\r\\nOK\\r\\n").arg(start + 205),
-        QStringLiteral("%1 ms < \\x07\\\\\\xe9").arg(start + 205),
-    }));
+                              QStringLiteral("%1 ms > #SerialNum?\\r\\n").arg(start + 200),
+                              QStringLiteral("%1 ms < Serial Number is: MRL0012345\\r\\nOK\\r\\n").arg(start + 205),
+                              QStringLiteral("%1 ms < \\x07\\\\\\xe9").arg(start + 205),
+                          }));
 }

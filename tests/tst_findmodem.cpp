@@ -8,11 +8,11 @@ using Item = SetupView::Item;
 
 namespace {
 
-const QString kLocalNotFound = QStringLiteral(
-    "Could not communicate with local Merolan.\n\n"
-    " - Please wait until any lit LEDs are steadily On OR all DEVICE LEDs are off.\r\n"
-    " - Make sure that the selected baud rate is correct.\r\n"
-    " - Make sure that the selected COM port is correct.");
+const QString kLocalNotFound =
+    QStringLiteral("Could not communicate with local Merolan.\n\n"
+                   " - Please wait until any lit LEDs are steadily On OR all DEVICE LEDs are off.\r\n"
+                   " - Make sure that the selected baud rate is correct.\r\n"
+                   " - Make sure that the selected COM port is correct.");
 const QString kRemoteNotFound = QStringLiteral(
     "Could not communicate with remote Merolan.\nIf connection dropped please Disconnect and Connect again.");
 
@@ -101,11 +101,11 @@ void TestFindModem::login_data()
     row("spaces only count as none", "1234", "", "   ", false, {}, "Enabled", 5300);
     // A modem otherwise silent says this at 2.05 s, right after the escape.
     row("already in command mode", "", "ERROR\r\n", "77", true, {}, "earlier", 4100);
-    row("no password, any letter case", "", "\r\nCommand Mode from PC\r\nNo Password\r\n", "77", true, {},
-        "Disabled", 4200);
+    row("no password, any letter case", "", "\r\nCommand Mode from PC\r\nNo Password\r\n", "77", true, {}, "Disabled",
+        4200);
     // The password line draws no answer at all: a time-out counts as accepted.
-    row("ERROR asking for the password", "", "ERROR\r\nENTER PASSWORD\r\n", "77", true, {"#PASSWORD=77"},
-        "Enabled", 45300);
+    row("ERROR asking for the password", "", "ERROR\r\nENTER PASSWORD\r\n", "77", true, {"#PASSWORD=77"}, "Enabled",
+        45300);
 }
 
 void TestFindModem::login()

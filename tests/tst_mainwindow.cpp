@@ -1,8 +1,8 @@
 #include "clock.h"
 #include "frmcom.h"
 #include "frmselcon.h"
-#include "portpicker.h"
 #include "memorylink.h"
+#include "portpicker.h"
 #include "ptymodem.h"
 #include "qtseriallink.h"
 #include "scriptedprompt.h"
@@ -27,8 +27,8 @@ Q_DECLARE_METATYPE(Flag)
 
 namespace {
 
-const QString kResetText = QStringLiteral(
-    "Changing the Merolan operation will require a 3-minute reset after pressing 'Finish programming'");
+const QString kResetText =
+    QStringLiteral("Changing the Merolan operation will require a 3-minute reset after pressing 'Finish programming'");
 const QString kPlainText = QStringLiteral("The Merolan operation will change after pressing 'Finish programming'");
 const QColor kLightRed(255, 128, 128);
 
@@ -111,41 +111,66 @@ class TestMainWindow : public QObject
 private slots:
     void programOptions()
     {
-        const ProgramOptions o = splitProgramOptions({QStringLiteral("--demo"), QStringLiteral(",a"),
-                                                      QStringLiteral("b,3"), QStringLiteral("--port"),
-                                                      QStringLiteral("/dev/pts/3"), QStringLiteral("--verbose")});
+        const ProgramOptions o =
+            splitProgramOptions({QStringLiteral("--demo"), QStringLiteral(",a"), QStringLiteral("b,3"),
+                                 QStringLiteral("--port"), QStringLiteral("/dev/pts/3"), QStringLiteral("--verbose")});
         QVERIFY(o.demo);
         QCOMPARE(o.port, QStringLiteral("/dev/pts/3"));
         // A password with a blank arrives as two arguments.
         QCOMPARE(o.commandLine, QStringLiteral(",a b,3"));
         QCOMPARE(o.unknown, QStringList{QStringLiteral("--verbose")});
-        QCOMPARE(splitProgramOptions({QStringLiteral("--port=/dev/ttyUSB1")}).port,
-                 QStringLiteral("/dev/ttyUSB1"));
+        QCOMPARE(splitProgramOptions({QStringLiteral("--port=/dev/ttyUSB1")}).port, QStringLiteral("/dev/ttyUSB1"));
     }
 
     void commandLine_data()
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("password");
-        QTest::addColumn<QString>("port");      // COM4, the last, unless named; a named port locks port and baud
-        QTest::addColumn<bool>("logger");       // ticked, and the box locked
+        QTest::addColumn<QString>("port"); // COM4, the last, unless named; a named port locks port and baud
+        QTest::addColumn<bool>("logger");  // ticked, and the box locked
         QTest::addColumn<bool>("passwordLine");
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("devices");
 
-        QTest::newRow("no arguments") << "" << "" << "COM4" << false << true << 0 << 3;
-        QTest::newRow("password as typed") << ", se cret ,3" << " se cret " << "COM3" << false << true << 0 << 3;
-        QTest::newRow("port 03 is not COM3") << ",secret,03" << "secret" << "COM4" << false << true << 0 << 3;
-        QTest::newRow("port x3, rest applies") << ",pw,x3,1,2" << "pw" << "COM4" << true << true << 2 << 3;
-        QTest::newRow("logger 50 hides password") << ",,3,50.0" << "" << "COM3" << true << false << 0 << 3;
-        QTest::newRow("logger 40") << ",,3,40" << "" << "COM3" << true << true << 0 << 3;
-        QTest::newRow("logger 7 is no logger") << ",,3,7" << "" << "COM3" << false << true << 0 << 3;
-        QTest::newRow("gsm data call") << ",,3,0,1" << "" << "COM3" << false << true << 1 << 3;
-        QTest::newRow("unknown kind is local") << ",,3,0,7" << "" << "COM3" << false << true << 0 << 3;
-        QTest::newRow("six fields, count 7") << ",,3,0,0,7" << "" << "COM3" << false << true << 0 << 3;
-        QTest::newRow("six fields, count 1") << ",,1,0,0,1" << "" << "COM1" << false << true << 0 << 1;
-        QTest::newRow("one field ignored") << "secret" << "" << "COM4" << false << true << 0 << 3;
-        QTest::newRow("seven fields ignored") << ",secret,3,1,1,1,1" << "" << "COM4" << false << true << 0 << 3;
+        QTest::newRow("no arguments") << ""
+                                      << ""
+                                      << "COM4" << false << true << 0 << 3;
+        QTest::newRow("password as typed") << ", se cret ,3"
+                                           << " se cret "
+                                           << "COM3" << false << true << 0 << 3;
+        QTest::newRow("port 03 is not COM3") << ",secret,03"
+                                             << "secret"
+                                             << "COM4" << false << true << 0 << 3;
+        QTest::newRow("port x3, rest applies") << ",pw,x3,1,2"
+                                               << "pw"
+                                               << "COM4" << true << true << 2 << 3;
+        QTest::newRow("logger 50 hides password") << ",,3,50.0"
+                                                  << ""
+                                                  << "COM3" << true << false << 0 << 3;
+        QTest::newRow("logger 40") << ",,3,40"
+                                   << ""
+                                   << "COM3" << true << true << 0 << 3;
+        QTest::newRow("logger 7 is no logger") << ",,3,7"
+                                               << ""
+                                               << "COM3" << false << true << 0 << 3;
+        QTest::newRow("gsm data call") << ",,3,0,1"
+                                       << ""
+                                       << "COM3" << false << true << 1 << 3;
+        QTest::newRow("unknown kind is local") << ",,3,0,7"
+                                               << ""
+                                               << "COM3" << false << true << 0 << 3;
+        QTest::newRow("six fields, count 7") << ",,3,0,0,7"
+                                             << ""
+                                             << "COM3" << false << true << 0 << 3;
+        QTest::newRow("six fields, count 1") << ",,1,0,0,1"
+                                             << ""
+                                             << "COM1" << false << true << 0 << 1;
+        QTest::newRow("one field ignored") << "secret"
+                                           << ""
+                                           << "COM4" << false << true << 0 << 3;
+        QTest::newRow("seven fields ignored") << ",secret,3,1,1,1,1"
+                                              << ""
+                                              << "COM4" << false << true << 0 << 3;
     }
 
     void commandLine()
@@ -246,7 +271,7 @@ private slots:
         QFETCH(bool, hourglass);
 
         Rig rig;
-        rig.tabs()->setTabEnabled(1, true);  // as after a connect
+        rig.tabs()->setTabEnabled(1, true); // as after a connect
         rig.openPort();
         rig.window->show();
         // Locked here: only the end of an operation frees the start frame.
@@ -363,10 +388,13 @@ private slots:
         s.state.Reading = false;
 
         // Which parts of the diagram each role shows: bit 0 client, bit 1 server, bit 2 data calls.
-        static const struct { const char *name; int roles; } parts[] = {
-            {"lblAPN", 3}, {"lblProviderUser", 3}, {"lblProviderPWD", 3}, {"imgGPRS", 3}, {"imgGSM", 4},
-            {"lblTessarinIP", 1}, {"lblTessarinPort", 1}, {"imgServer", 1}, {"lblServerPort", 2},
-            {"imgInternet", 2}, {"imgModem", 4}};
+        static const struct
+        {
+            const char *name;
+            int roles;
+        } parts[] = {{"lblAPN", 3},        {"lblProviderUser", 3}, {"lblProviderPWD", 3},  {"imgGPRS", 3},
+                     {"imgGSM", 4},        {"lblTessarinIP", 1},   {"lblTessarinPort", 1}, {"imgServer", 1},
+                     {"lblServerPort", 2}, {"imgInternet", 2},     {"imgModem", 4}};
         for (const auto &part : parts)
             QVERIFY2(rig.shownOnItsTab(part.name) == bool(part.roles & (1 << entry)), part.name);
 
@@ -379,7 +407,7 @@ private slots:
     void loggerHandler()
     {
         Rig rig;
-        rig.tabs()->setTabEnabled(1, true);  // as after a connect
+        rig.tabs()->setTabEnabled(1, true); // as after a connect
         Session &s = rig.session();
         s.ModemSetup.Baud = 6;
         s.ModemSetup.EmailInterval = 12;

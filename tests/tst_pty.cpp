@@ -58,8 +58,7 @@ void TestPty::exchangesUntilTheLineDrops()
     QCOMPARE(GetResponse(link, state, QStringLiteral("#PASSWORD=12AB")), QString());
     QCOMPARE(GetResponse(link, state, QStringLiteral("#APN=web.example")), QString());
     QCOMPARE(GetResponse(link, state, QStringLiteral("#Version?")), config.identity);
-    QCOMPARE(modem.call([](SimModem &m) { return m.setting(QStringLiteral("APN")); }),
-             QStringLiteral("web.example"));
+    QCOMPARE(modem.call([](SimModem &m) { return m.setting(QStringLiteral("APN")); }), QStringLiteral("web.example"));
 
     // The modem hangs up halfway through its answer: no 40-second wait.
     QElapsedTimer timer;

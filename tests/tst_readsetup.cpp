@@ -1,5 +1,5 @@
-#include "readsetup.h"
 #include "modemrig.h"
+#include "readsetup.h"
 #include "session.h"
 #include "setupjson.h"
 #include "showsetup.h"
@@ -47,8 +47,8 @@ void TestReadSetup::fullRead_data()
     QTest::addColumn<bool>("emailAsked");
     QTest::addColumn<QString>("serial");
     QTest::addColumn<qint16>("devices");
-    const auto row = [](const char *name, QString identity, QString version, double number, bool shown,
-                        bool asked, QString serial, qint16 devices) {
+    const auto row = [](const char *name, QString identity, QString version, double number, bool shown, bool asked,
+                        QString serial, qint16 devices) {
         QTest::newRow(name) << identity << version << number << shown << asked << serial << devices;
     };
     // The 4th character of the serial number tells how many devices the modem switches.
@@ -73,12 +73,15 @@ void TestReadSetup::fullRead()
     rig.session.DeviceCount = 0;
     QVERIFY(ReadSetup(rig.session));
 
-    QStringList expected{
-        "#Version?", "#TIME?", "#BAT?", "#SerialNum?", "#P1ON?", "#P1OFF?", "#P2ON?", "#P2OFF?", "#P3ON?",
-        "#P3OFF?", "#Logger?", "#MODEMROLE?", "#SMSNUM?", "#BAUD?", "#HOSTIP?", "#HSTPORTNUMBER?", "#APN?",
-        "#GPRSID?", "#GPRSPass?"};
+    QStringList expected{"#Version?", "#TIME?",          "#BAT?",   "#SerialNum?", "#P1ON?",      "#P1OFF?",  "#P2ON?",
+                         "#P2OFF?",   "#P3ON?",          "#P3OFF?", "#Logger?",    "#MODEMROLE?", "#SMSNUM?", "#BAUD?",
+                         "#HOSTIP?",  "#HSTPORTNUMBER?", "#APN?",   "#GPRSID?",    "#GPRSPass?"};
     if (emailAsked)
-        expected << "#Email?" << "#ESender?" << "#ERecep?" << "#MAILS?" << "#XUSER?";
+        expected << "#Email?"
+                 << "#ESender?"
+                 << "#ERecep?"
+                 << "#MAILS?"
+                 << "#XUSER?";
     QCOMPARE(rig.sim.receivedLines(), expected);
     QCOMPARE(rig.view.caption(Item::lblVersion), versionCaption);
     QCOMPARE(rig.session.firmwareNumber(), versionNumber);
@@ -108,9 +111,9 @@ void TestReadSetup::fullRead()
 
     // The read builds its captions from the replies; they must be the ones a
     // load of the same record shows.
-    const QList<Item> shown{Item::lblTime0, Item::lblTime1, Item::lblTime2, Item::lblBaud, Item::lblTessarinIP,
-                            Item::lblTessarinPort, Item::lblServerPort, Item::lblSMS, Item::lblAPN,
-                            Item::lblProviderUser, Item::lblProviderPWD};
+    const QList<Item> shown{Item::lblTime0,      Item::lblTime1,        Item::lblTime2,      Item::lblBaud,
+                            Item::lblTessarinIP, Item::lblTessarinPort, Item::lblServerPort, Item::lblSMS,
+                            Item::lblAPN,        Item::lblProviderUser, Item::lblProviderPWD};
     QMap<Item, QString> fromReplies;
     for (Item item : shown)
         fromReplies[item] = rig.view.caption(item);
@@ -126,11 +129,16 @@ void TestReadSetup::loggerRequest_data()
     QTest::addColumn<bool>("refused");
     QTest::addColumn<bool>("requested");
     QTest::addColumn<qint16>("logger");
-    QTest::newRow("type 40, logger off") << "40" << "0" << false << true << qint16(1);
-    QTest::newRow("type 0") << "0" << "0" << false << false << qint16(0);
-    QTest::newRow("type not a number") << "abc" << "0" << false << false << qint16(0);
-    QTest::newRow("type 40, logger on") << "40" << "1" << false << false << qint16(1);
-    QTest::newRow("type 40, refused") << "40" << "0" << true << true << qint16(0);
+    QTest::newRow("type 40, logger off") << "40"
+                                         << "0" << false << true << qint16(1);
+    QTest::newRow("type 0") << "0"
+                            << "0" << false << false << qint16(0);
+    QTest::newRow("type not a number") << "abc"
+                                       << "0" << false << false << qint16(0);
+    QTest::newRow("type 40, logger on") << "40"
+                                        << "1" << false << false << qint16(1);
+    QTest::newRow("type 40, refused") << "40"
+                                      << "0" << true << true << qint16(0);
 }
 
 void TestReadSetup::loggerRequest()
@@ -164,8 +172,8 @@ void TestReadSetup::replies_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<Item>("label");
     QTest::addColumn<QString>("caption");
-    const auto row = [](const char *name, QString key, QString reply, QString field, QString stored,
-                        QString message, Item label = Item::lblVersion, QString caption = {}) {
+    const auto row = [](const char *name, QString key, QString reply, QString field, QString stored, QString message,
+                        Item label = Item::lblVersion, QString caption = {}) {
         QTest::newRow(name) << key << reply << field << stored << message << label << caption;
     };
     const Item baud = Item::lblBaud;
@@ -173,12 +181,12 @@ void TestReadSetup::replies_data()
     row("baud 115200", "BAUD", "The baud rate is 115200", "Baud", "7", "", baud, "Baud: 115200");
     row("57600, not in the table", "BAUD", "The baud rate is 57600", "Baud", "4", "", baud, "Baud: 57600");
     row("text after the rate", "BAUD", "The baud rate is 9600 xyz", "Baud", "4", "", baud, "Baud: 9600");
-    row("apn of 25", "APN", "APN:abcdefghijklmnopqrstuvwxy", "APN", "abcdefghijklmnopqrstuvwxy", "",
-        Item::lblAPN, "APN: abcdefghijklmn...");
-    row("apn of 16", "APN", "APN=abcdefghijklmnop", "APN", "abcdefghijklmnop", "",
-        Item::lblAPN, "APN: abcdefghijklmnop");
-    row("user of 17", "GPRSID", "GPRSID= abcdefghijklmnopq", "GPRSID", "abcdefghijklmnopq", "",
-        Item::lblProviderUser, "User: abcdefghijklmn...");
+    row("apn of 25", "APN", "APN:abcdefghijklmnopqrstuvwxy", "APN", "abcdefghijklmnopqrstuvwxy", "", Item::lblAPN,
+        "APN: abcdefghijklmn...");
+    row("apn of 16", "APN", "APN=abcdefghijklmnop", "APN", "abcdefghijklmnop", "", Item::lblAPN,
+        "APN: abcdefghijklmnop");
+    row("user of 17", "GPRSID", "GPRSID= abcdefghijklmnopq", "GPRSID", "abcdefghijklmnopq", "", Item::lblProviderUser,
+        "User: abcdefghijklmn...");
     // Only a time is stored; the caption shows the reply as the modem wrote it.
     row("time that is no time", "P3ON", "P3ON:late", "OnTime", "06:00 11:00 12:00", "", Item::lblTime2,
         "ON late~07:00");
@@ -186,8 +194,8 @@ void TestReadSetup::replies_data()
     // The modem cannot mail less often than daily: more reads as off, yet shows.
     row("email 48", "Email", "Email Interval:48", "EmailInterval", "0", "", email, "Email: per 48h");
     row("email 0", "Email", "Email Interval:0", "EmailInterval", "0", "", email, "Email: Disabled");
-    row("email not a number", "Email", "Email Interval:soon", "EmailInterval", "0",
-        "Error 13: Type mismatch. L21", email, "Email: Disabled");
+    row("email not a number", "Email", "Email Interval:soon", "EmailInterval", "0", "Error 13: Type mismatch. L21",
+        email, "Email: Disabled");
     // Values that do not fit are not stored; the read goes on.
     row("logger overflow", "Logger", "Logger=70000", "Logger", "5", "Error 6: Overflow. L10");
     row("role overflow", "MODEMROLE", "Role=99999", "Role", "5", "Error 6: Overflow. L12");
@@ -225,13 +233,34 @@ void TestReadSetup::failedQuery_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("failedAt");
     QTest::addColumn<QString>("apn");
-    QTest::newRow("ERROR at APN") << "error" << "APN" << "APN" << "old.apn";
-    QTest::newRow("no final line at APN") << "unfinished" << "APN" << "APN" << "old.apn";
-    QTest::newRow("line drops in identity") << "drop" << "SerialNum" << "P1ON" << "old.apn";
-    QTest::newRow("line drops at baud") << "drop" << "BAUD" << "BAUD" << "old.apn";
-    QTest::newRow("line drops at last query") << "drop" << "XUSER" << "XUSER" << "internet.example";
-    QTest::newRow("silent at role") << "silent" << "MODEMROLE" << "MODEMROLE" << "old.apn";
-    QTest::newRow("silent at logger probe") << "silent" << "Logger" << "Logger" << "old.apn";
+    QTest::newRow("ERROR at APN") << "error"
+                                  << "APN"
+                                  << "APN"
+                                  << "old.apn";
+    QTest::newRow("no final line at APN") << "unfinished"
+                                          << "APN"
+                                          << "APN"
+                                          << "old.apn";
+    QTest::newRow("line drops in identity") << "drop"
+                                            << "SerialNum"
+                                            << "P1ON"
+                                            << "old.apn";
+    QTest::newRow("line drops at baud") << "drop"
+                                        << "BAUD"
+                                        << "BAUD"
+                                        << "old.apn";
+    QTest::newRow("line drops at last query") << "drop"
+                                              << "XUSER"
+                                              << "XUSER"
+                                              << "internet.example";
+    QTest::newRow("silent at role") << "silent"
+                                    << "MODEMROLE"
+                                    << "MODEMROLE"
+                                    << "old.apn";
+    QTest::newRow("silent at logger probe") << "silent"
+                                            << "Logger"
+                                            << "Logger"
+                                            << "old.apn";
 }
 
 // A refused or unanswered query ends the read. Without the modem's final line

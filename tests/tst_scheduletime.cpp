@@ -63,10 +63,18 @@ private slots:
         QTest::addColumn<QString>("off");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("always on") << "11:00" << "10:50" << "ALWAYS ON";
-        QTest::newRow("equal times") << "07:00" << "07:00" << "ALWAYS OFF";
-        QTest::newRow("daily window") << "06:00" << "18:30" << "ON 06:00~18:30";
-        QTest::newRow("swapped always-on pair") << "10:50" << "11:00" << "ON 10:50~11:00";
+        QTest::newRow("always on") << "11:00"
+                                   << "10:50"
+                                   << "ALWAYS ON";
+        QTest::newRow("equal times") << "07:00"
+                                     << "07:00"
+                                     << "ALWAYS OFF";
+        QTest::newRow("daily window") << "06:00"
+                                      << "18:30"
+                                      << "ON 06:00~18:30";
+        QTest::newRow("swapped always-on pair") << "10:50"
+                                                << "11:00"
+                                                << "ON 10:50~11:00";
     }
 
     void scheduleCaption()

@@ -94,16 +94,14 @@ void TestSettingLines::lines_data()
     QTest::addColumn<double>("firmware");
     QTest::addColumn<QStringList>("lines");
 
-    const QStringList schedule{"P1ON=06:00", "P1OFF=18:30", "P2ON=11:00",
-                               "P2OFF=10:50", "P3ON=07:00", "P3OFF=07:00"};
-    const QStringList link{"MODEMROLE=1", "SMSNUM=+30691", "BAUD=4", "APN=internet", "GPRSID=user",
-                           "GPRSPass=pass", "HOSTIP=gw.example.net", "HSTPORTNUMBER=1023"};
-    const QStringList mail{"Email=04", "MAILS=smtp.x.net", "XUSER=mailer", "ESender=m@x.net",
-                           "ERecep=a@x.net,", "ERecep=b@y.net"};
-    const auto row = [](const char *name, const Change &change, const QStringList &lines,
-                        double firmware = 2.5, bool writeAll = false) {
-        QTest::newRow(name) << change << writeAll << firmware << lines;
-    };
+    const QStringList schedule{"P1ON=06:00", "P1OFF=18:30", "P2ON=11:00", "P2OFF=10:50", "P3ON=07:00", "P3OFF=07:00"};
+    const QStringList link{"MODEMROLE=1",           "SMSNUM=+30691",     "BAUD=4",
+                           "APN=internet",          "GPRSID=user",       "GPRSPass=pass",
+                           "HOSTIP=gw.example.net", "HSTPORTNUMBER=1023"};
+    const QStringList mail{"Email=04",        "MAILS=smtp.x.net", "XUSER=mailer",
+                           "ESender=m@x.net", "ERecep=a@x.net,",  "ERecep=b@y.net"};
+    const auto row = [](const char *name, const Change &change, const QStringList &lines, double firmware = 2.5,
+                        bool writeAll = false) { QTest::newRow(name) << change << writeAll << firmware << lines; };
     const Change none = [](SetupRecord &) {};
     const Change logger = [](SetupRecord &r) { r.Logger = 1; };
     const Change mailServer = [](SetupRecord &r) { r.MailServer = QStringLiteral("smtp.y.net"); };
@@ -118,12 +116,20 @@ void TestSettingLines::lines_data()
     row("one schedule time", [](SetupRecord &r) { r.OffTime[2] = 7.5 / 24; }, {"P3OFF=07:30"});
     row("mail server resends the server address", mailServer, {"HOSTIP=gw.example.net", "MAILS=smtp.y.net"});
     row("mail server at 3.0: address only", mailServer, {"HOSTIP=gw.example.net"}, 3.0);
-    row("server address and port", [](SetupRecord &r) { r.HostIP = "10.0.0.1"; r.HostPort = 80; },
+    row("server address and port",
+        [](SetupRecord &r) {
+            r.HostIP = "10.0.0.1";
+            r.HostPort = 80;
+        },
         {"HOSTIP=10.0.0.1", "HSTPORTNUMBER=80"});
     row("emptied mail password is not sent", [](SetupRecord &r) { r.XPas.clear(); }, {});
     // A typed password goes between the user and the sender.
     row("mail user, password and sender",
-        [](SetupRecord &r) { r.XUser = "u2"; r.XPas = "pw"; r.ESender = "n@z.net"; },
+        [](SetupRecord &r) {
+            r.XUser = "u2";
+            r.XPas = "pw";
+            r.ESender = "n@z.net";
+        },
         {"XUSER=u2", "XPAS=pw", "ESender=n@z.net"});
     // The modem takes at least two digits.
     row("mail off", [](SetupRecord &r) { r.EmailInterval = 0; }, {"Email=00"});

@@ -18,15 +18,14 @@ class TestSetupDiagram : public QObject
               email(&d, &SetupDiagram::emailClicked), baud(&d, &SetupDiagram::baudClicked),
               schedule(&d, &SetupDiagram::scheduleClicked), device(&d, &SetupDiagram::deviceClicked),
               password(&d, &SetupDiagram::passwordClicked), clock(&d, &SetupDiagram::clockClicked)
-        {
-        }
+        {}
         // "name" or "name index" of every signal emitted, in order.
         QStringList fired() const
         {
             QStringList out;
             const std::pair<const char *, const QSignalSpy *> plain[] = {
-                {"gprs", &gprs}, {"server", &server}, {"serverPort", &serverPort}, {"sms", &sms},
-                {"email", &email}, {"baud", &baud}, {"password", &password}, {"clock", &clock}};
+                {"gprs", &gprs},   {"server", &server}, {"serverPort", &serverPort}, {"sms", &sms},
+                {"email", &email}, {"baud", &baud},     {"password", &password},     {"clock", &clock}};
             for (const auto &[name, spy] : plain) {
                 for (qsizetype i = 0; i < spy->size(); ++i)
                     out << QLatin1String(name);
@@ -46,14 +45,14 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("editor");
         const std::pair<const char *, const char *> rows[] = {
-            {"lblAPN", "gprs"},           {"lblProviderUser", "gprs"}, {"lblProviderPWD", "gprs"},
-            {"lblTessarinIP", "server"},  {"lblTessarinPort", "server"}, {"lblServerPort", "serverPort"},
-            {"lblSMS", "sms"},            {"lblEmail", "email"},       {"lblBaud", "baud"},
-            {"lblTime0", "schedule 0"},   {"imgTime0", "schedule 0"},  {"lblTime1", "schedule 1"},
-            {"imgTime1", "schedule 1"},   {"lblTime2", "schedule 2"},  {"imgTime2", "schedule 2"},
-            {"lblDevice0", "device 0"},   {"imgDevice0", "device 0"},  {"lblDevice1", "device 1"},
-            {"imgDevice1", "device 1"},   {"lblDevice2", "device 2"},  {"imgDevice2", "device 2"},
-            {"lblPWDSet", "password"},    {"lblTimeSet", "clock"},
+            {"lblAPN", "gprs"},          {"lblProviderUser", "gprs"},   {"lblProviderPWD", "gprs"},
+            {"lblTessarinIP", "server"}, {"lblTessarinPort", "server"}, {"lblServerPort", "serverPort"},
+            {"lblSMS", "sms"},           {"lblEmail", "email"},         {"lblBaud", "baud"},
+            {"lblTime0", "schedule 0"},  {"imgTime0", "schedule 0"},    {"lblTime1", "schedule 1"},
+            {"imgTime1", "schedule 1"},  {"lblTime2", "schedule 2"},    {"imgTime2", "schedule 2"},
+            {"lblDevice0", "device 0"},  {"imgDevice0", "device 0"},    {"lblDevice1", "device 1"},
+            {"imgDevice1", "device 1"},  {"lblDevice2", "device 2"},    {"imgDevice2", "device 2"},
+            {"lblPWDSet", "password"},   {"lblTimeSet", "clock"},
         };
         for (const auto &[target, editor] : rows)
             QTest::newRow(target) << QString::fromLatin1(target) << QString::fromLatin1(editor);

@@ -63,13 +63,30 @@ private slots:
         r.OnTime = {0.5, 0, 0};
         r.OffTime = {-1.0, 0, 0.25};
 
-        const QByteArray expected = QByteArray::fromHex(
-            "0100" "feff" "0200" "6162" "04030201" // Role, Logger -2, HostIP "ab", HostPort
-            "0000" "0100" "78" "0000" "0000"       // APN, GPRSID "x", GPRSPass, SMSNum
-            "07000000" "0000" "0000" "0201"        // Baud, ERecep, ESender, EmailInterval
-            "0100" "6d" "0000" "0000"              // MailServer "m", no padding before it; XUser, XPas
-            "000000000000e03f" "0000000000000000" "0000000000000000"  // OnTime 0.5, 0, 0
-            "000000000000f0bf" "0000000000000000" "000000000000d03f"  // OffTime -1.0, 0, 0.25
+        const QByteArray expected = QByteArray::fromHex("0100"
+                                                        "feff"
+                                                        "0200"
+                                                        "6162"
+                                                        "04030201" // Role, Logger -2, HostIP "ab", HostPort
+                                                        "0000"
+                                                        "0100"
+                                                        "78"
+                                                        "0000"
+                                                        "0000" // APN, GPRSID "x", GPRSPass, SMSNum
+                                                        "07000000"
+                                                        "0000"
+                                                        "0000"
+                                                        "0201" // Baud, ERecep, ESender, EmailInterval
+                                                        "0100"
+                                                        "6d"
+                                                        "0000"
+                                                        "0000" // MailServer "m", no padding before it; XUser, XPas
+                                                        "000000000000e03f"
+                                                        "0000000000000000"
+                                                        "0000000000000000" // OnTime 0.5, 0, 0
+                                                        "000000000000f0bf"
+                                                        "0000000000000000"
+                                                        "000000000000d03f" // OffTime -1.0, 0, 0.25
         );
         QCOMPARE(encoded(r).toHex(), expected.toHex());
     }
@@ -94,8 +111,7 @@ private slots:
             QString error;
             const auto decoded = decodeSetup(bytes.left(n), &error);
             QVERIFY2(!decoded, qPrintable(QStringLiteral("prefix of %1 bytes was accepted").arg(n)));
-            QVERIFY2(error.startsWith(QLatin1String("The setup file ends in the middle of ")),
-                     qPrintable(error));
+            QVERIFY2(error.startsWith(QLatin1String("The setup file ends in the middle of ")), qPrintable(error));
         }
     }
 

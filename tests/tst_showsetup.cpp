@@ -45,20 +45,39 @@ void TestShowSetup::captions_data()
         QTest::newRow(name) << change << item << caption;
     };
     // Times are fractions of a day.
-    row("device 3", [](SetupRecord &r) { r.OnTime[2] = 650 / 1440.0; r.OffTime[2] = 660 / 1440.0; },
+    row(
+        "device 3",
+        [](SetupRecord &r) {
+            r.OnTime[2] = 650 / 1440.0;
+            r.OffTime[2] = 660 / 1440.0;
+        },
         Item::lblTime2, "ON 10:50~11:00");
-    row("baud outside the table", [](SetupRecord &r) { r.Baud = 8; }, Item::lblBaud, "Baud: ");
+    row(
+        "baud outside the table", [](SetupRecord &r) { r.Baud = 8; }, Item::lblBaud, "Baud: ");
     // Logger mode means 9600 to the logger, whatever the file held.
-    row("logger forces 9600", [](SetupRecord &r) { r.Logger = 1; r.Baud = 2; }, Item::lblBaud, "Baud: 9600");
-    row("port", [](SetupRecord &r) { r.HostPort = 1023; }, Item::lblTessarinPort, "Port: 1023");
-    row("server port", [](SetupRecord &r) { r.HostPort = 1023; }, Item::lblServerPort, "Server IP port: 1023");
-    row("address cleaned", [](SetupRecord &r) { r.HostIP = " host\r\nX"; }, Item::lblTessarinIP, "host");
-    row("email 12", [](SetupRecord &r) { r.EmailInterval = 12; }, Item::lblEmail, "Email: per 12h");
+    row(
+        "logger forces 9600",
+        [](SetupRecord &r) {
+            r.Logger = 1;
+            r.Baud = 2;
+        },
+        Item::lblBaud, "Baud: 9600");
+    row(
+        "port", [](SetupRecord &r) { r.HostPort = 1023; }, Item::lblTessarinPort, "Port: 1023");
+    row(
+        "server port", [](SetupRecord &r) { r.HostPort = 1023; }, Item::lblServerPort, "Server IP port: 1023");
+    row(
+        "address cleaned", [](SetupRecord &r) { r.HostIP = " host\r\nX"; }, Item::lblTessarinIP, "host");
+    row(
+        "email 12", [](SetupRecord &r) { r.EmailInterval = 12; }, Item::lblEmail, "Email: per 12h");
     // Cleaned first: a number of line ends only is none.
-    row("sms line ends", [](SetupRecord &r) { r.SMSNum = "\r\n"; }, Item::lblSMS, "Alarm SMS: Disabled");
-    row("user shortened after cleaning", [](SetupRecord &r) { r.GPRSID = "user\tabcdefghijklmnop"; },
+    row(
+        "sms line ends", [](SetupRecord &r) { r.SMSNum = "\r\n"; }, Item::lblSMS, "Alarm SMS: Disabled");
+    row(
+        "user shortened after cleaning", [](SetupRecord &r) { r.GPRSID = "user\tabcdefghijklmnop"; },
         Item::lblProviderUser, "User: user");
-    row("password in clear", [](SetupRecord &r) { r.GPRSPass = "0123456789abcdefXYZ"; }, Item::lblProviderPWD,
+    row(
+        "password in clear", [](SetupRecord &r) { r.GPRSPass = "0123456789abcdefXYZ"; }, Item::lblProviderPWD,
         "PWD: 0123456789abcd...");
 }
 
@@ -92,7 +111,11 @@ void TestShowSetup::roleAndLogger()
     QFETCH(int, entry);
     QFETCH(bool, changed);
     Rig rig;
-    rig.show([&](SetupRecord &r) { r.Role = role; r.Logger = logger; r.Baud = 4; });
+    rig.show([&](SetupRecord &r) {
+        r.Role = role;
+        r.Logger = logger;
+        r.Baud = 4;
+    });
 
     QCOMPARE(rig.view.roleEntry(), entry);
     QCOMPARE(rig.view.loggerTicked(), logger == 1);

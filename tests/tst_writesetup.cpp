@@ -139,8 +139,7 @@ void TestWriteSetup::failedLineEndsTheWrite_data()
                                   << failed + "Connection lost. Command: " + line;
     // A setting the modem never confirmed may or may not be stored: no success.
     QTest::newRow("silent") << Fault([](Rig &r) { r.sim.config().silentOn = {"APN"}; })
-                            << "The Merolan did not answer setting: " + line
-                            << failed + "No answer. Command: " + line;
+                            << "The Merolan did not answer setting: " + line << failed + "No answer. Command: " + line;
     // The user clicks the STOP caption while the modem is busy with the APN.
     QTest::newRow("STOP") << Fault([](Rig &r) {
         r.sim.lineReceived = [&r](const QString &sent) {
@@ -181,42 +180,84 @@ void TestWriteSetup::validation_data()
     QTest::addColumn<QString>("message"); // empty: the write may go
     QTest::addColumn<QString>("firmware");
     QTest::addColumn<QList<bool>>("answers"); // one a question about the empty APN
-    const auto row = [](const char *name, Change change, const QString &message,
-                        const char *firmware = "2.10", QList<bool> answers = {}) {
+    const auto row = [](const char *name, Change change, const QString &message, const char *firmware = "2.10",
+                        QList<bool> answers = {}) {
         QTest::newRow(name) << change << message << QString::fromLatin1(firmware) << answers;
     };
     const QString go;
     const auto noApn = [](SetupRecord &r) { r.APN = QStringLiteral(" "); };
 
-    row("as read", [](SetupRecord &) {}, go);
+    row(
+        "as read", [](SetupRecord &) {}, go);
     // A client with mail on is asked in the mail check and again in the role check.
     row("client, mail on, no APN: yes then no", noApn, go, "2.10", {true, false});
     row("client, mail on, no APN: no", noApn, go, "2.10", {false});
     // 3.0 has no mail settings, so no mail check.
     row("client, mail on at 3.0, no APN: asked once", noApn, go, "3.0", {true});
-    row("server, mail on, no APN", [](SetupRecord &r) { r.Role = 2; r.APN.clear(); }, "APN may not be empty",
-        "2.10", {true});
-    row("data calls, no APN", [](SetupRecord &r) { r.Role = 3; r.EmailInterval = 0; r.APN.clear(); }, go);
+    row("server, mail on, no APN",
+        [](SetupRecord &r) {
+            r.Role = 2;
+            r.APN.clear();
+        },
+        "APN may not be empty", "2.10", {true});
+    row(
+        "data calls, no APN",
+        [](SetupRecord &r) {
+            r.Role = 3;
+            r.EmailInterval = 0;
+            r.APN.clear();
+        },
+        go);
 
     const QString badRecipient = QStringLiteral("Email recipient is not valid");
-    row("recipient without a dot, interval 1",
-        [](SetupRecord &r) { r.EmailInterval = 1; r.ERecep = QStringLiteral("ops@example"); }, badRecipient);
-    row("recipient, mail off", [](SetupRecord &r) { r.EmailInterval = 0; r.ERecep.clear(); }, go);
-    row("sender", [](SetupRecord &r) { r.ESender = QStringLiteral("merolan@localhost"); },
-        "Email sender is not valid");
-    row("recipient and sender: the first only", [](SetupRecord &r) { r.ERecep.clear(); r.ESender.clear(); },
+    row(
+        "recipient without a dot, interval 1",
+        [](SetupRecord &r) {
+            r.EmailInterval = 1;
+            r.ERecep = QStringLiteral("ops@example");
+        },
+        badRecipient);
+    row(
+        "recipient, mail off",
+        [](SetupRecord &r) {
+            r.EmailInterval = 0;
+            r.ERecep.clear();
+        },
+        go);
+    row(
+        "sender", [](SetupRecord &r) { r.ESender = QStringLiteral("merolan@localhost"); }, "Email sender is not valid");
+    row(
+        "recipient and sender: the first only",
+        [](SetupRecord &r) {
+            r.ERecep.clear();
+            r.ESender.clear();
+        },
         badRecipient);
     const QString noMailServer = QStringLiteral("Email (SMTP) server may not be empty");
-    row("blank mail server, before the role's problem",
-        [](SetupRecord &r) { r.MailServer = QStringLiteral("   "); r.HostIP.clear(); }, noMailServer);
-    row("client without server address", [](SetupRecord &r) { r.HostIP = QStringLiteral("  "); },
+    row(
+        "blank mail server, before the role's problem",
+        [](SetupRecord &r) {
+            r.MailServer = QStringLiteral("   ");
+            r.HostIP.clear();
+        },
+        noMailServer);
+    row(
+        "client without server address", [](SetupRecord &r) { r.HostIP = QStringLiteral("  "); },
         "Tessarin address may not be empty");
-    row("client with port 0", [](SetupRecord &r) { r.HostPort = 0; }, "Tessarin Port may not be 0");
-    row("server with port 0", [](SetupRecord &r) { r.Role = 2; r.HostPort = 0; }, go);
+    row(
+        "client with port 0", [](SetupRecord &r) { r.HostPort = 0; }, "Tessarin Port may not be 0");
+    row(
+        "server with port 0",
+        [](SetupRecord &r) {
+            r.Role = 2;
+            r.HostPort = 0;
+        },
+        go);
 
     // A CR would end the command line early and send the rest as a command of its own.
     const auto withCr = [&](const char *name, QString SetupRecord::*field) {
-        row(name, [field](SetupRecord &r) { r.*field += QLatin1Char('\r'); },
+        row(
+            name, [field](SetupRecord &r) { r.*field += QLatin1Char('\r'); },
             QLatin1String(name) + QStringLiteral(" contains characters that the Merolan cannot store"));
     };
     withCr("Tessarin address", &SetupRecord::HostIP);
@@ -229,18 +270,30 @@ void TestWriteSetup::validation_data()
     withCr("Email (SMTP) server", &SetupRecord::MailServer);
     withCr("Email (SMTP) user", &SetupRecord::XUser);
     withCr("Email (SMTP) password", &SetupRecord::XPas);
-    row("unsendable text before the APN question", [](SetupRecord &r) { r.APN.clear(); r.XUser = "\r"; },
+    row(
+        "unsendable text before the APN question",
+        [](SetupRecord &r) {
+            r.APN.clear();
+            r.XUser = "\r";
+        },
         "Email (SMTP) user contains characters that the Merolan cannot store");
 
-    row("role 0", [](SetupRecord &r) { r.Role = 0; }, "Operating role 0 is not valid: it must be 1, 2 or 3");
-    row("role 4", [](SetupRecord &r) { r.Role = 4; }, "Operating role 4 is not valid: it must be 1, 2 or 3");
-    row("logger 2 where it is sent", [](SetupRecord &r) { r.Logger = 2; },
+    row(
+        "role 0", [](SetupRecord &r) { r.Role = 0; }, "Operating role 0 is not valid: it must be 1, 2 or 3");
+    row(
+        "role 4", [](SetupRecord &r) { r.Role = 4; }, "Operating role 4 is not valid: it must be 1, 2 or 3");
+    row(
+        "logger 2 where it is sent", [](SetupRecord &r) { r.Logger = 2; },
         "Logger mode 2 is not valid: it must be 0 or 1");
-    row("logger -1 where it is sent", [](SetupRecord &r) { r.Logger = -1; },
+    row(
+        "logger -1 where it is sent", [](SetupRecord &r) { r.Logger = -1; },
         "Logger mode -1 is not valid: it must be 0 or 1", "2.99");
-    row("logger 2 where it is not sent", [](SetupRecord &r) { r.Logger = 2; }, go, "3.0");
-    row("baud 0", [](SetupRecord &r) { r.Baud = 0; }, "Baud rate index 0 is not valid: it must be 1 to 7");
-    row("baud 8", [](SetupRecord &r) { r.Baud = 8; }, "Baud rate index 8 is not valid: it must be 1 to 7");
+    row(
+        "logger 2 where it is not sent", [](SetupRecord &r) { r.Logger = 2; }, go, "3.0");
+    row(
+        "baud 0", [](SetupRecord &r) { r.Baud = 0; }, "Baud rate index 0 is not valid: it must be 1 to 7");
+    row(
+        "baud 8", [](SetupRecord &r) { r.Baud = 8; }, "Baud rate index 8 is not valid: it must be 1 to 7");
 }
 
 void TestWriteSetup::validation()

@@ -11,21 +11,20 @@ namespace {
 
 // The commands a visit sends, by the key the modem knows them under.
 const std::array<const char *, 27> kKeys{
-    "Version", "TIME", "BAT", "SerialNum", "P1ON", "P1OFF", "P2ON", "P2OFF", "P3ON",
-    "P3OFF", "Logger", "MODEMROLE", "SMSNUM", "BAUD", "HOSTIP", "HSTPORTNUMBER", "APN",
-    "GPRSID", "GPRSPass", "Email", "ESender", "ERecep", "MAILS", "XUSER", "XPAS",
-    "PASSWORD", "EMAIL"};
+    "Version",  "TIME",   "BAT",       "SerialNum", "P1ON",  "P1OFF",  "P2ON",          "P2OFF",    "P3ON",
+    "P3OFF",    "Logger", "MODEMROLE", "SMSNUM",    "BAUD",  "HOSTIP", "HSTPORTNUMBER", "APN",      "GPRSID",
+    "GPRSPass", "Email",  "ESender",   "ERecep",    "MAILS", "XUSER",  "XPAS",          "PASSWORD", "EMAIL"};
 
-const std::array<const char *, 4> kIdentities{
-    "BRANTHOLM MEROLAN si.2.10", "BRANTHOLM MEROLAN si.3.01", "MEROLAN 2.5", "garbage \x01"};
+const std::array<const char *, 4> kIdentities{"BRANTHOLM MEROLAN si.2.10", "BRANTHOLM MEROLAN si.3.01", "MEROLAN 2.5",
+                                              "garbage \x01"};
 
 enum Fault { Refuse, Silence, Unfinished, Drop, Garbage, Huge, Control, Chunked, FaultCount };
 
 // Answers the read takes whatever they say: a fault there breaks nothing.
 bool readTakesAnything(const QString &key)
 {
-    static const QStringList identity{QStringLiteral("Version"), QStringLiteral("TIME"),
-                                      QStringLiteral("BAT"), QStringLiteral("SerialNum")};
+    static const QStringList identity{QStringLiteral("Version"), QStringLiteral("TIME"), QStringLiteral("BAT"),
+                                      QStringLiteral("SerialNum")};
     return identity.contains(key);
 }
 
@@ -68,8 +67,9 @@ Recipe parse(const QByteArray &bytes, const SimModem::Config &base)
         }
         case Drop: c.dropOn = key; break;
         case Garbage: c.replyOverride[key] = QString::fromLatin1(payload); break;
-        case Huge: c.replyOverride[key] = QString::fromLatin1(payload.isEmpty() ? QByteArray("x") : payload).repeated(
-                       100000 / std::max<qsizetype>(1, payload.size()));
+        case Huge:
+            c.replyOverride[key] = QString::fromLatin1(payload.isEmpty() ? QByteArray("x") : payload)
+                                       .repeated(100000 / std::max<qsizetype>(1, payload.size()));
             break;
         case Control: {
             QByteArray text = payload;
@@ -93,8 +93,7 @@ bool brokenBy(const SimModem::Config &c, const QString &key, bool reading)
         return true;
     if (reading && readTakesAnything(key))
         return false;
-    return c.unfinishedOn.contains(key)
-        || (c.errorOn.contains(key) && !(reading && readAcceptsRefusal(key)));
+    return c.unfinishedOn.contains(key) || (c.errorOn.contains(key) && !(reading && readAcceptsRefusal(key)));
 }
 
 // Whether a sent command met a fault that its operation cannot take.

@@ -19,8 +19,8 @@ struct DialogueOutcome
     bool writeBroken = false;
     // Commands that met an answer still going out; the faults are not judged then.
     int overruns = 0;
-    qint64 elapsedMs = 0;      // virtual time of the whole visit
-    qint64 limitMs = 0;        // the most it may take without hanging
+    qint64 elapsedMs = 0; // virtual time of the whole visit
+    qint64 limitMs = 0;   // the most it may take without hanging
     // Broken properties, in words; empty when the visit behaved.
     QStringList violations;
 };

@@ -35,7 +35,7 @@ std::optional<QString> ScriptedPrompt::nextFile(Shown::Kind kind, const FileDial
     m_dialogs.append(dialog);
     if (m_files.empty()) {
         m_unexpected << (kind == Shown::OpenFile ? QStringLiteral("open file: ") : QStringLiteral("save file: "))
-                + dialog.title;
+                            + dialog.title;
         return std::nullopt;
     }
     // Taken apart rather than copied: GCC's optimiser sees an optional

@@ -17,9 +17,9 @@ public:
     struct Shown
     {
         enum Kind { Message, Question, Input, OpenFile, SaveFile } kind;
-        QString text;   // message or question text, input prompt, dialog title
+        QString text; // message or question text, input prompt, dialog title
         Icon icon = Icon::None;
-        QString title;  // input box title
+        QString title; // input box title
         QString defaultText;
     };
 
@@ -36,8 +36,8 @@ public:
     void beep() override { ++m_beeps; }
 
     const QList<Shown> &shown() const { return m_shown; }
-    QStringList messages() const;       // texts of the OK-only messages, in order
-    QStringList questions() const;      // texts of the Yes/No questions, in order
+    QStringList messages() const;  // texts of the OK-only messages, in order
+    QStringList questions() const; // texts of the Yes/No questions, in order
     QList<FileDialog> fileDialogs() const { return m_dialogs; }
     int beeps() const { return m_beeps; }
     // Prompts that had no scripted answer; a passing test leaves this empty.

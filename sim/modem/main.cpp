@@ -35,7 +35,8 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     const QCommandLineOption password(QStringLiteral("password"), QStringLiteral("Modem password (none by default)."),
                                       QStringLiteral("password"));
-    const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Serial number."), QStringLiteral("serial"));
+    const QCommandLineOption serial(QStringLiteral("serial"), QStringLiteral("Serial number."),
+                                    QStringLiteral("serial"));
     const QCommandLineOption identity(QStringLiteral("identity"), QStringLiteral("Reply to #Version?."),
                                       QStringLiteral("text"));
     const QCommandLineOption syncMs(QStringLiteral("sync-ms"),

@@ -146,11 +146,10 @@ void SimModem::escape()
     m_loggedIn = false;
     send("\r\nCommand mode from PC. Synchronizing with data logger...\r\n", m_config.escapeReplyMs);
     const bool needsPassword = !m_config.password.isEmpty();
-    send(needsPassword ? "ENTER PASSWORD\r\n" : "NO PASSWORD\r\n", m_config.syncMs,
-         [this, needsPassword] {
-             m_mode = Mode::Command;
-             m_loggedIn = !needsPassword;
-         });
+    send(needsPassword ? "ENTER PASSWORD\r\n" : "NO PASSWORD\r\n", m_config.syncMs, [this, needsPassword] {
+        m_mode = Mode::Command;
+        m_loggedIn = !needsPassword;
+    });
 }
 
 void SimModem::endLine()
@@ -308,11 +307,10 @@ void SimModem::answer(const QString &command, const QString &text, bool ok)
 // the last byte is out.
 void SimModem::send(const QByteArray &bytes, qint64 delayMs, std::function<void()> then)
 {
-    const double usPerByte = m_config.lineRate > 0 ? 10e6 / m_config.lineRate
-                                                   : double(m_config.msPerByte) * 1000.0;
+    const double usPerByte = m_config.lineRate > 0 ? 10e6 / m_config.lineRate : double(m_config.msPerByte) * 1000.0;
     const qsizetype pieceSize = m_config.chunkBytes > 0 ? m_config.chunkBytes
-                                : usPerByte > 0           ? 1
-                                                          : std::max<qsizetype>(1, bytes.size());
+                                : usPerByte > 0         ? 1
+                                                        : std::max<qsizetype>(1, bytes.size());
     double atUs = double(std::max<qint64>(0, delayMs)) * 1000.0;
     qint64 lastMs = 0;
     bool first = true;

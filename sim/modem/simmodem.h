@@ -26,27 +26,27 @@ public:
     {
         QString identity = QStringLiteral("BRANTHOLM MEROLAN si.2.10"); // reply to #Version?
         QString serialNumber = QStringLiteral("MRL0012345");            // #SerialNum?
-        QString password;            // empty: "NO PASSWORD" after synchronising
+        QString password;                                               // empty: "NO PASSWORD" after synchronising
         QString clock = QStringLiteral("06-12-26,09:15:00");            // #TIME?
         QString battery = QStringLiteral("12.6V");                      // #BAT?
 
-        bool inCommandMode = false;  // already taking commands (logged in): "###" draws "ERROR"
-        qint64 syncMs = 3000;        // "mode from" to the password question
-        qint64 escapeReplyMs = 300;  // "###" to the "mode from" announcement
-        qint64 replyDelayMs = 5;     // a command line to the first byte of its answer
-        qint64 msPerByte = 0;        // line rate; about 1 ms a byte at 9600 baud
-        qint32 lineRate = 0;         // > 0: each byte takes 10 bits at this rate (overrides msPerByte)
+        bool inCommandMode = false; // already taking commands (logged in): "###" draws "ERROR"
+        qint64 syncMs = 3000;       // "mode from" to the password question
+        qint64 escapeReplyMs = 300; // "###" to the "mode from" announcement
+        qint64 replyDelayMs = 5;    // a command line to the first byte of its answer
+        qint64 msPerByte = 0;       // line rate; about 1 ms a byte at 9600 baud
+        qint32 lineRate = 0;        // > 0: each byte takes 10 bits at this rate (overrides msPerByte)
 
-        bool silent = false;         // answers nothing at all
-        QSet<QString> errorOn;       // commands (without "#", before "?" or "=") answered "ERROR"
-        QSet<QString> silentOn;      // commands not answered (nor carried out) at all
+        bool silent = false;    // answers nothing at all
+        QSet<QString> errorOn;  // commands (without "#", before "?" or "=") answered "ERROR"
+        QSet<QString> silentOn; // commands not answered (nor carried out) at all
         // Command (as above) -> whole reply text before "OK"; a CR LF is added
         // unless the text is empty or already ends in one. The command is
         // still carried out.
         QMap<QString, QString> replyOverride;
-        QSet<QString> unfinishedOn;  // answered without the final "OK" or "ERROR" line
-    QString dropOn;              // the line drops halfway through this command's answer
-        int chunkBytes = 0;          // > 0: answers go out in pieces of this size, 10 ms apart
+        QSet<QString> unfinishedOn; // answered without the final "OK" or "ERROR" line
+        QString dropOn;             // the line drops halfway through this command's answer
+        int chunkBytes = 0;         // > 0: answers go out in pieces of this size, 10 ms apart
     };
 
     explicit SimModem(Scheduler &scheduler);

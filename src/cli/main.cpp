@@ -46,20 +46,19 @@ struct Options
     bool yes = false;
 };
 
-const char *const kUsage =
-    "Usage:\n"
-    "  merolan-cli [CONNECTION] read [--save FILE|FOLDER] [--json]\n"
-    "  merolan-cli [CONNECTION] write FILE [--all] [--yes]\n"
-    "  merolan-cli show FILE [--json]\n"
-    "CONNECTION:\n"
-    "  --port DEVICE      serial device (may be given several times for write,\n"
-    "                     and for read with --save naming a folder)\n"
-    "  --baud RATE        1200, 2400, 4800, 9600 (default), 19200, 38400, 115200\n"
-    "  --password TEXT    the modem's password\n"
-    "  --remote gsm|net   the modem is reached through a GSM data call or a network\n"
-    "  --demo             use the built-in simulated modem\n"
-    "Exit status: 0 done, 1 modem not found, command refused or work stopped,\n"
-    "2 bad arguments or a bad setup file.\n";
+const char *const kUsage = "Usage:\n"
+                           "  merolan-cli [CONNECTION] read [--save FILE|FOLDER] [--json]\n"
+                           "  merolan-cli [CONNECTION] write FILE [--all] [--yes]\n"
+                           "  merolan-cli show FILE [--json]\n"
+                           "CONNECTION:\n"
+                           "  --port DEVICE      serial device (may be given several times for write,\n"
+                           "                     and for read with --save naming a folder)\n"
+                           "  --baud RATE        1200, 2400, 4800, 9600 (default), 19200, 38400, 115200\n"
+                           "  --password TEXT    the modem's password\n"
+                           "  --remote gsm|net   the modem is reached through a GSM data call or a network\n"
+                           "  --demo             use the built-in simulated modem\n"
+                           "Exit status: 0 done, 1 modem not found, command refused or work stopped,\n"
+                           "2 bad arguments or a bad setup file.\n";
 
 void printOut(const QByteArray &bytes)
 {
@@ -142,8 +141,10 @@ std::optional<Options> parse(const QStringList &args, QString *error)
             return std::nullopt;
         }
     }
-    if (o.command != QLatin1String("read") && o.command != QLatin1String("write") && o.command != QLatin1String("show")) {
-        *error = o.command.isEmpty() ? QStringLiteral("No command given") : QStringLiteral("Unknown command ") + o.command;
+    if (o.command != QLatin1String("read") && o.command != QLatin1String("write")
+        && o.command != QLatin1String("show")) {
+        *error =
+            o.command.isEmpty() ? QStringLiteral("No command given") : QStringLiteral("Unknown command ") + o.command;
         return std::nullopt;
     }
     if (o.command != QLatin1String("read") && o.file.isEmpty()) {
@@ -209,25 +210,24 @@ PortResult runPort(const Options &o, const QString &port, const std::optional<Se
     };
     switch (Connect(s, port, o.baud)) {
     case ConnectResult::CannotOpen:
-        prompt.say(QStringLiteral("Cannot open COM port") + QStringLiteral(" (") + link.errorString() + QLatin1Char(')'));
+        prompt.say(QStringLiteral("Cannot open COM port") + QStringLiteral(" (") + link.errorString()
+                   + QLatin1Char(')'));
         result.summary = QStringLiteral("Cannot open COM port");
         return result;
-    case ConnectResult::NotFound:
-        result.summary = s.state.status();
-        return result;
+    case ConnectResult::NotFound: result.summary = s.state.status(); return result;
     case ConnectResult::ReadFailed:
         handBack();
         result.summary = s.state.status();
         return result;
-    case ConnectResult::Ready:
-        break;
+    case ConnectResult::Ready: break;
     }
 
     if (o.command == QLatin1String("read")) {
         if (!o.save.isEmpty()) {
-            const QString path = QFileInfo(o.save).isDir()
-                                     ? QDir(o.save).filePath(QString(s.SerialNumber).replace(QLatin1Char('/'), QLatin1Char('_')) + QStringLiteral(".mrl"))
-                                     : o.save;
+            const QString path =
+                QFileInfo(o.save).isDir() ? QDir(o.save).filePath(
+                    QString(s.SerialNumber).replace(QLatin1Char('/'), QLatin1Char('_')) + QStringLiteral(".mrl"))
+                                          : o.save;
             QString error;
             if (!saveSetupFile(path, s.EditSetup, &error)) {
                 prompt.say(error);
@@ -246,8 +246,9 @@ PortResult runPort(const Options &o, const QString &port, const std::optional<Se
             };
             result.output = QJsonDocument(object).toJson();
         } else {
-            result.output = (QStringLiteral("FirmwareVersion: ") + s.FirmwareVersion + QStringLiteral("\nSerialNumber: ") + s.SerialNumber
-                             + QStringLiteral("\nDeviceCount: ") + QString::number(s.DeviceCount) + QLatin1Char('\n'))
+            result.output = (QStringLiteral("FirmwareVersion: ") + s.FirmwareVersion
+                             + QStringLiteral("\nSerialNumber: ") + s.SerialNumber + QStringLiteral("\nDeviceCount: ")
+                             + QString::number(s.DeviceCount) + QLatin1Char('\n'))
                                 .toLatin1()
                             + setupText(s.EditSetup);
         }
@@ -323,9 +324,8 @@ int main(int argc, char *argv[])
     for (qsizetype i = 0; i < o.ports.size(); ++i) {
         PortResult *result = &results[size_t(i)];
         const QString port = o.ports.at(i);
-        threads << QThread::create([&shared, &fileRecord, result, port] {
-            *result = runPort(shared, port, fileRecord, true);
-        });
+        threads << QThread::create(
+            [&shared, &fileRecord, result, port] { *result = runPort(shared, port, fileRecord, true); });
         threads.last()->start();
     }
     int exit = Ok;

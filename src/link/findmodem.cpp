@@ -53,11 +53,12 @@ LoginResult notFound(Search &s)
                                         "If connection dropped please Disconnect and Connect again."),
                          UserPrompt::Icon::Warning);
     } else {
-        s.prompt.message(QStringLiteral("Could not communicate with local Merolan.\n\n"
-                                        " - Please wait until any lit LEDs are steadily On OR all DEVICE LEDs are off.\r\n"
-                                        " - Make sure that the selected baud rate is correct.\r\n"
-                                        " - Make sure that the selected COM port is correct."),
-                         UserPrompt::Icon::Warning);
+        s.prompt.message(
+            QStringLiteral("Could not communicate with local Merolan.\n\n"
+                           " - Please wait until any lit LEDs are steadily On OR all DEVICE LEDs are off.\r\n"
+                           " - Make sure that the selected baud rate is correct.\r\n"
+                           " - Make sure that the selected COM port is correct."),
+            UserPrompt::Icon::Warning);
     }
     s.state.Busy = false;
     return s.result;
@@ -115,7 +116,8 @@ LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &promp
         s.state.advanceProgress();
         received += comm.Input();
         if (contains(received, "mode from")) {
-            s.state.setStatus(QStringLiteral("Merolan modem found. Synchronizing with data logger. This may take up to a minute.."));
+            s.state.setStatus(
+                QStringLiteral("Merolan modem found. Synchronizing with data logger. This may take up to a minute.."));
             break;
         }
         if (contains(received, "ERROR")) {

@@ -9,8 +9,8 @@ class UserPrompt;
 // What the search needs to know of the user's side.
 struct LoginRequest
 {
-    QString password;           // as typed; blanks around it are sent too
-    qint16 connectionKind = 0;  // 0 local port, 1 GSM data call, 2 Ethernet/GPRS: picks the not-found message
+    QString password;          // as typed; blanks around it are sent too
+    qint16 connectionKind = 0; // 0 local port, 1 GSM data call, 2 Ethernet/GPRS: picks the not-found message
 };
 
 // What the modem said about its password while it was searched for.
@@ -18,7 +18,7 @@ enum class ModemPassword { NotAsked, None, Required };
 
 struct LoginResult
 {
-    bool ready = false;  // the modem takes commands
+    bool ready = false; // the modem takes commands
     ModemPassword password = ModemPassword::NotAsked;
 };
 

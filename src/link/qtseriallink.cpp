@@ -54,7 +54,7 @@ bool QtSerialLink::openDevice(const QString &port, const LineSettings &s)
     default: m_port.setParity(QSerialPort::NoParity); break;
     }
     m_port.setDataBits(QSerialPort::DataBits(s.dataBits));
-    m_port.setStopBits(s.stopBits == 2 ? QSerialPort::TwoStop
+    m_port.setStopBits(s.stopBits == 2     ? QSerialPort::TwoStop
                        : s.stopBits == 1.5 ? QSerialPort::OneAndHalfStop
                                            : QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);

@@ -33,7 +33,8 @@ QString wireText(const QByteArray &bytes)
 
 void logWire(const Clock &clock, char direction, const QByteArray &bytes)
 {
-    qCDebug(lcWire).noquote() << QStringLiteral("%1 ms %2 %3").arg(clock.now()).arg(QLatin1Char(direction)).arg(wireText(bytes));
+    qCDebug(lcWire).noquote()
+        << QStringLiteral("%1 ms %2 %3").arg(clock.now()).arg(QLatin1Char(direction)).arg(wireText(bytes));
 }
 
 } // namespace

@@ -29,10 +29,10 @@ class SerialLink : public QObject
 public:
     enum class Error {
         NoError,
-        OpenFailed,      // absent, in use, or refused by the system
-        BadSettings,     // the settings string cannot be applied
-        WriteFailed,     // bytes could not be handed to the device
-        LineDropped,     // the device went away while open
+        OpenFailed,  // absent, in use, or refused by the system
+        BadSettings, // the settings string cannot be applied
+        WriteFailed, // bytes could not be handed to the device
+        LineDropped, // the device went away while open
     };
     Q_ENUM(Error)
 

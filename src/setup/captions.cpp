@@ -38,8 +38,7 @@ QString providerPasswordCaption(const QString &password)
 
 QString deviceScheduleCaption(const SetupRecord &record, int device)
 {
-    return scheduleCaption(timeText(record.OnTime.at(size_t(device))),
-                           timeText(record.OffTime.at(size_t(device))));
+    return scheduleCaption(timeText(record.OnTime.at(size_t(device))), timeText(record.OffTime.at(size_t(device))));
 }
 
 QString emailCaption(double hours)

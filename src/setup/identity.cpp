@@ -8,7 +8,7 @@ void applyIdentification(Session &session, const QString &versionReply)
     // modem's version keeps " sg." in front and its number value is 0.
     constexpr qsizetype kCut = 21;
     const bool known = versionReply.startsWith(QLatin1String("BRANTHOLM MEROLAN si."))
-        || versionReply.startsWith(QLatin1String("BRANTHOLM MEROLAN-GPS sg."));
+                       || versionReply.startsWith(QLatin1String("BRANTHOLM MEROLAN-GPS sg."));
 
     session.FirmwareVersion = known ? versionReply.mid(kCut) : versionReply;
     session.view.setShown(SetupView::Item::chkOmbrilex, !known);

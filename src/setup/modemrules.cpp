@@ -13,7 +13,7 @@ QStringList baudRateTexts()
 bool loggerTypeFixesMode(const QString &type)
 {
     return type == QLatin1String("1") || type == QLatin1String("40") || type == QLatin1String("100")
-        || type == QLatin1String("50");
+           || type == QLatin1String("50");
 }
 
 bool loggerTypeHidesPassword(const QString &type)

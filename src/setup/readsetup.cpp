@@ -1,8 +1,8 @@
 #include "readsetup.h"
 
 #include "captions.h"
-#include "exchange.h"
 #include "connection.h"
+#include "exchange.h"
 #include "identity.h"
 #include "numbervalue.h"
 #include "scheduletime.h"
@@ -42,8 +42,7 @@ enum Step { LoggerStep = 10, RoleStep = 12, PortStep = 16, EmailStep = 21 };
 // a text that merely starts with one.
 bool isNumber(const QString &text)
 {
-    static const QRegularExpression pattern(
-        QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    static const QRegularExpression pattern(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
     return pattern.match(text.trimmed()).hasMatch();
 }
 
@@ -75,14 +74,14 @@ qint16 deviceCountOfSerial(const QString &serial)
 class SetupReader
 {
 public:
-    explicit SetupReader(Session &session) : s(session) { }
+    explicit SetupReader(Session &session) : s(session) {}
 
     // False at the first reply that ends the read; key() names its setting.
     bool run()
     {
         readIdentity();
         return readSchedule() && readLogger() && requestLogger() && readRole() && readSms() && readBaud()
-            && readServer() && readProvider() && readEmail();
+               && readServer() && readProvider() && readEmail();
     }
 
     const QString &key() const { return m_key; }
@@ -104,7 +103,8 @@ private:
 
     void fault(const Fault &f, Step step)
     {
-        s.prompt.message(QStringLiteral("Error %1: %2. L%3").arg(f.number).arg(QLatin1String(f.description)).arg(int(step)));
+        s.prompt.message(
+            QStringLiteral("Error %1: %2. L%3").arg(f.number).arg(QLatin1String(f.description)).arg(int(step)));
     }
 
     void readIdentity()
@@ -265,19 +265,22 @@ private:
 
     bool readProvider()
     {
-        const std::optional<QString> apn = readLabelled(QStringLiteral("APN"), QStringLiteral("APN:"), QStringLiteral("APN="));
+        const std::optional<QString> apn =
+            readLabelled(QStringLiteral("APN"), QStringLiteral("APN:"), QStringLiteral("APN="));
         if (!apn)
             return false;
         s.view.setCaption(Item::lblAPN, apnCaption(*apn));
         s.ModemSetup.APN = *apn;
 
-        const std::optional<QString> user = readLabelled(QStringLiteral("GPRSID"), QStringLiteral("GPRS ID:"), QStringLiteral("GPRSID="));
+        const std::optional<QString> user =
+            readLabelled(QStringLiteral("GPRSID"), QStringLiteral("GPRS ID:"), QStringLiteral("GPRSID="));
         if (!user)
             return false;
         s.view.setCaption(Item::lblProviderUser, providerUserCaption(*user));
         s.ModemSetup.GPRSID = *user;
 
-        const std::optional<QString> password = readLabelled(QStringLiteral("GPRSPass"), QStringLiteral("GPRS Password:"), QStringLiteral("GPRSPW="));
+        const std::optional<QString> password =
+            readLabelled(QStringLiteral("GPRSPass"), QStringLiteral("GPRS Password:"), QStringLiteral("GPRSPW="));
         if (!password)
             return false;
         s.view.setCaption(Item::lblProviderPWD, providerPasswordCaption(*password));

@@ -20,7 +20,11 @@ public:
     void selectRole(int entry) override;
     void setLoggerTicked(bool ticked) override;
     void showDevices() override { ++m_showDevicesCalls; }
-    void markChanges(bool differ) override { m_marked = differ; ++m_markCalls; }
+    void markChanges(bool differ) override
+    {
+        m_marked = differ;
+        ++m_markCalls;
+    }
     void showProgramming(bool programming) override { m_programming = programming; }
 
     int roleEntry() const { return m_roleEntry; }

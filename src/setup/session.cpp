@@ -3,10 +3,7 @@
 #include "numbervalue.h"
 #include "userprompt.h"
 
-Session::Session(SerialLink &comm, SetupView &view, UserPrompt &prompt)
-    : Comm(comm), view(view), prompt(prompt)
-{
-}
+Session::Session(SerialLink &comm, SetupView &view, UserPrompt &prompt) : Comm(comm), view(view), prompt(prompt) {}
 
 double Session::firmwareNumber() const
 {
@@ -26,9 +23,11 @@ void Session::roleChanged(int entry)
     // The read sets the role itself and must not warn or recolour.
     if (state.Reading || !HasChanges())
         return;
-    prompt.message(firmwareNumber() >= 3.0
-                       ? QStringLiteral("The Merolan operation will change after pressing 'Finish programming'")
-                       : QStringLiteral("Changing the Merolan operation will require a 3-minute reset after pressing 'Finish programming'"));
+    prompt.message(
+        firmwareNumber() >= 3.0
+            ? QStringLiteral("The Merolan operation will change after pressing 'Finish programming'")
+            : QStringLiteral(
+                "Changing the Merolan operation will require a 3-minute reset after pressing 'Finish programming'"));
 }
 
 void Session::loggerChanged(bool ticked)

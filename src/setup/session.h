@@ -15,15 +15,29 @@ class SetupView
 public:
     enum class Item {
         // modem facts
-        lblVersion, lblSerial, lblClock, lblBattery, lblPWD, lblPWDSet,
+        lblVersion,
+        lblSerial,
+        lblClock,
+        lblBattery,
+        lblPWD,
+        lblPWDSet,
         // the setup diagram
-        lblTime0, lblTime1, lblTime2,
-        lblTessarinIP, lblTessarinPort, lblServerPort,
-        lblAPN, lblProviderUser, lblProviderPWD,
-        lblSMS, lblEmail, lblBaud,
+        lblTime0,
+        lblTime1,
+        lblTime2,
+        lblTessarinIP,
+        lblTessarinPort,
+        lblServerPort,
+        lblAPN,
+        lblProviderUser,
+        lblProviderPWD,
+        lblSMS,
+        lblEmail,
+        lblBaud,
         chkOmbrilex,
         // buttons
-        cmdWrite, cmdRefresh,
+        cmdWrite,
+        cmdRefresh,
         // the password box on the start tab
         txtPWD,
     };
@@ -66,12 +80,12 @@ public:
     SetupRecord ModemSetup;
     SetupRecord EditSetup;
 
-    QString FirmwareVersion;        // tag of lblVersion
-    QString SerialNumber;           // tag of lblSerial
+    QString FirmwareVersion;                          // tag of lblVersion
+    QString SerialNumber;                             // tag of lblSerial
     QString PasswordTag = QStringLiteral("Disabled"); // tag of lblPWD
     QString LoggerType = QStringLiteral("0");         // tag of chkOmbrilex, from the command line
     qint16 DeviceCount = 3;
-    qint16 ConnectionKind = 0;      // 0 local port, 1 GSM data call, 2 Ethernet/GPRS
+    qint16 ConnectionKind = 0; // 0 local port, 1 GSM data call, 2 Ethernet/GPRS
 
     // The number value of FirmwareVersion, used by every version test.
     double firmwareNumber() const;

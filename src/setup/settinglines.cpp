@@ -75,8 +75,7 @@ QStringList settingLines(const SetupRecord &edit, const SetupRecord &modem, bool
     add(edit.GPRSID != modem.GPRSID, QStringLiteral("GPRSID="), edit.GPRSID);
     add(edit.GPRSPass != modem.GPRSPass, QStringLiteral("GPRSPass="), edit.GPRSPass);
     // A changed mail server sends the server address again as well.
-    add(edit.HostIP != modem.HostIP || edit.MailServer != modem.MailServer,
-        QStringLiteral("HOSTIP="), edit.HostIP);
+    add(edit.HostIP != modem.HostIP || edit.MailServer != modem.MailServer, QStringLiteral("HOSTIP="), edit.HostIP);
     add(edit.HostPort != modem.HostPort, QStringLiteral("HSTPORTNUMBER="), QString::number(edit.HostPort));
 
     if (firmware >= 3.0)

@@ -13,7 +13,7 @@ constexpr qsizetype kMaxTextLength = 0xFFFF;
 class Writer
 {
 public:
-    explicit Writer(QString *error) : m_error(error) { }
+    explicit Writer(QString *error) : m_error(error) {}
 
     template <typename T>
     void number(T value)
@@ -52,10 +52,7 @@ public:
             number(value);
     }
 
-    QByteArray result()
-    {
-        return m_failed ? QByteArray() : m_bytes;
-    }
+    QByteArray result() { return m_failed ? QByteArray() : m_bytes; }
 
 private:
     void fail(const QString &message)
@@ -73,7 +70,7 @@ private:
 class Reader
 {
 public:
-    Reader(const QByteArray &bytes, QString *error) : m_bytes(bytes), m_error(error) { }
+    Reader(const QByteArray &bytes, QString *error) : m_bytes(bytes), m_error(error) {}
 
     template <typename T>
     void number(const char *field, T &value)

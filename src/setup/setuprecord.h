@@ -7,15 +7,15 @@
 // order of the setup file. Texts hold one character per byte (Latin-1).
 struct SetupRecord
 {
-    qint16 Role = 0;          // 1 client of the Tessarin service, 2 GPRS server, 3 data calls
-    qint16 Logger = 0;        // 1 with an Ombrilex data logger
+    qint16 Role = 0;   // 1 client of the Tessarin service, 2 GPRS server, 3 data calls
+    qint16 Logger = 0; // 1 with an Ombrilex data logger
     QString HostIP;
     qint32 HostPort = 0;
     QString APN;
     QString GPRSID;
     QString GPRSPass;
     QString SMSNum;
-    qint32 Baud = 0;          // index into the rate table, 0 not known
+    qint32 Baud = 0; // index into the rate table, 0 not known
     QString ERecep;
     QString ESender;
     qint16 EmailInterval = 0; // hours, 0 off

@@ -1,7 +1,7 @@
 #include "writesetup.h"
 
-#include "exchange.h"
 #include "connection.h"
+#include "exchange.h"
 #include "identity.h"
 #include "seriallink.h"
 #include "session.h"
@@ -19,16 +19,11 @@ const QString kStopCaption = QStringLiteral("STOP Writing setup...");
 QString unsendableText(const SetupRecord &r)
 {
     const std::pair<const QString *, const char *> texts[] = {
-        {&r.HostIP, "Tessarin address"},
-        {&r.APN, "APN"},
-        {&r.GPRSID, "GPRS user"},
-        {&r.GPRSPass, "GPRS password"},
-        {&r.SMSNum, "Alarm SMS number"},
-        {&r.ERecep, "Email recipient"},
-        {&r.ESender, "Email sender"},
-        {&r.MailServer, "Email (SMTP) server"},
-        {&r.XUser, "Email (SMTP) user"},
-        {&r.XPas, "Email (SMTP) password"},
+        {&r.HostIP, "Tessarin address"}, {&r.APN, "APN"},
+        {&r.GPRSID, "GPRS user"},        {&r.GPRSPass, "GPRS password"},
+        {&r.SMSNum, "Alarm SMS number"}, {&r.ERecep, "Email recipient"},
+        {&r.ESender, "Email sender"},    {&r.MailServer, "Email (SMTP) server"},
+        {&r.XUser, "Email (SMTP) user"}, {&r.XPas, "Email (SMTP) password"},
     };
     for (const auto &[text, name] : texts) {
         if (!isPrintableAscii(*text))
@@ -175,8 +170,8 @@ void WriteClicked(Session &s)
     if (!FindModem(s))
         return;
 
-    const QString serial = GetResponse(s.Comm, s.state, QStringLiteral("#SerialNum?"))
-                               .remove(QStringLiteral("Serial Number is: "));
+    const QString serial =
+        GetResponse(s.Comm, s.state, QStringLiteral("#SerialNum?")).remove(QStringLiteral("Serial Number is: "));
 
     if (serial != s.SerialNumber) {
         // Another modem than the one read: its setup is unknown, so all of it goes.

@@ -9,10 +9,10 @@
 // hands over (password, port number, logger type, connection kind, devices).
 struct ProgramOptions
 {
-    bool demo = false;      // --demo: run on the built-in simulated modem
-    QString port;           // --port DEVICE: preselect this device
-    QString commandLine;    // the remaining arguments, joined by spaces
-    QStringList unknown;    // options we do not know, reported and otherwise ignored
+    bool demo = false;   // --demo: run on the built-in simulated modem
+    QString port;        // --port DEVICE: preselect this device
+    QString commandLine; // the remaining arguments, joined by spaces
+    QStringList unknown; // options we do not know, reported and otherwise ignored
 };
 
 // `arguments` without the program name.
@@ -23,11 +23,11 @@ ProgramOptions splitProgramOptions(const QStringList &arguments);
 // left out on its own.
 struct CommandLine
 {
-    std::optional<QString> password;       // field 1
-    std::optional<QString> portNumber;     // field 2 when numeric, as written: the port is "COM" + it
-    std::optional<QString> loggerType;     // field 3 as a number text, "0" for no number
-    std::optional<qint16> connectionKind;  // field 4: 1, 2, anything else 0
-    std::optional<qint16> deviceCount;     // field 5 by its number value
+    std::optional<QString> password;      // field 1
+    std::optional<QString> portNumber;    // field 2 when numeric, as written: the port is "COM" + it
+    std::optional<QString> loggerType;    // field 3 as a number text, "0" for no number
+    std::optional<qint16> connectionKind; // field 4: 1, 2, anything else 0
+    std::optional<qint16> deviceCount;    // field 5 by its number value
 };
 
 CommandLine parseCommandLine(const QString &line);

@@ -5,8 +5,8 @@
 #include <QHBoxLayout>
 #include <QHash>
 #include <QLabel>
-#include <QPointer>
 #include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
 

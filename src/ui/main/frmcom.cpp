@@ -121,8 +121,7 @@ void frmCom::closeEvent(QCloseEvent *event)
 void frmCom::append(const QByteArray &bytes, Direction direction)
 {
     QTextCharFormat format;
-    format.setForeground(direction == Direction::Sent ? QColor(0x15, 0x65, 0xc0)
-                                                      : palette().color(QPalette::Text));
+    format.setForeground(direction == Direction::Sent ? QColor(0x15, 0x65, 0xc0) : palette().color(QPalette::Text));
     if (direction == Direction::Sent)
         format.setFontWeight(QFont::DemiBold);
 

@@ -117,7 +117,9 @@ QGroupBox *frmSelCon::buildConnectionDiagram(int kind)
     static const std::vector<Node> links[3] = {
         {{"pc", "PC COM port"}, {"cable", "RS-232 cable (null modem)"}, {"modem", "Merolan Master port"}},
         {{"pc", "PC COM port"}, {"localmodem", "Local modem"}, {"gsm", "GSM network"}, {"modem", "Merolan"}},
-        {{"pc", "PC virtual COM port"}, {"virtualport", "Virtual COM port"}, {"network", "Ethernet/GPRS network"},
+        {{"pc", "PC virtual COM port"},
+         {"virtualport", "Virtual COM port"},
+         {"network", "Ethernet/GPRS network"},
          {"modem", "Merolan"}},
     };
 
@@ -168,7 +170,8 @@ QWidget *frmSelCon::buildProgramTab()
     cmdFinish = new QPushButton(QStringLiteral("Finish programming"), tab);
     cmdFinish->setObjectName(QStringLiteral("cmdFinish"));
     // The two buttons swap to their longer STOP captions while they run.
-    const int buttonWidth = fontMetrics().horizontalAdvance(QStringLiteral("Refresh setup from Merolan")) + fontMetrics().height() * 2;
+    const int buttonWidth =
+        fontMetrics().horizontalAdvance(QStringLiteral("Refresh setup from Merolan")) + fontMetrics().height() * 2;
     cmdRefresh->setMinimumWidth(buttonWidth);
     cmdWrite->setMinimumWidth(buttonWidth);
 

@@ -264,8 +264,7 @@ QLabel *SetupDiagram::itemLabel(Item item) const
     case Item::chkOmbrilex:
     case Item::cmdWrite:
     case Item::cmdRefresh:
-    case Item::txtPWD:
-        return nullptr;
+    case Item::txtPWD: return nullptr;
     }
     return nullptr;
 }
@@ -296,9 +295,9 @@ bool SetupDiagram::isShown(Item item) const
 
 void SetupDiagram::showRole(int entry)
 {
-    for (QWidget *w : std::initializer_list<QWidget *>{imgInternet, imgServer, imgModem, lblProviderUser,
-                                                        lblProviderPWD, lblAPN, imgGPRS, imgGSM, lblTessarinIP,
-                                                        lblTessarinPort, lblServerPort})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{imgInternet, imgServer, imgModem, lblProviderUser, lblProviderPWD, lblAPN,
+                                          imgGPRS, imgGSM, lblTessarinIP, lblTessarinPort, lblServerPort})
         w->hide();
     if (entry < 0 || entry > 2)
         return;

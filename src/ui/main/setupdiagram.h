@@ -44,9 +44,9 @@ public:
     void showDevices(qint16 count);
 
 signals:
-    void gprsClicked();              // APN, provider user and password
-    void serverClicked();            // Tessarin address and port
-    void serverPortClicked();        // the server role's port
+    void gprsClicked();       // APN, provider user and password
+    void serverClicked();     // Tessarin address and port
+    void serverPortClicked(); // the server role's port
     void smsClicked();
     void emailClicked();
     void baudClicked();
