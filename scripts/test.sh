@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
-# Builds and runs the whole test suite, then the same suite under
-# AddressSanitizer and UndefinedBehaviorSanitizer. Warnings are errors in both.
+# Checks the style, then builds and runs the whole test suite, then the same
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer. Warnings are
+# errors in both builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 jobs=$(nproc)
+
+cmake --preset debug >/dev/null
+bash scripts/lint.sh build/debug
 
 for preset in debug asan; do
   cmake --preset "$preset" >/dev/null
