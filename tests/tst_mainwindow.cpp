@@ -219,7 +219,7 @@ private slots:
         const char *const how = kind == 1 ? "DATA (GSM)" : kind == 2 ? "Ethernet (GPRS)" : "local COM port";
         QVERIFY(rig.get<QLabel>("lblInfo")->text().contains(QLatin1String(how)));
 
-        // The diagram follows the count; showDevices checks all its parts.
+        // The diagram follows the count; ShowDevices checks all its parts.
         QCOMPARE(rig.session().DeviceCount, devices);
         QCOMPARE(rig.get("lblDevice1")->isVisibleTo(rig.get("fraDataStyl")), devices != 1 && devices != 9);
         QVERIFY(rig.prompt.shown().isEmpty());

@@ -115,7 +115,7 @@ private:
         s.SerialNumber = exchange(QStringLiteral("#SerialNum?")).remove(QStringLiteral("Serial Number is: "));
         s.view.setCaption(Item::lblSerial, QStringLiteral("S/N: ") + s.SerialNumber);
         s.DeviceCount = deviceCountOfSerial(s.SerialNumber);
-        s.view.showDevices();
+        s.view.ShowDevices();
     }
 
     // One time of a device: the reply text, which the caption shows as the

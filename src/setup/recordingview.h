@@ -19,7 +19,7 @@ public:
     bool isShown(Item item) const override { return !m_hidden.contains(item); }
     void selectRole(int entry) override;
     void setLoggerTicked(bool ticked) override;
-    void showDevices() override { ++m_showDevicesCalls; }
+    void ShowDevices() override { ++m_showDevicesCalls; }
     void markChanges(bool differ) override
     {
         m_marked = differ;

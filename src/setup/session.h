@@ -56,7 +56,7 @@ public:
     virtual void setLoggerTicked(bool ticked) = 0;
 
     // Shows the device column for Session::DeviceCount.
-    virtual void showDevices() = 0;
+    virtual void ShowDevices() = 0;
     // The programming side (logged in, setup shown and editable) or the start
     // side (choose a port and connect).
     virtual void showProgramming(bool programming) = 0;

@@ -48,9 +48,6 @@ public:
 
     // Enables the controls by what is running; the 500 ms timer calls it.
     void UpdateControls();
-    // Shows the device column for DeviceCount (1, 2, 3, or 9 for none; any
-    // other value becomes 3).
-    void ShowDevices();
 
     // SetupView
     void setCaption(Item item, const QString &text) override;
@@ -59,7 +56,9 @@ public:
     bool isShown(Item item) const override;
     void selectRole(int entry) override;
     void setLoggerTicked(bool ticked) override;
-    void showDevices() override { ShowDevices(); }
+    // Shows the device column for DeviceCount (1, 2, 3, or 9 for none; any
+    // other value becomes 3).
+    void ShowDevices() override;
     void markChanges(bool differ) override;
     void showProgramming(bool programming) override;
 
