@@ -56,8 +56,9 @@ const QString kGprsInfo = QStringLiteral("You will be programming a remote Merol
 frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &options, QWidget *parent)
     : QMainWindow(parent), Comm(comm), m_prompt(prompt), m_session(comm, *this, prompt)
 {
-    // First, so that the system's port list is read while the widgets are built.
-    cboPort = new PortPicker(Comm);
+    // First, so that the system's port list is read while the widgets are
+    // built; with a parent from the start, so it is never a window of its own.
+    cboPort = new PortPicker(Comm, this);
 
     initPictures();
     setObjectName(QStringLiteral("frmSelCon"));
