@@ -142,6 +142,7 @@ void TestCli::exitStatusTellsWhatWentWrong()
     const Run absent = cli({"--port", "/dev/no-such-modem", "read"});
     QCOMPARE(absent.exit, 1);
     QVERIFY(absent.err.contains("Cannot open COM port"));
+    QVERIFY(absent.err.contains("The port /dev/no-such-modem does not exist."));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -529,7 +529,10 @@ private slots:
         rig.get<QComboBox>("cboPort")->setEditText(QStringLiteral("/dev/merolan-no-such-port"));
         rig.window->UpdateControls();
         rig.get<QPushButton>("cmdConnect")->click();
-        QCOMPARE(rig.prompt.messages(), QStringList{QStringLiteral("Cannot open COM port")});
+        QCOMPARE(rig.prompt.messages(),
+                 QStringList{QStringLiteral("Cannot open COM port\n\nThe port /dev/merolan-no-such-port does not "
+                                            "exist. Check that the adapter is plugged in and that the port name is "
+                                            "right.")});
         QCOMPARE(rig.tabs()->currentIndex(), 0);
     }
 

@@ -47,6 +47,8 @@ void TestPty::exchangesUntilTheLineDrops()
     QtSerialLink link(clock);
     OperationState state;
     QVERIFY2(openLink(link, modem.devicePath()), qPrintable(link.errorString()));
+    // A pseudo-terminal refuses DTR and RTS; that must leave no mark on the link.
+    QCOMPARE(link.lastError(), SerialLink::Error::NoError);
 
     // "mode from" and the password question come apart: the look-up waits across both.
     link.Output(QStringLiteral("###"));
@@ -73,13 +75,15 @@ void TestPty::exchangesUntilTheLineDrops()
 void TestPty::portThatCannotBeOpened_data()
 {
     QTest::addColumn<bool>("inUse");
-    QTest::newRow("absent") << false;
-    QTest::newRow("held by another link") << true;
+    QTest::addColumn<SerialLink::OpenFailure>("failure");
+    QTest::newRow("absent") << false << SerialLink::OpenFailure::NotFound;
+    QTest::newRow("held by another link") << true << SerialLink::OpenFailure::InUse;
 }
 
 void TestPty::portThatCannotBeOpened()
 {
     QFETCH(bool, inUse);
+    QFETCH(SerialLink::OpenFailure, failure);
     PtyModemThread modem;
     QVERIFY2(modem.start(), qPrintable(modem.errorString()));
     RealClock clock;
@@ -90,6 +94,7 @@ void TestPty::portThatCannotBeOpened()
     QtSerialLink link(clock);
     QVERIFY(!openLink(link, inUse ? modem.devicePath() : QStringLiteral("/dev/does-not-exist")));
     QCOMPARE(link.lastError(), SerialLink::Error::OpenFailed);
+    QCOMPARE(link.openFailure(), failure);
     QVERIFY(!link.errorString().isEmpty());
 }
 

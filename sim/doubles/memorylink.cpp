@@ -25,8 +25,12 @@ MemorySerialLink::~MemorySerialLink()
 
 bool MemorySerialLink::openDevice(const QString &port, const LineSettings &)
 {
-    if (m_openFails || !m_ports.contains(port)) {
-        setError(Error::OpenFailed, tr("Cannot open %1").arg(port));
+    if (!m_ports.contains(port)) {
+        openFailed(OpenFailure::NotFound, QString());
+        return false;
+    }
+    if (m_openFailure != OpenFailure::None) {
+        openFailed(m_openFailure, QStringLiteral("Unknown error"));
         return false;
     }
     m_deviceOpen = true;

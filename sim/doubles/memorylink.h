@@ -17,8 +17,10 @@ public:
 
     QStringList CommPorts() const override { return m_ports; }
     void setPorts(const QStringList &ports) { m_ports = ports; }
-    // Every open fails, as with a port that another program holds.
-    void setOpenFails(bool fails) { m_openFails = fails; }
+    // Every open fails for this reason (None: opens succeed again); Other
+    // comes with the system text "Unknown error". A port missing from
+    // CommPorts() is always NotFound.
+    void failOpen(SerialLink::OpenFailure failure) { m_openFailure = failure; }
 
 protected:
     bool openDevice(const QString &port, const LineSettings &settings) override;
@@ -28,6 +30,6 @@ protected:
 private:
     SimModem &m_modem;
     QStringList m_ports{QStringLiteral("ttyS0")};
-    bool m_openFails = false;
+    SerialLink::OpenFailure m_openFailure = SerialLink::OpenFailure::None;
     bool m_deviceOpen = false;
 };

@@ -18,9 +18,13 @@ void CliPrompt::say(const QString &text)
 
 void CliPrompt::message(const QString &text, Icon)
 {
-    // Operations often show the status line they just set as a message too;
-    // on a terminal once is enough.
-    if (text != m_said)
+    // Operations often show the status line they just set as a message too,
+    // or as the heading of one; on a terminal once is enough.
+    if (text == m_said)
+        return;
+    if (!m_said.isEmpty() && text.startsWith(m_said + QLatin1Char('\n')))
+        say(text.mid(m_said.size() + 1).trimmed());
+    else
         say(text);
 }
 

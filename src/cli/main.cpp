@@ -198,7 +198,6 @@ PortResult runPort(const Options &o, const QString &port, const std::optional<Se
     RecordingView view;
     CliPrompt prompt(several ? QStringLiteral("[%1] ").arg(port) : QString(), o.yes);
     Session s(link, view, prompt);
-    view.attach(&s);
     s.ConnectionKind = o.connectionKind;
     view.setCaption(SetupView::Item::txtPWD, o.password);
     QObject::connect(&s.state, &OperationState::statusChanged, [&prompt](const QString &text) { prompt.say(text); });
@@ -210,10 +209,6 @@ PortResult runPort(const Options &o, const QString &port, const std::optional<Se
     };
     switch (Connect(s, port, o.baud)) {
     case ConnectResult::CannotOpen:
-        prompt.say(QStringLiteral("Cannot open COM port") + QStringLiteral(" (") + link.errorString()
-                   + QLatin1Char(')'));
-        result.summary = QStringLiteral("Cannot open COM port");
-        return result;
     case ConnectResult::NotFound: result.summary = s.state.status(); return result;
     case ConnectResult::ReadFailed:
         handBack();

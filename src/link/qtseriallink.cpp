@@ -1,12 +1,52 @@
 #include "qtseriallink.h"
 
+#include <QFile>
 #include <QSerialPortInfo>
+#include <QSignalBlocker>
 #include <QSocketNotifier>
 
 #ifdef Q_OS_UNIX
 #include <poll.h>
 #include <unistd.h>
 #endif
+
+namespace {
+
+bool userMayOpen([[maybe_unused]] const QString &port)
+{
+#ifdef Q_OS_UNIX
+    // Where QSerialPort looks for the device: a path as given, a name under /dev.
+    const QString path = port.startsWith(QLatin1Char('/')) ? port : QStringLiteral("/dev/") + port;
+    return ::access(QFile::encodeName(path).constData(), R_OK | W_OK) == 0;
+#else
+    // On Windows a denied open is a port that another program holds.
+    return true;
+#endif
+}
+
+} // namespace
+
+bool meansDeviceGone(QSerialPort::SerialPortError error)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+    case QSerialPort::PermissionError:
+    case QSerialPort::WriteError:
+    case QSerialPort::ReadError:
+    case QSerialPort::ResourceError: return true;
+    default: return false;
+    }
+}
+
+SerialLink::OpenFailure openFailureFromError(QSerialPort::SerialPortError error, bool mayUseDevice)
+{
+    switch (error) {
+    case QSerialPort::DeviceNotFoundError: return SerialLink::OpenFailure::NotFound;
+    case QSerialPort::PermissionError:
+        return mayUseDevice ? SerialLink::OpenFailure::InUse : SerialLink::OpenFailure::NoPermission;
+    default: return SerialLink::OpenFailure::Other;
+    }
+}
 
 QtSerialLink::QtSerialLink(Clock &clock, QObject *parent) : SerialLink(clock, parent)
 {
@@ -59,7 +99,9 @@ bool QtSerialLink::openDevice(const QString &port, const LineSettings &s)
                                            : QSerialPort::OneStop);
     m_port.setFlowControl(QSerialPort::NoFlowControl);
     if (!m_port.open(QIODevice::ReadWrite)) {
-        setError(Error::OpenFailed, m_port.errorString());
+        const QSerialPort::SerialPortError error = m_port.error();
+        openFailed(openFailureFromError(error, error == QSerialPort::PermissionError && userMayOpen(port)),
+                   m_port.errorString());
         return false;
     }
     // The settings are applied again once open: some drivers ignore them before.
@@ -67,6 +109,15 @@ bool QtSerialLink::openDevice(const QString &port, const LineSettings &s)
         setError(Error::BadSettings, m_port.errorString());
         m_port.close();
         return false;
+    }
+    {
+        // Many modems talk only with DTR on; Qt on Windows drops RTS without
+        // flow control and leaves DTR as the driver had it. A pseudo-terminal
+        // has no such lines and refuses both, which leaves the port usable.
+        const QSignalBlocker quiet(m_port);
+        m_port.setDataTerminalReady(true);
+        m_port.setRequestToSend(true);
+        m_port.clearError();
     }
 #ifdef Q_OS_UNIX
     // A far end that hangs up (a pseudo-terminal's master, a carrier) makes
@@ -96,8 +147,9 @@ void QtSerialLink::closeDevice()
 #endif
     if (!m_port.isOpen())
         return;
-    // What was sent last ("#AUTO") must reach the modem before the port goes.
-    if (m_port.bytesToWrite() > 0)
+    // What was sent last ("#AUTO") must reach the modem before the port goes,
+    // unless the device itself is gone.
+    if (m_port.bytesToWrite() > 0 && !meansDeviceGone(m_port.error()))
         m_port.waitForBytesWritten(1000);
     m_port.close();
 }
@@ -114,9 +166,9 @@ void QtSerialLink::onReadyRead()
 
 void QtSerialLink::onError(QSerialPort::SerialPortError error)
 {
-    // Decided by code, never by text: a vanished device reports ResourceError
-    // with a misleading message on some systems.
-    if (error == QSerialPort::ResourceError && m_port.isOpen())
+    // Decided by code, never by text: a vanished device reports its errors
+    // with misleading messages on some systems.
+    if (meansDeviceGone(error) && m_port.isOpen())
         lineDropped(tr("The connection to %1 was lost").arg(m_port.portName()));
 }
 

@@ -31,3 +31,13 @@ private:
     QSocketNotifier *m_hangUp = nullptr;
     int m_hangUpHandle = -1;
 };
+
+// Whether an error on an open port means the device is no longer there (an
+// adapter pulled out shows up as any of these, depending on the driver).
+bool meansDeviceGone(QSerialPort::SerialPortError error);
+
+// Why an open failed, from QSerialPort's error code. mayUseDevice: whether
+// the user may read and write the device node, which tells a port held by
+// another program from one the user may not open (QSerialPort reports both
+// as PermissionError).
+SerialLink::OpenFailure openFailureFromError(QSerialPort::SerialPortError error, bool mayUseDevice);

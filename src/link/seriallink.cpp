@@ -90,6 +90,7 @@ void SerialLink::setPortOpen(bool open)
         return;
     m_error = Error::NoError;
     m_errorString.clear();
+    m_openFailure = OpenFailure::None;
     m_rx.clear();
     m_open = openDevice(m_port, m_settings);
 }
@@ -193,12 +194,44 @@ void SerialLink::setError(Error error, const QString &text)
     m_errorString = text;
 }
 
+void SerialLink::openFailed(OpenFailure failure, const QString &systemText)
+{
+    m_openFailure = failure;
+    setError(Error::OpenFailed, openFailureText(failure, m_port, systemText));
+}
+
 void SerialLink::lineDropped(const QString &text)
 {
     setError(Error::LineDropped, text);
+    // The link counts as closed before the device closes: a vanished device
+    // can report more errors while closing, and each would drop the line again.
     if (m_open) {
-        closeDevice();
         m_open = false;
+        closeDevice();
     }
     m_clock.wake();
+}
+
+QString openFailureText(SerialLink::OpenFailure failure, const QString &port, const QString &systemText)
+{
+    switch (failure) {
+    case SerialLink::OpenFailure::None: return {};
+    case SerialLink::OpenFailure::NotFound:
+        return SerialLink::tr("The port %1 does not exist. Check that the adapter is plugged in and that the port "
+                              "name is right.")
+            .arg(port);
+    case SerialLink::OpenFailure::InUse:
+        return SerialLink::tr("The port %1 is in use by another program. Close that program, or choose another port.")
+            .arg(port);
+    case SerialLink::OpenFailure::NoPermission:
+#ifdef Q_OS_LINUX
+        return SerialLink::tr("You may not use the port %1. Your user must be in the group that owns the device, "
+                              "usually dialout: sudo usermod -aG dialout $USER, then log in again.")
+            .arg(port);
+#else
+        return SerialLink::tr("You may not use the port %1.").arg(port);
+#endif
+    case SerialLink::OpenFailure::Other: break;
+    }
+    return systemText;
 }

@@ -36,6 +36,16 @@ public:
     };
     Q_ENUM(Error)
 
+    // Why the last open failed, for telling the user what to do about it.
+    enum class OpenFailure {
+        None,
+        NotFound,     // no such device: unplugged adapter, mistyped name
+        InUse,        // another program holds the port
+        NoPermission, // the user may not open the device
+        Other,
+    };
+    Q_ENUM(OpenFailure)
+
     explicit SerialLink(Clock &clock, QObject *parent = nullptr);
     ~SerialLink() override;
 
@@ -79,6 +89,7 @@ public:
 
     Error lastError() const { return m_error; }
     QString errorString() const { return m_errorString; }
+    OpenFailure openFailure() const { return m_openFailure; }
 
 signals:
     // Everything that crosses the line, for the serial-traffic window.
@@ -93,6 +104,9 @@ protected:
     // Called by the implementation when bytes arrive.
     void received(const QByteArray &bytes);
     void setError(Error error, const QString &text);
+    // Called by the implementation when the device will not open; systemText
+    // is the system's own words, shown only when the reason is Other.
+    void openFailed(OpenFailure failure, const QString &systemText);
     // Called by the implementation when the device goes away under us.
     void lineDropped(const QString &text);
 
@@ -115,4 +129,9 @@ private:
     QString m_lookUpInput;
     Error m_error = Error::NoError;
     QString m_errorString;
+    OpenFailure m_openFailure = OpenFailure::None;
 };
+
+// The reason a port would not open, in plain words for the user; systemText
+// stands for Other. The caller puts its own heading above it.
+QString openFailureText(SerialLink::OpenFailure failure, const QString &port, const QString &systemText);

@@ -24,8 +24,11 @@ bool FindModem(Session &s)
 
 ConnectResult Connect(Session &s, const QString &port, const QString &baud)
 {
-    if (!OpenLink(s.Comm, port, baud))
+    if (!OpenLink(s.Comm, port, baud)) {
+        s.state.setStatus(QStringLiteral("Cannot open COM port"));
+        s.prompt.message(QStringLiteral("Cannot open COM port\n\n") + s.Comm.errorString(), UserPrompt::Icon::Warning);
         return ConnectResult::CannotOpen;
+    }
     if (!FindModem(s)) {
         s.Comm.setPortOpen(false);
         return ConnectResult::NotFound;

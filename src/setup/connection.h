@@ -13,7 +13,7 @@ class Session;
 bool FindModem(Session &session);
 
 enum class ConnectResult {
-    CannotOpen, // the port stayed closed: Comm.errorString() says why
+    CannotOpen, // the port stayed closed (already told, with the reason)
     NotFound,   // the search or the login failed (already told); the port is closed again
     ReadFailed, // logged in, but the first read failed (already told); the port stays open
     Ready,      // logged in and the whole setup read

@@ -132,8 +132,7 @@ void frmSelCon::load(const StartOptions &options)
 
     for (const RoleCaptions &role : roleCaptions())
         cboRole->addItem(QLatin1String(role.entry));
-    cboRole->setCurrentIndex(2);
-    m_diagram->showRole(2);
+    showRole(2);
 
     lblInfo->setText(kLocalInfo);
     setCaption(Item::lblTessarinIP, defaultTessarinHost());
@@ -182,7 +181,8 @@ void frmSelCon::applyLoggerType()
         setShown(Item::lblPWD, false);
         setShown(Item::lblPWDSet, false);
     }
-    setLoggerTicked(fixed);
+    // As the user's own choice: the record takes the logger mode and its baud rate.
+    loggerClicked(fixed);
 }
 
 void frmSelCon::UpdateControls()
@@ -232,31 +232,32 @@ void frmSelCon::ShowDevices()
     m_diagram->showDevices(m_session.DeviceCount);
 }
 
-void frmSelCon::selectRole(int entry)
+void frmSelCon::showRole(int entry)
 {
     cboRole->setCurrentIndex(entry);
-    roleClicked(entry);
-}
-
-void frmSelCon::roleClicked(int entry)
-{
-    m_diagram->showRole(-1);
-    m_session.roleChanged(entry);
     m_diagram->showRole(entry);
     if (entry >= 0 && entry <= 2)
         chkOmbrilex->setText(QLatin1String(roleCaptions()[size_t(entry)].logger));
 }
 
-void frmSelCon::setLoggerTicked(bool ticked)
+void frmSelCon::roleClicked(int entry)
+{
+    // The elements of the old role go before the warning shows.
+    m_diagram->showRole(-1);
+    m_session.roleChanged(entry);
+    showRole(entry);
+}
+
+void frmSelCon::showLogger(bool ticked, qint16 emailInterval)
 {
     chkOmbrilex->setChecked(ticked);
-    loggerClicked(ticked);
+    m_diagram->showLogger(ticked, emailInterval);
 }
 
 void frmSelCon::loggerClicked(bool ticked)
 {
     m_session.loggerChanged(ticked);
-    m_diagram->showLogger(ticked, m_session.EditSetup.EmailInterval);
+    showLogger(ticked, m_session.EditSetup.EmailInterval);
 }
 
 void frmSelCon::markChanges(bool differ)
@@ -278,8 +279,7 @@ void frmSelCon::cmdConnectClick()
 {
     if (m_session.state.anyRunning())
         return;
-    if (Connect(m_session, cboPort->chosenPort(), cboBaud->currentText()) == ConnectResult::CannotOpen)
-        m_prompt.message(QStringLiteral("Cannot open COM port"));
+    Connect(m_session, cboPort->chosenPort(), cboBaud->currentText());
 }
 
 void frmSelCon::closeEvent(QCloseEvent *event)
