@@ -48,7 +48,6 @@ static void connectAndRead()
         RecordingView view;
         ScriptedPrompt prompt;
         Session s(link, view, prompt);
-        view.attach(&s);
 
         QElapsedTimer t;
         t.start();

@@ -7,6 +7,7 @@
 #include <QtTest>
 
 using Item = SetupView::Item;
+Q_DECLARE_METATYPE(SetupRecord)
 
 namespace {
 
@@ -21,13 +22,15 @@ struct Rig : ModemRig
     }
 };
 
-// Every field's round trip is the file's own test; these two show that a load
+// Every field's round trip is the file's own test; these show that a load
 // reaches both records and the diagram, and a partial load sticks nowhere.
-SetupRecord sample()
+SetupRecord sample(qint16 logger = 0, qint32 baud = 0)
 {
     SetupRecord r;
     r.Role = 2;
     r.APN = QStringLiteral("internet.example.long.name");
+    r.Logger = logger;
+    r.Baud = baud;
     return r;
 }
 
@@ -38,6 +41,7 @@ class TestSetupFileCommands : public QObject
     Q_OBJECT
 private slots:
     void freshSetupSaves82Bytes();
+    void saveThenLoad_data();
     void saveThenLoad();
     void unreadableFileChangesNothing();
     void cancelDoesNothing();
@@ -63,24 +67,42 @@ void TestSetupFileCommands::freshSetupSaves82Bytes()
     QCOMPARE(dialog.defaultSuffix, QStringLiteral("mrl"));
 }
 
+void TestSetupFileCommands::saveThenLoad_data()
+{
+    QTest::addColumn<SetupRecord>("record");
+    QTest::addColumn<QString>("baud");
+    QTest::newRow("server") << sample(0, 4) << "Baud: 9600";
+    // As "read --save" stores a logger modem at 115200: the load must not
+    // turn it into 9600, nor logger mode 2 into 0.
+    QTest::newRow("logger at 115200") << sample(1, 7) << "Baud: 115200";
+    QTest::newRow("logger mode 2") << sample(2, 5) << "Baud: 19200";
+}
+
 void TestSetupFileCommands::saveThenLoad()
 {
+    QFETCH(SetupRecord, record);
+    QFETCH(QString, baud);
     const QString path = m_dir.filePath(QStringLiteral("roundtrip.mrl"));
     Rig saver;
-    saver.session.EditSetup = sample();
+    saver.session.EditSetup = record;
     saver.prompt.answerFile(path);
     SaveSetupCommand(saver.session);
 
     Rig loader;
     loader.session.state.setStatus(QStringLiteral("before"));
+    loader.view.markChanges(true);
     loader.prompt.answerFile(path);
     LoadSetupCommand(loader.session);
 
     QCOMPARE(loader.prompt.fileDialogs().value(0).title, "Select a Merolan setup file to load");
-    QVERIFY(loader.session.ModemSetup == sample());
-    QVERIFY(loader.session.EditSetup == sample());
+    QVERIFY(loader.session.ModemSetup == record);
+    QVERIFY(loader.session.EditSetup == record);
     QCOMPARE(loader.view.caption(Item::lblAPN), QStringLiteral("APN: internet.examp..."));
-    QVERIFY(loader.prompt.messages().isEmpty());
+    QCOMPARE(loader.view.caption(Item::lblBaud), baud);
+    QCOMPARE(loader.view.loggerTicked(), record.Logger != 0);
+    // Nothing differs, so the write button loses its light red.
+    QVERIFY(!loader.view.marked());
+    QVERIFY(loader.prompt.shown().size() == 1);
     QCOMPARE(loader.session.state.status(), QStringLiteral("before"));
 }
 

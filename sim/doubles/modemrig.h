@@ -18,8 +18,6 @@ struct ModemRig
     ScriptedPrompt prompt;
     Session session{link, view, prompt};
 
-    ModemRig() { view.attach(&session); }
-
     // The port as Connect leaves it, before the search.
     void openPort()
     {

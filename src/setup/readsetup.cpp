@@ -8,6 +8,7 @@
 #include "scheduletime.h"
 #include "seriallink.h"
 #include "session.h"
+#include "showsetup.h"
 #include "userprompt.h"
 
 #include <QRegularExpression>
@@ -74,7 +75,9 @@ qint16 deviceCountOfSerial(const QString &serial)
 class SetupReader
 {
 public:
-    explicit SetupReader(Session &session) : s(session) {}
+    // Reads into a copy of the baseline: a read that fails must not leave a
+    // baseline that is half one modem's and half another's.
+    explicit SetupReader(Session &session) : s(session), m_read(session.ModemSetup) {}
 
     // False at the first reply that ends the read; key() names its setting.
     bool run()
@@ -85,6 +88,7 @@ public:
     }
 
     const QString &key() const { return m_key; }
+    const SetupRecord &record() const { return m_read; }
 
 private:
     QString exchange(const QString &command) { return GetResponse(s.Comm, s.state, command); }
@@ -137,10 +141,10 @@ private:
         for (int n = 1; n <= 3; ++n) {
             const size_t i = size_t(n - 1);
             const QString device = QStringLiteral("P") + QString::number(n);
-            const std::optional<QString> on = readTime(device + QStringLiteral("ON"), s.ModemSetup.OnTime[i]);
+            const std::optional<QString> on = readTime(device + QStringLiteral("ON"), m_read.OnTime[i]);
             if (!on)
                 return false;
-            const std::optional<QString> off = readTime(device + QStringLiteral("OFF"), s.ModemSetup.OffTime[i]);
+            const std::optional<QString> off = readTime(device + QStringLiteral("OFF"), m_read.OffTime[i]);
             if (!off)
                 return false;
             s.view.setCaption(labels[i], scheduleCaption(*on, *off));
@@ -164,8 +168,8 @@ private:
             fault(kOverflow, LoggerStep);
             return true;
         }
-        s.view.setLoggerTicked(*value != 0);
-        s.ModemSetup.Logger = *value;
+        s.view.showLogger(*value != 0, m_read.EmailInterval);
+        m_read.Logger = *value;
         return true;
     }
 
@@ -174,7 +178,7 @@ private:
     bool requestLogger()
     {
         const QString &type = s.LoggerType;
-        if (!(type > QLatin1String("0") && NumberValue(type) > 0 && s.ModemSetup.Logger == 0))
+        if (!(type > QLatin1String("0") && NumberValue(type) > 0 && m_read.Logger == 0))
             return true;
         m_key = QStringLiteral("Logger=1");
         const QString r = exchange(QStringLiteral("#Logger=1"));
@@ -183,8 +187,8 @@ private:
         // A modem that refuses logger mode is not in it: record what it is.
         if (r == kError)
             return true;
-        s.ModemSetup.Logger = 1;
-        s.view.setLoggerTicked(true);
+        m_read.Logger = 1;
+        s.view.showLogger(true, m_read.EmailInterval);
         return true;
     }
 
@@ -194,9 +198,9 @@ private:
         if (refused(r))
             return false;
         r = r.remove(QStringLiteral("Role=")).trimmed();
-        s.view.selectRole(r == QLatin1String("1") ? 0 : r == QLatin1String("2") ? 1 : 2);
+        s.view.showRole(r == QLatin1String("1") ? 0 : r == QLatin1String("2") ? 1 : 2);
         if (const std::optional<qint16> role = wholeNumber<qint16>(NumberValue(r)))
-            s.ModemSetup.Role = *role;
+            m_read.Role = *role;
         else
             fault(kOverflow, RoleStep);
         return true;
@@ -209,7 +213,7 @@ private:
             return false;
         r.remove(QStringLiteral("SMSNUM="));
         s.view.setCaption(Item::lblSMS, smsCaption(r));
-        s.ModemSetup.SMSNum = r;
+        m_read.SMSNum = r;
         return true;
     }
 
@@ -222,10 +226,10 @@ private:
         // Blanks would join the rate with what follows it; "_" ends the number.
         r = r.remove(QStringLiteral("The baud rate is")).trimmed().replace(QLatin1Char(' '), QLatin1Char('_'));
         r = numberText(NumberValue(r));
-        s.ModemSetup.Baud = 4;
+        m_read.Baud = 4;
         for (qint32 index = 1; baudRateOfIndex(index) != 0; ++index) {
             if (r == QString::number(baudRateOfIndex(index)))
-                s.ModemSetup.Baud = index;
+                m_read.Baud = index;
         }
         s.view.setCaption(Item::lblBaud, QStringLiteral("Baud: ") + r);
         return true;
@@ -238,7 +242,7 @@ private:
             return false;
         r = r.remove(QStringLiteral("HOSTIP:")).trimmed().remove(QStringLiteral("HOSTIP=")).trimmed();
         s.view.setCaption(Item::lblTessarinIP, r);
-        s.ModemSetup.HostIP = r;
+        m_read.HostIP = r;
 
         r = query(QStringLiteral("HSTPORTNUMBER"));
         if (refused(r))
@@ -246,7 +250,7 @@ private:
         r = r.remove(QStringLiteral("SERVERPORT=")).trimmed();
         s.view.setCaption(Item::lblTessarinPort, tessarinPortCaption(r));
         if (const std::optional<qint32> port = wholeNumber<qint32>(NumberValue(r)))
-            s.ModemSetup.HostPort = *port;
+            m_read.HostPort = *port;
         else
             fault(kOverflow, PortStep);
         s.view.setCaption(Item::lblServerPort, serverPortCaption(r));
@@ -270,21 +274,21 @@ private:
         if (!apn)
             return false;
         s.view.setCaption(Item::lblAPN, apnCaption(*apn));
-        s.ModemSetup.APN = *apn;
+        m_read.APN = *apn;
 
         const std::optional<QString> user =
             readLabelled(QStringLiteral("GPRSID"), QStringLiteral("GPRS ID:"), QStringLiteral("GPRSID="));
         if (!user)
             return false;
         s.view.setCaption(Item::lblProviderUser, providerUserCaption(*user));
-        s.ModemSetup.GPRSID = *user;
+        m_read.GPRSID = *user;
 
         const std::optional<QString> password =
             readLabelled(QStringLiteral("GPRSPass"), QStringLiteral("GPRS Password:"), QStringLiteral("GPRSPW="));
         if (!password)
             return false;
         s.view.setCaption(Item::lblProviderPWD, providerPasswordCaption(*password));
-        s.ModemSetup.GPRSPass = *password;
+        m_read.GPRSPass = *password;
         return true;
     }
 
@@ -309,35 +313,36 @@ private:
             fault(kTypeMismatch, EmailStep);
         else if (!(interval = wholeNumber<qint16>(NumberValue(r))))
             fault(kOverflow, EmailStep);
-        s.ModemSetup.EmailInterval = interval.value_or(0);
+        m_read.EmailInterval = interval.value_or(0);
 
         r = query(QStringLiteral("ESender"));
         if (refused(r))
             return false;
-        s.ModemSetup.ESender = r;
+        m_read.ESender = r;
 
         r = query(QStringLiteral("ERecep"));
         if (refused(r))
             return false;
-        s.ModemSetup.ERecep = r.remove(QStringLiteral("the recepient is: ")).trimmed();
+        m_read.ERecep = r.remove(QStringLiteral("the recepient is: ")).trimmed();
 
         r = query(QStringLiteral("MAILS"));
         if (refused(r))
             return false;
-        s.ModemSetup.MailServer = r.remove(QStringLiteral("MAILSERVER:")).trimmed();
+        m_read.MailServer = r.remove(QStringLiteral("MAILSERVER:")).trimmed();
 
         r = query(QStringLiteral("XUSER"));
         if (refused(r))
             return false;
-        s.ModemSetup.XUser = r;
+        m_read.XUser = r;
 
         // The modem never tells its SMTP password; the stars stand for "as
         // the modem has it" and are never written back.
-        s.ModemSetup.XPas = QString(99, QLatin1Char('*'));
+        m_read.XPas = QString(99, QLatin1Char('*'));
         return true;
     }
 
     Session &s;
+    SetupRecord m_read;
     QString m_key;
 };
 
@@ -351,22 +356,37 @@ bool ReadSetup(Session &s)
     s.state.Reading = true;
     s.state.AbortRequested = false;
 
-    // The role and logger controls store into EditSetup as the read sets
-    // them; a read that fails must leave the working copy as it was.
-    const SetupRecord editBefore = s.EditSetup;
+    // The identity belongs to the baseline: after a failed read the write
+    // must still compare the modem on the line with the one whose setup it has.
+    const QString versionBefore = s.FirmwareVersion;
+    const QString serialBefore = s.SerialNumber;
+    const qint16 devicesBefore = s.DeviceCount;
     SetupReader reader(s);
     const bool ok = reader.run();
     if (ok) {
+        s.ModemSetup = reader.record();
         s.EditSetup = s.ModemSetup;
+        s.HasChanges();
         s.state.setStatus(QStringLiteral("Setup read finished."));
     } else {
-        s.EditSetup = editBefore;
-        if (s.state.AbortRequested) {
+        s.FirmwareVersion = versionBefore;
+        s.SerialNumber = serialBefore;
+        s.DeviceCount = devicesBefore;
+        s.view.setCaption(Item::lblVersion, QStringLiteral("F/W: v") + s.FirmwareVersion);
+        s.view.setCaption(Item::lblSerial, QStringLiteral("S/N: ") + s.SerialNumber);
+        s.view.ShowDevices();
+        // The window shows what Write would send, not what the failed read saw.
+        ShowSetup(s);
+        const QString &key = reader.key();
+        if (LineLost(s.Comm)) {
+            s.prompt.message(QStringLiteral("Connection to the Merolan lost while reading setting: ") + key);
+            s.state.setStatus(QStringLiteral("Setup read failed. Connection lost. Command: ") + key);
+        } else if (s.state.AbortRequested) {
             s.prompt.message(QStringLiteral("Setup read aborted."));
             s.state.setStatus(QStringLiteral("Setup read aborted."));
         } else {
-            s.prompt.message(QStringLiteral("Error reading setup. Command: ") + reader.key());
-            s.state.setStatus(QStringLiteral("Setup read failed. Command: ") + reader.key());
+            s.prompt.message(QStringLiteral("Error reading setup. Command: ") + key);
+            s.state.setStatus(QStringLiteral("Setup read failed. Command: ") + key);
         }
     }
 

@@ -7,17 +7,3 @@ void RecordingView::setShown(Item item, bool shown)
     else
         m_hidden.insert(item);
 }
-
-void RecordingView::selectRole(int entry)
-{
-    m_roleEntry = entry;
-    if (m_session)
-        m_session->roleChanged(entry);
-}
-
-void RecordingView::setLoggerTicked(bool ticked)
-{
-    m_loggerTicked = ticked;
-    if (m_session)
-        m_session->loggerChanged(ticked);
-}

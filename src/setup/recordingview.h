@@ -6,19 +6,17 @@
 #include <QSet>
 
 // A window without widgets: keeps every caption and visibility the modem
-// operations set, and runs the record side of the role and logger controls.
+// operations set.
 // Serves the headless front end and the operation tests.
 class RecordingView final : public SetupView
 {
 public:
-    void attach(Session *session) { m_session = session; }
-
     void setCaption(Item item, const QString &text) override { m_captions[item] = text; }
     QString caption(Item item) const override { return m_captions.value(item); }
     void setShown(Item item, bool shown) override;
     bool isShown(Item item) const override { return !m_hidden.contains(item); }
-    void selectRole(int entry) override;
-    void setLoggerTicked(bool ticked) override;
+    void showRole(int entry) override { m_roleEntry = entry; }
+    void showLogger(bool ticked, qint16) override { m_loggerTicked = ticked; }
     void ShowDevices() override { ++m_showDevicesCalls; }
     void markChanges(bool differ) override
     {
@@ -35,7 +33,6 @@ public:
     bool programming() const { return m_programming; }
 
 private:
-    Session *m_session = nullptr;
     QHash<Item, QString> m_captions;
     QSet<Item> m_hidden;
     int m_roleEntry = 2;

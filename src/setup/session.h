@@ -49,11 +49,11 @@ public:
     virtual void setShown(Item item, bool shown) = 0;
     virtual bool isShown(Item item) const = 0;
 
-    // These run the control's own change handling, as a user's choice would
-    // (Session::roleChanged / Session::loggerChanged plus the diagram).
-    // entry -1 selects nothing.
-    virtual void selectRole(int entry) = 0;
-    virtual void setLoggerTicked(bool ticked) = 0;
+    // Show a role (its entry in the role list, -1 for none) and the logger
+    // mode with its e-mail interval. Showing changes no record: only the
+    // user's own choices do (Session::roleChanged, Session::loggerChanged).
+    virtual void showRole(int entry) = 0;
+    virtual void showLogger(bool ticked, qint16 emailInterval) = 0;
 
     // Shows the device column for Session::DeviceCount.
     virtual void ShowDevices() = 0;

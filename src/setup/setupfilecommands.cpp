@@ -34,6 +34,7 @@ void LoadSetupCommand(Session &s)
     s.ModemSetup = *record;
     s.EditSetup = s.ModemSetup;
     ShowSetup(s);
+    s.HasChanges();
 }
 
 void SaveSetupCommand(Session &s)

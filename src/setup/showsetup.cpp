@@ -9,18 +9,18 @@
 void ShowSetup(Session &s)
 {
     using Item = SetupView::Item;
-    // Both control handlers below store into EditSetup; the captions must
-    // come from what they leave there.
     const SetupRecord &e = s.EditSetup;
 
     static constexpr std::array<Item, 3> labels{Item::lblTime0, Item::lblTime1, Item::lblTime2};
     for (int i = 0; i < 3; ++i)
         s.view.setCaption(labels[size_t(i)], deviceScheduleCaption(e, i));
 
-    // Values no modem reports can only come from a file: show no choice for
-    // them rather than a wrong one.
-    s.view.setLoggerTicked(e.Logger == 1);
-    s.view.selectRole(e.Role >= 1 && e.Role <= 3 ? e.Role - 1 : -1);
+    // Showing a record changes none: a file's logger mode and baud rate stay
+    // as they are, whatever the controls would set on a user's click. A role
+    // no modem reports shows no choice rather than a wrong one; any logger
+    // mode but 0 shows ticked, as the read shows it.
+    s.view.showLogger(e.Logger != 0, e.EmailInterval);
+    s.view.showRole(e.Role >= 1 && e.Role <= 3 ? e.Role - 1 : -1);
 
     s.view.setCaption(Item::lblBaud, baudCaption(e.Baud));
     s.view.setCaption(Item::lblTessarinIP, CleanReply(e.HostIP));

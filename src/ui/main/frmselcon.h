@@ -54,8 +54,8 @@ public:
     QString caption(Item item) const override;
     void setShown(Item item, bool shown) override;
     bool isShown(Item item) const override;
-    void selectRole(int entry) override;
-    void setLoggerTicked(bool ticked) override;
+    void showRole(int entry) override;
+    void showLogger(bool ticked, qint16 emailInterval) override;
     // Shows the device column for DeviceCount (1, 2, 3, or 9 for none; any
     // other value becomes 3).
     void ShowDevices() override;
