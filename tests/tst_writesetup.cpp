@@ -76,6 +76,10 @@ private slots:
     void validation_data();
     void validation();
     void refusedSetupSendsNothing();
+    void oddValuesAreJudgedOnlyWhenSent();
+    void identityMustBeAnswered_data();
+    void identityMustBeAnswered();
+    void secondClickIsRefused();
     void longRecipientListKeepsProgressAtMaximum();
 };
 
@@ -332,6 +336,101 @@ void TestWriteSetup::refusedSetupSendsNothing()
     QVERIFY(rig.sim.wireIn().isEmpty());
     QCOMPARE(rig.prompt.messages(), QStringList{"APN contains characters that the Merolan cannot store"});
     QCOMPARE(rig.session.ModemSetup, baseSetup());
+}
+
+// A read can leave values the modem itself reported but would not take back
+// (an empty role answer stores 0, a DEL passes the reply cleaning): they must
+// not block a write that does not send them, and must stop one that does.
+void TestWriteSetup::oddValuesAreJudgedOnlyWhenSent()
+{
+    Rig rig;
+    SetupRecord odd = baseSetup();
+    odd.Role = 0;
+    odd.Baud = 0;
+    odd.Logger = 2;
+    odd.APN = QStringLiteral("internet\x7f");
+    rig.session.ModemSetup = rig.session.EditSetup = odd;
+    rig.session.EditSetup.HostPort = 5020;
+
+    WriteClicked(rig.session);
+    QCOMPARE(rig.sentAfterSerial(), QStringList{QStringLiteral("#HSTPORTNUMBER=5020")});
+    QCOMPARE(rig.session.state.status(), kSuccess);
+
+    // Another modem gets everything, so the same values now count.
+    rig.session.SerialNumber = QStringLiteral("MRL0099999");
+    rig.session.EditSetup.HostPort = 5021;
+    rig.sim.clearRecord();
+    WriteClicked(rig.session);
+    QCOMPARE(rig.sentAfterSerial(), QStringList{QStringLiteral("#Version?")});
+    QCOMPARE(rig.prompt.messages().last(), QStringLiteral("Logger mode 2 is not valid: it must be 0 or 1"));
+    QCOMPARE(rig.view.caption(Item::cmdWrite), kIdle);
+    QVERIFY(!rig.session.state.Writing);
+}
+
+void TestWriteSetup::identityMustBeAnswered_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("status");
+    const QString failed = QStringLiteral("Setup write failed. ");
+    const auto other = [](Rig &r) { r.session.SerialNumber = QStringLiteral("MRL0099999"); };
+    QTest::newRow("serial number unanswered")
+        << Fault([](Rig &r) { r.sim.config().silentOn = {"SerialNum"}; }) << "The Merolan did not answer: #SerialNum?"
+        << failed + "No answer. Command: #SerialNum?";
+    QTest::newRow("line lost at the serial number")
+        << Fault([](Rig &r) { r.sim.config().dropOn = "SerialNum"; })
+        << "Connection to the Merolan lost while checking it before the write: #SerialNum?"
+        << failed + "Connection lost. Command: #SerialNum?";
+    QTest::newRow("version unanswered") << Fault([other](Rig &r) {
+        other(r);
+        r.sim.config().silentOn = {"Version"};
+    }) << "The Merolan did not answer: #Version?"
+                                        << failed + "No answer. Command: #Version?";
+    // STOP is the write button's caption from the search on.
+    QTest::newRow("STOP while the version is asked") << Fault([other](Rig &r) {
+        other(r);
+        r.sim.lineReceived = [&r](const QString &sent) {
+            if (sent == QLatin1String("#Version?"))
+                r.clock.after(2, [&r] { WriteClicked(r.session); });
+        };
+    }) << kAborted << kAborted;
+}
+
+// Silence is no answer: an unknown modem must not be taken for another one
+// and sent everything, nor a stopped write go on.
+void TestWriteSetup::identityMustBeAnswered()
+{
+    QFETCH(Fault, fault);
+    QFETCH(QString, message);
+    QFETCH(QString, status);
+    Rig rig;
+    fault(rig);
+    rig.session.EditSetup.APN = QStringLiteral("new.apn");
+
+    WriteClicked(rig.session);
+
+    const QStringList sent = rig.sentAfterSerial();
+    QVERIFY2(sent.isEmpty() || sent == QStringList{QStringLiteral("#Version?")}, qPrintable(sent.join(' ')));
+    QCOMPARE(rig.prompt.messages(), QStringList{message});
+    QCOMPARE(rig.session.state.status(), status);
+    QCOMPARE(rig.session.FirmwareVersion, QStringLiteral("2.10"));
+    QCOMPARE(rig.session.ModemSetup, baseSetup());
+    QCOMPARE(rig.view.caption(Item::cmdWrite), kIdle);
+    QVERIFY(!rig.session.state.Writing && !rig.session.state.AbortRequested);
+}
+
+// A double click: the second arrives while the first searches for the modem.
+void TestWriteSetup::secondClickIsRefused()
+{
+    Rig rig;
+    rig.session.EditSetup.APN = QStringLiteral("new.apn");
+    rig.clock.at(1000, [&] { WriteClicked(rig.session); });
+
+    WriteClicked(rig.session);
+
+    QCOMPARE(rig.prompt.beeps(), 1);
+    QCOMPARE(rig.sim.receivedLines().count(QStringLiteral("###")), 1);
+    QCOMPARE(rig.sentAfterSerial(), QStringList{QStringLiteral("#APN=new.apn")});
 }
 
 void TestWriteSetup::longRecipientListKeepsProgressAtMaximum()

@@ -91,3 +91,47 @@ QStringList settingLines(const SetupRecord &edit, const SetupRecord &modem, bool
         lines << recipientLines(edit.ERecep);
     return lines;
 }
+
+QString unsendableSetting(const QStringList &lines)
+{
+    struct Setting
+    {
+        const char *key;
+        const char *name;
+        int low = 0; // a number setting's range; low > high for a text
+        int high = -1;
+        const char *allowed = nullptr;
+    };
+    static constexpr Setting kSettings[] = {
+        {"Logger", "Logger mode", 0, 1, "0 or 1"},
+        {"MODEMROLE", "Operating role", 1, 3, "1, 2 or 3"},
+        {"BAUD", "Baud rate index", 1, 7, "1 to 7"},
+        {"SMSNUM", "Alarm SMS number"},
+        {"APN", "APN"},
+        {"GPRSID", "GPRS user"},
+        {"GPRSPass", "GPRS password"},
+        {"HOSTIP", "Tessarin address"},
+        {"MAILS", "Email (SMTP) server"},
+        {"XUSER", "Email (SMTP) user"},
+        {"XPAS", "Email (SMTP) password"},
+        {"ESender", "Email sender"},
+        {"ERecep", "Email recipient"},
+    };
+    for (const QString &line : lines) {
+        const QString key = line.section(QLatin1Char('='), 0, 0);
+        const QString value = line.section(QLatin1Char('='), 1);
+        for (const Setting &setting : kSettings) {
+            if (key != QLatin1String(setting.key))
+                continue;
+            const QString name = QLatin1String(setting.name);
+            if (setting.low > setting.high) {
+                if (!isPrintableAscii(value))
+                    return name + QStringLiteral(" contains characters that the Merolan cannot store");
+            } else if (const int number = value.toInt(); number < setting.low || number > setting.high) {
+                return QStringLiteral("%1 %2 is not valid: it must be %3")
+                    .arg(name, value, QLatin1String(setting.allowed));
+            }
+        }
+    }
+    return {};
+}

@@ -29,6 +29,14 @@ bool isPrintableAscii(const QString &text);
 // program shows asterisks and sends a password only once one was typed.
 bool isPasswordPlaceholder(const QString &password);
 
+// What is wrong with the first of these setting lines that the modem cannot
+// take, in words naming the setting; empty when all can go. A value with a
+// character outside printable ASCII would end its command line early (or be
+// garbled on the wire); a role, logger mode or rate index outside what the
+// modem knows would be stored as it is. Values that are not sent are not
+// judged: an odd value the modem itself reported stays harmless.
+QString unsendableSetting(const QStringList &lines);
+
 // Every line a write sends, in the modem's order: with writeAll each setting,
 // else those whose value in edit differs from modem. The firmware number
 // decides whether the logger mode (2.0 to below 3.0) and the e-mail settings

@@ -13,37 +13,14 @@ namespace {
 const QString kWriteCaption = QStringLiteral("Write setup to Merolan");
 const QString kStopCaption = QStringLiteral("STOP Writing setup...");
 
-// A value with a CR, LF or any other character outside printable ASCII would
-// end its command line early and put the rest on the wire as a command of its
-// own; the modem could not store it anyway.
-QString unsendableText(const SetupRecord &r)
+// Whether the lines that will go can go; tells the user when not.
+bool sendable(Session &s, const QStringList &lines)
 {
-    const std::pair<const QString *, const char *> texts[] = {
-        {&r.HostIP, "Tessarin address"}, {&r.APN, "APN"},
-        {&r.GPRSID, "GPRS user"},        {&r.GPRSPass, "GPRS password"},
-        {&r.SMSNum, "Alarm SMS number"}, {&r.ERecep, "Email recipient"},
-        {&r.ESender, "Email sender"},    {&r.MailServer, "Email (SMTP) server"},
-        {&r.XUser, "Email (SMTP) user"}, {&r.XPas, "Email (SMTP) password"},
-    };
-    for (const auto &[text, name] : texts) {
-        if (!isPrintableAscii(*text))
-            return QLatin1String(name) + QStringLiteral(" contains characters that the Merolan cannot store");
-    }
-    return {};
-}
-
-// Numbers the modem does not know. The window offers no way to enter them,
-// but a setup file can hold any, and an odd modem reply can leave one after a
-// read. The logger mode counts only for the firmware that is sent it.
-QString outOfRangeNumber(const SetupRecord &r, double firmware)
-{
-    if (r.Role < 1 || r.Role > 3)
-        return QStringLiteral("Operating role %1 is not valid: it must be 1, 2 or 3").arg(r.Role);
-    if (firmware >= 2.0 && firmware < 3.0 && (r.Logger < 0 || r.Logger > 1))
-        return QStringLiteral("Logger mode %1 is not valid: it must be 0 or 1").arg(r.Logger);
-    if (r.Baud < 1 || r.Baud > 7)
-        return QStringLiteral("Baud rate index %1 is not valid: it must be 1 to 7").arg(r.Baud);
-    return {};
+    const QString problem = unsendableSetting(lines);
+    if (problem.isEmpty())
+        return true;
+    s.prompt.message(problem);
+    return false;
 }
 
 // The Yes/No question about an empty APN; true when the user wants to go on.
@@ -63,17 +40,50 @@ void endWrite(Session &s)
     s.view.setCaption(SetupView::Item::cmdWrite, kWriteCaption);
 }
 
+// Whether the write ends after this exchange, and if so tells the user why:
+// the line was lost, the modem said nothing (silence is no acceptance: a
+// setting may or may not be stored, and an identity unknown), the user
+// pressed STOP, or the modem refused a setting.
+bool writeEnds(Session &s, const QString &sent, bool refused)
+{
+    const bool setting = !sent.startsWith(QLatin1Char('#'));
+    if (LineLost(s.Comm)) {
+        s.prompt.message((setting
+                              ? QStringLiteral("Connection to the Merolan lost while writing setting: ")
+                              : QStringLiteral("Connection to the Merolan lost while checking it before the write: "))
+                         + sent);
+        s.state.setStatus(QStringLiteral("Setup write failed. Connection lost. Command: ") + sent);
+    } else if (s.state.ReplyMissing) {
+        s.prompt.message((setting ? QStringLiteral("The Merolan did not answer setting: ")
+                                  : QStringLiteral("The Merolan did not answer: "))
+                         + sent);
+        s.state.setStatus(QStringLiteral("Setup write failed. No answer. Command: ") + sent);
+    } else if (s.state.AbortRequested) {
+        s.prompt.message(QStringLiteral("Setup write aborted."));
+        s.state.setStatus(QStringLiteral("Setup write aborted."));
+    } else if (refused) {
+        s.prompt.message(QStringLiteral("Error writing setting: ") + sent);
+        s.state.setStatus(QStringLiteral("Setup write failed. Command: ") + sent);
+    } else {
+        return false;
+    }
+    endWrite(s);
+    return true;
+}
+
 } // namespace
 
 bool ValidateSetup(Session &s)
 {
     const SetupRecord &e = s.EditSetup;
 
-    QString problem = unsendableText(e);
-    if (problem.isEmpty())
-        problem = outOfRangeNumber(e, s.firmwareNumber());
+    // The lines of a write of the changes; a write of everything to another
+    // modem checks its own before it starts.
+    if (!sendable(s, settingLines(e, s.ModemSetup, false, s.firmwareNumber())))
+        return true;
 
-    if (problem.isEmpty() && s.firmwareNumber() < 3.0 && e.EmailInterval >= 1) {
+    QString problem;
+    if (s.firmwareNumber() < 3.0 && e.EmailInterval >= 1) {
         if (!proceedWithoutApn(s))
             return true;
         if (!matchesAddressPattern(CleanReply(e.ERecep)))
@@ -109,30 +119,13 @@ bool WriteSetup(Session &s, bool writeAll)
     s.state.setProgressRange(30);
     s.state.setProgress(0);
     s.state.setStatus(QStringLiteral("Writing setup..."));
-    s.state.AbortRequested = false;
     s.state.Writing = true;
 
     const QStringList lines = settingLines(s.EditSetup, s.ModemSetup, writeAll, s.firmwareNumber());
     for (const QString &line : lines) {
         const QString reply = GetResponse(s.Comm, s.state, QLatin1Char('#') + line);
-        if (LineLost(s.Comm)) {
-            s.prompt.message(QStringLiteral("Connection to the Merolan lost while writing setting: ") + line);
-            s.state.setStatus(QStringLiteral("Setup write failed. Connection lost. Command: ") + line);
-        } else if (s.state.ReplyMissing) {
-            // Silence is no acceptance: the setting may or may not be stored.
-            s.prompt.message(QStringLiteral("The Merolan did not answer setting: ") + line);
-            s.state.setStatus(QStringLiteral("Setup write failed. No answer. Command: ") + line);
-        } else if (reply != QLatin1String("ERROR")) {
-            continue;
-        } else if (s.state.AbortRequested) {
-            s.prompt.message(QStringLiteral("Setup write aborted."));
-            s.state.setStatus(QStringLiteral("Setup write aborted."));
-        } else {
-            s.prompt.message(QStringLiteral("Error writing setting: ") + line);
-            s.state.setStatus(QStringLiteral("Setup write failed. Command: ") + line);
-        }
-        endWrite(s);
-        return false;
+        if (writeEnds(s, line, reply == QLatin1String("ERROR")))
+            return false;
     }
 
     s.state.setStatus(QStringLiteral("Setup write finished successfully."));
@@ -147,7 +140,12 @@ bool WriteChanges(Session &s, bool writeAll)
         const QString nothing = QStringLiteral("Write will not be performed because there are no changes.");
         s.state.setStatus(nothing);
         s.prompt.message(nothing);
+        endWrite(s);
         return true;
+    }
+    if (writeAll && !sendable(s, settingLines(s.EditSetup, s.ModemSetup, true, s.firmwareNumber()))) {
+        endWrite(s);
+        return false;
     }
     s.view.setCaption(SetupView::Item::cmdWrite, kStopCaption);
     if (!WriteSetup(s, writeAll))
@@ -158,10 +156,16 @@ bool WriteChanges(Session &s, bool writeAll)
 
 void WriteClicked(Session &s)
 {
+    const bool stopClick = s.view.caption(SetupView::Item::cmdWrite) == kStopCaption;
+    // A second click while the modem is sought or read would start another
+    // search inside the first.
+    if (!stopClick && s.state.anyRunning()) {
+        s.prompt.beep();
+        return;
+    }
     if (ValidateSetup(s))
         return;
-
-    if (s.view.caption(SetupView::Item::cmdWrite) == kStopCaption) {
+    if (stopClick) {
         s.state.setStatus(QStringLiteral("Aborting. Please wait..."));
         s.state.AbortRequested = true;
         return;
@@ -170,14 +174,24 @@ void WriteClicked(Session &s)
     if (!FindModem(s))
         return;
 
-    const QString serial =
-        GetResponse(s.Comm, s.state, QStringLiteral("#SerialNum?")).remove(QStringLiteral("Serial Number is: "));
+    // From here on the write runs and its button is the STOP button, also
+    // while the modem on the line is identified.
+    s.state.AbortRequested = false;
+    s.state.Writing = true;
+    s.view.setCaption(SetupView::Item::cmdWrite, kStopCaption);
+    const QString serialQuery = QStringLiteral("#SerialNum?");
+    const QString serial = GetResponse(s.Comm, s.state, serialQuery).remove(QStringLiteral("Serial Number is: "));
+    if (writeEnds(s, serialQuery, false))
+        return;
 
     if (serial != s.SerialNumber) {
         // Another modem than the one read: its setup is unknown, so all of it goes.
         s.state.setStatus(QStringLiteral("Serial numbers do not match"));
-        s.view.setCaption(SetupView::Item::cmdWrite, kStopCaption);
-        applyIdentification(s, GetResponse(s.Comm, s.state, QStringLiteral("#Version?")));
+        const QString versionQuery = QStringLiteral("#Version?");
+        const QString version = GetResponse(s.Comm, s.state, versionQuery);
+        if (writeEnds(s, versionQuery, false))
+            return;
+        applyIdentification(s, version);
         WriteChanges(s, true);
         return;
     }
