@@ -36,6 +36,7 @@ private slots:
     void failedQuery_data();
     void failedQuery();
     void stopDuringIdentity();
+    void secondClickIsRefused();
 };
 
 void TestReadSetup::fullRead_data()
@@ -327,6 +328,19 @@ void TestReadSetup::stopDuringIdentity()
     QCOMPARE(rig.view.caption(Item::cmdRefresh), QStringLiteral("Refresh setup from Merolan"));
     QVERIFY(!rig.session.state.AbortRequested);
     QVERIFY(!rig.session.state.Reading);
+}
+
+// A double click: the second arrives while the first searches for the modem.
+void TestReadSetup::secondClickIsRefused()
+{
+    Rig rig;
+    rig.clock.at(1000, [&] { RefreshClicked(rig.session); });
+
+    RefreshClicked(rig.session);
+
+    QCOMPARE(rig.prompt.beeps(), 1);
+    QCOMPARE(rig.sim.receivedLines().count(QStringLiteral("###")), 1);
+    QCOMPARE(rig.session.state.status(), QStringLiteral("Setup read finished."));
 }
 
 QTEST_GUILESS_MAIN(TestReadSetup)

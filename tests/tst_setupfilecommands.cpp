@@ -46,6 +46,7 @@ private slots:
     void unreadableFileChangesNothing();
     void cancelDoesNothing();
     void saveFailureIsReported();
+    void refusedWhileTheModemIsBusy();
 
 private:
     QTemporaryDir m_dir;
@@ -155,6 +156,20 @@ void TestSetupFileCommands::saveFailureIsReported()
     QCOMPARE(rig.prompt.messages().size(), 1);
     QVERIFY(!rig.prompt.messages().first().isEmpty());
     QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("no"))));
+}
+
+// A load during a read would be overwritten by it; a save would keep half
+// a read. Neither may even ask for a file.
+void TestSetupFileCommands::refusedWhileTheModemIsBusy()
+{
+    for (bool OperationState::*flag : {&OperationState::Busy, &OperationState::Reading, &OperationState::Writing}) {
+        Rig rig;
+        rig.session.state.*flag = true;
+        LoadSetupCommand(rig.session);
+        SaveSetupCommand(rig.session);
+        QCOMPARE(rig.prompt.beeps(), 2);
+        QVERIFY(rig.prompt.shown().isEmpty());
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSetupFileCommands)

@@ -79,7 +79,17 @@ LoginResult password(Search &s)
     // A password of spaces only counts as none; a real one goes as typed.
     if (!typed.trimmed().isEmpty()) {
         s.comm.Pause(1000);
-        if (GetResponse(s.comm, s.state, QStringLiteral("#PASSWORD=") + typed) != QLatin1String("ERROR"))
+        const QString answer = GetResponse(s.comm, s.state, QStringLiteral("#PASSWORD=") + typed);
+        // A modem that is gone took no password, whatever the missing answer
+        // would have been.
+        if (LineLost(s.comm)) {
+            s.state.setStatus(QStringLiteral("Connection to the Merolan lost"));
+            s.prompt.message(QStringLiteral("Connection to the Merolan lost while sending the password."),
+                             UserPrompt::Icon::Warning);
+            s.state.Busy = false;
+            return s.result;
+        }
+        if (answer != QLatin1String("ERROR"))
             return success(s);
     }
     s.state.setStatus(QStringLiteral("Password rejected"));

@@ -16,6 +16,7 @@ bool FindModem(Session &s)
         s.view.setCaption(Item::lblPWD, QStringLiteral("Password: Enabled"));
         s.PasswordTag = QStringLiteral("Enabled");
     } else if (login.password == ModemPassword::None) {
+        s.view.setCaption(Item::lblPWD, QStringLiteral("Password: Disabled"));
         s.PasswordTag = QStringLiteral("Disabled");
         s.view.setCaption(Item::txtPWD, QString());
     }

@@ -399,6 +399,11 @@ bool ReadSetup(Session &s)
 void RefreshClicked(Session &s)
 {
     if (s.view.caption(Item::cmdRefresh) != kStopCaption) {
+        // A second click while the modem is sought would search inside the search.
+        if (s.state.anyRunning()) {
+            s.prompt.beep();
+            return;
+        }
         if (FindModem(s)) {
             s.view.setCaption(Item::cmdRefresh, kStopCaption);
             ReadSetup(s);

@@ -1,5 +1,6 @@
 #include "frmcom.h"
 
+#include "operationstate.h"
 #include "seriallink.h"
 #include "userprompt.h"
 
@@ -10,6 +11,7 @@
 #include <QKeySequence>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBlockUserData>
@@ -64,8 +66,8 @@ void TerminalView::keyPressEvent(QKeyEvent *event)
         emit typed(QString(c));
 }
 
-frmCom::frmCom(SerialLink &comm, UserPrompt &prompt, QWidget *parent)
-    : QWidget(parent, Qt::Window), Comm(comm), m_prompt(prompt)
+frmCom::frmCom(SerialLink &comm, OperationState &state, UserPrompt &prompt, QWidget *parent)
+    : QWidget(parent, Qt::Window), Comm(comm), m_state(state), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("frmCom"));
     setWindowTitle(QStringLiteral("Serial traffic"));
@@ -164,9 +166,18 @@ void frmCom::send(const QString &text)
     // The window waits for the modem's answer to a line, as a command does.
     if (m_waiting)
         return;
+    // While an operation talks to the modem a typed key would land in its
+    // command, and Enter would take its answer. A character the line cannot
+    // carry (beyond 8 bits) would go out as something else.
+    if (m_state.anyRunning() || text.front().unicode() > 0xFF) {
+        m_prompt.beep();
+        return;
+    }
     Comm.Output(text);
     if (text != QLatin1String("\r"))
         return;
+    // The exchange keeps the operations out until the answer is in.
+    const QScopedValueRollback busy(m_state.Busy, true);
     m_waiting = true;
     Comm.setInBufferCount(0);
     Comm.Output(QStringLiteral("\n"));

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+class OperationState;
 class QPushButton;
 class SerialLink;
 class UserPrompt;
@@ -28,7 +29,7 @@ class frmCom : public QWidget
 {
     Q_OBJECT
 public:
-    frmCom(SerialLink &comm, UserPrompt &prompt, QWidget *parent = nullptr);
+    frmCom(SerialLink &comm, OperationState &state, UserPrompt &prompt, QWidget *parent = nullptr);
 
     // Closes the window for good at the end of the program.
     void unload();
@@ -48,6 +49,7 @@ private:
     void save();
 
     SerialLink &Comm;
+    OperationState &m_state;
     UserPrompt &m_prompt;
     TerminalView *m_view;
     QPushButton *m_save;

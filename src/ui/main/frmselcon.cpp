@@ -43,13 +43,13 @@ constexpr int kControlMs = 500;
 const QString kLocalInfo =
     QStringLiteral("You will be programming a Merolan modem, connected to a local COM port.\n"
                    "Select an available COM port and a suitable Baud rate. The default Merolan rate is 9600 Baud.\n"
-                   "To start click the 'Connect to Merolan' button.");
+                   "To start click the 'Start programming' button.");
 const QString kGsmInfo = QStringLiteral("You will be programming a remote Merolan modem.\n"
                                         "The remote Merolan will be reached via a DATA (GSM) connection.\n"
-                                        "To start click the 'Connect to Merolan' button.");
+                                        "To start click the 'Start programming' button.");
 const QString kGprsInfo = QStringLiteral("You will be programming a remote Merolan modem.\n"
                                          "The remote Merolan will be reached via an Ethernet (GPRS) connection.\n"
-                                         "To start click the 'Connect to Merolan' button.");
+                                         "To start click the 'Start programming' button.");
 
 } // namespace
 
@@ -123,7 +123,7 @@ frmSelCon::~frmSelCon()
 
 void frmSelCon::load(const StartOptions &options)
 {
-    m_com = new frmCom(Comm, m_prompt, this);
+    m_com = new frmCom(Comm, m_session.state, m_prompt, this);
 
     cboPort->load(options.extraPorts);
 
