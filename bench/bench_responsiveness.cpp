@@ -38,7 +38,7 @@ class AnswerYes final : public UserPrompt
 {
 public:
     void message(const QString &text, Icon) override { m_told << text; }
-    bool question(const QString &text, Icon) override
+    bool question(const QString &text, Icon, Answer) override
     {
         m_told << text;
         return true;

@@ -1,3 +1,4 @@
+#include "modemrules.h"
 #include "settinglines.h"
 #include "setuprecord.h"
 
@@ -161,6 +162,31 @@ private slots:
         SetupRecord edit = kRead;
         change(edit);
         QCOMPARE(settingLines(edit, kRead, writeAll, firmware), lines);
+    }
+
+    // What the password box keeps and the suggestion for a refused password.
+    void passwordRule_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("lower case dropped") << "ab1"
+                                            << "1";
+        QTest::newRow("ninth character dropped") << "ABCDEFGHI"
+                                                 << "ABCDEFGH";
+        QTest::newRow("codes 91 to 94 kept") << "[\\]^"
+                                             << "[\\]^";
+        QTest::newRow("codes 47, 58, 64, 95, 96 dropped") << "/:@_`"
+                                                          << "";
+        QTest::newRow("only the first 8 looked at") << "abc12ABCDEF"
+                                                    << "12ABC";
+        QTest::newRow("beyond 8 bits") << u"\u03b1\u03b209Z"_s << "09Z";
+    }
+
+    void passwordRule()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QCOMPARE(FilterPassword(typed), kept);
     }
 };
 

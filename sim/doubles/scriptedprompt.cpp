@@ -5,9 +5,9 @@ void ScriptedPrompt::message(const QString &text, Icon icon)
     m_shown.append({Shown::Message, text, icon, {}, {}});
 }
 
-bool ScriptedPrompt::question(const QString &text, Icon icon)
+bool ScriptedPrompt::question(const QString &text, Icon icon, Answer preferred)
 {
-    m_shown.append({Shown::Question, text, icon, {}, {}});
+    m_shown.append({Shown::Question, text, icon, {}, {}, preferred});
     if (m_questions.empty()) {
         m_unexpected << QStringLiteral("question: ") + text;
         return false;

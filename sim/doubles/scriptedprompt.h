@@ -21,6 +21,7 @@ public:
         Icon icon = Icon::None;
         QString title; // input box title
         QString defaultText;
+        Answer preferred = Answer::Yes; // a question's default button
     };
 
     void answerQuestion(bool yes) { m_questions.push_back(yes); }
@@ -29,7 +30,7 @@ public:
     void answerFile(std::optional<QString> path) { m_files.push_back(std::move(path)); }
 
     void message(const QString &text, Icon icon) override;
-    bool question(const QString &text, Icon icon) override;
+    bool question(const QString &text, Icon icon, Answer preferred) override;
     QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
     std::optional<QString> openFileName(const FileDialog &dialog) override;
     std::optional<QString> saveFileName(const FileDialog &dialog) override;

@@ -28,7 +28,7 @@ void CliPrompt::message(const QString &text, Icon)
         say(text);
 }
 
-bool CliPrompt::question(const QString &text, Icon)
+bool CliPrompt::question(const QString &text, Icon, Answer)
 {
     say(text + (m_yes ? QStringLiteral(" -> Yes (--yes)") : QStringLiteral(" -> No (no --yes given)")));
     return m_yes;

@@ -103,6 +103,14 @@ std::optional<Options> parse(const QStringList &args, QString *error)
             auto v = value(i);
             if (!v)
                 return std::nullopt;
+            // The modem's password rule: anything else would go on the wire
+            // as something other than what was typed.
+            if (const QString allowed = FilterPassword(*v); allowed != *v) {
+                *error = QStringLiteral("The password may have up to 8 characters, each a digit, a capital letter "
+                                        "or one of [ \\ ] ^ (suggested: \"%1\")")
+                             .arg(allowed);
+                return std::nullopt;
+            }
             o.password = *v;
         } else if (a == QLatin1String("--remote")) {
             auto v = value(i);

@@ -71,6 +71,15 @@ LoginResult noPassword(Search &s)
     return success(s);
 }
 
+LoginResult lineLost(Search &s, const QString &doing)
+{
+    s.state.setStatus(QStringLiteral("Connection to the Merolan lost"));
+    s.prompt.message(QStringLiteral("Connection to the Merolan lost while ") + doing + QLatin1Char('.'),
+                     UserPrompt::Icon::Warning);
+    s.state.Busy = false;
+    return s.result;
+}
+
 LoginResult password(Search &s)
 {
     s.state.setStatus(QStringLiteral("Merolan modem ready."));
@@ -82,19 +91,37 @@ LoginResult password(Search &s)
         const QString answer = GetResponse(s.comm, s.state, QStringLiteral("#PASSWORD=") + typed);
         // A modem that is gone took no password, whatever the missing answer
         // would have been.
-        if (LineLost(s.comm)) {
-            s.state.setStatus(QStringLiteral("Connection to the Merolan lost"));
-            s.prompt.message(QStringLiteral("Connection to the Merolan lost while sending the password."),
-                             UserPrompt::Icon::Warning);
-            s.state.Busy = false;
-            return s.result;
-        }
+        if (LineLost(s.comm))
+            return lineLost(s, QStringLiteral("sending the password"));
         if (answer != QLatin1String("ERROR"))
             return success(s);
     }
+    // The modem keeps waiting for its password and refuses everything else
+    // until it gets it; the next connect sends it again.
     s.state.setStatus(QStringLiteral("Password rejected"));
-    s.prompt.message(QStringLiteral("Password rejected"));
+    s.prompt.message(QStringLiteral("Password rejected\n\nThe Merolan waits for its password: check the password "
+                                    "and connect again."));
     s.state.Busy = false;
+    return s.result;
+}
+
+// A modem that takes commands before the program first logs in may still be
+// waiting for the password that an earlier login got wrong: it then refuses
+// every command. Its answer to the serial-number query tells; the password
+// then logs it in.
+LoginResult confirmLogin(Search &s)
+{
+    s.comm.Pause(2000);
+    s.comm.setInBufferCount(0);
+    const QString answer = GetResponse(s.comm, s.state, QStringLiteral("#SerialNum?"));
+    if (LineLost(s.comm))
+        return lineLost(s, QStringLiteral("asking for its serial number"));
+    if (s.state.AbortRequested)
+        return notFound(s);
+    if (answer == QLatin1String("ERROR"))
+        return password(s);
+    s.state.Busy = false;
+    s.result.ready = true;
     return s.result;
 }
 
@@ -134,7 +161,7 @@ LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &promp
             s.state.setStatus(QStringLiteral("Merolan modem ready."));
             if (contains(received, "PASSWORD"))
                 break;
-            return success(s);
+            return s.request.confirmLogin ? confirmLogin(s) : success(s);
         }
         if (clock.now() >= nudge) {
             comm.Output(QStringLiteral("\r\n"));

@@ -11,6 +11,10 @@ struct LoginRequest
 {
     QString password;          // as typed; blanks around it are sent too
     qint16 connectionKind = 0; // 0 local port, 1 GSM data call, 2 Ethernet/GPRS: picks the not-found message
+    // The first search on a newly opened port: a modem that already takes
+    // commands is asked whether it is logged in (it may still be waiting for
+    // the password of an earlier, refused login).
+    bool confirmLogin = false;
 };
 
 // What the modem said about its password while it was searched for.

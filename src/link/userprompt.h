@@ -10,6 +10,9 @@ class UserPrompt
 {
 public:
     enum class Icon { None, Information, Warning, Critical };
+    // The answer Enter gives. A question whose Yes throws something away
+    // prefers No, so that a hasty Enter keeps it.
+    enum class Answer { Yes, No };
 
     struct FileDialog
     {
@@ -24,7 +27,7 @@ public:
     // An OK-only message box with the application's title.
     virtual void message(const QString &text, Icon icon = Icon::None) = 0;
     // A Yes/No question; true for Yes.
-    virtual bool question(const QString &text, Icon icon) = 0;
+    virtual bool question(const QString &text, Icon icon, Answer preferred) = 0;
     // A one-line input box; Cancel gives the same empty text as an empty answer.
     virtual QString input(const QString &prompt, const QString &title, const QString &defaultText) = 0;
     // No value when the user cancels.

@@ -7,20 +7,29 @@
 #include "session.h"
 #include "userprompt.h"
 
-bool FindModem(Session &s)
+namespace {
+
+bool login(Session &s, bool confirm)
 {
     using Item = SetupView::Item;
-    const LoginResult login =
-        FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.view.caption(Item::txtPWD), s.ConnectionKind});
-    if (login.password == ModemPassword::Required) {
+    const LoginResult result =
+        FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.view.caption(Item::txtPWD), s.ConnectionKind, confirm});
+    if (result.password == ModemPassword::Required) {
         s.view.setCaption(Item::lblPWD, QStringLiteral("Password: Enabled"));
         s.PasswordTag = QStringLiteral("Enabled");
-    } else if (login.password == ModemPassword::None) {
+    } else if (result.password == ModemPassword::None) {
         s.view.setCaption(Item::lblPWD, QStringLiteral("Password: Disabled"));
         s.PasswordTag = QStringLiteral("Disabled");
         s.view.setCaption(Item::txtPWD, QString());
     }
-    return login.ready;
+    return result.ready;
+}
+
+} // namespace
+
+bool FindModem(Session &s)
+{
+    return login(s, false);
 }
 
 ConnectResult Connect(Session &s, const QString &port, const QString &baud)
@@ -30,7 +39,7 @@ ConnectResult Connect(Session &s, const QString &port, const QString &baud)
         s.prompt.message(QStringLiteral("Cannot open COM port\n\n") + s.Comm.errorString(), UserPrompt::Icon::Warning);
         return ConnectResult::CannotOpen;
     }
-    if (!FindModem(s)) {
+    if (!login(s, true)) {
         s.Comm.setPortOpen(false);
         return ConnectResult::NotFound;
     }
@@ -49,13 +58,21 @@ void HandBack(Session &s)
     s.Comm.Pause(1000);
 }
 
+namespace {
+
+// The user's edits would go with the port: asks first. True to go on.
+bool mayLeave(Session &s)
+{
+    return !s.HasChanges()
+           || s.prompt.question(QStringLiteral("Do you want to leave without writing changes to the Merolan?"),
+                                UserPrompt::Icon::Warning, UserPrompt::Answer::No);
+}
+
+} // namespace
+
 bool FinishProgramming(Session &s)
 {
-    if (s.state.anyRunning())
-        return false;
-    if (s.HasChanges()
-        && !s.prompt.question(QStringLiteral("Do you want to leave without writing changes to the Merolan?"),
-                              UserPrompt::Icon::Warning))
+    if (s.state.anyRunning() || !mayLeave(s))
         return false;
     HandBack(s);
     s.view.showProgramming(false);
@@ -69,6 +86,9 @@ bool CloseRequest(Session &s)
         s.prompt.beep();
         return false;
     }
+    // Once finished, the port is closed and the user has answered already.
+    if (s.Comm.PortOpen() && !mayLeave(s))
+        return false;
     HandBack(s);
     return true;
 }

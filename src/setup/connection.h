@@ -34,5 +34,6 @@ void HandBack(Session &session);
 bool FinishProgramming(Session &session);
 
 // The close request of the program: refused with a beep while an operation
-// runs; otherwise hands the modem back. True when the program may close.
+// runs; while programming, asks first when changes are pending, as Finish
+// does; then hands the modem back. True when the program may close.
 bool CloseRequest(Session &session);

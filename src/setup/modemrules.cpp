@@ -30,3 +30,14 @@ QString defaultTessarinHost()
 {
     return QStringLiteral("gw.tessarin.example.net");
 }
+
+QString FilterPassword(const QString &text)
+{
+    QString kept;
+    for (const QChar c : text.left(8)) {
+        const char16_t code = c.unicode();
+        if ((code >= u'0' && code <= u'9') || (code >= u'A' && code <= u'^'))
+            kept += c;
+    }
+    return kept;
+}

@@ -22,3 +22,9 @@ qint16 normalisedDeviceCount(qint16 count);
 
 // The mediation service the client role reports to unless told otherwise.
 QString defaultTessarinHost();
+
+// The modem's password rule: at most 8 characters, each a digit, a capital
+// letter or one of "[", "\\", "]", "^". Keeps the allowed ones of the first 8
+// characters, in order; what the password box keeps of a typed text, and the
+// suggestion for a password that breaks the rule.
+QString FilterPassword(const QString &text);

@@ -29,7 +29,7 @@ bool proceedWithoutApn(Session &s)
     if (!CleanReply(s.EditSetup.APN).isEmpty())
         return true;
     return s.prompt.question(QStringLiteral("WARNING: APN field is empty\nDo you want to proceed?"),
-                             UserPrompt::Icon::Information);
+                             UserPrompt::Icon::Information, UserPrompt::Answer::Yes);
 }
 
 // The common end of every write, whatever happened.

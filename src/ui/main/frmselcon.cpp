@@ -101,6 +101,14 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     connect(cboRole, &QComboBox::activated, this, &frmSelCon::roleClicked);
     connect(chkOmbrilex, &QCheckBox::clicked, this, &frmSelCon::loggerClicked);
     connect(txtPWD, &QLineEdit::returnPressed, cmdConnect, &QPushButton::click);
+    // Only what the modem's password rule allows, whether typed, pasted or
+    // given on the command line: nothing else could go on the wire as typed.
+    connect(txtPWD, &QLineEdit::textChanged, this, [this](const QString &text) {
+        const QString kept = FilterPassword(text);
+        if (kept != text)
+            txtPWD->setText(kept);
+        txtPWD->setCursorPosition(int(kept.size()));
+    });
 
     load(options);
 
@@ -262,9 +270,12 @@ void frmSelCon::loggerClicked(bool ticked)
 
 void frmSelCon::markChanges(bool differ)
 {
-    QPalette p = cmdWrite->palette();
-    p.setColor(QPalette::Button, differ ? kChangedColour : cmdRefresh->palette().color(QPalette::Button));
-    cmdWrite->setPalette(p);
+    // A style sheet rather than the palette: native styles (Windows) ignore a
+    // button's palette colour, and a sheet's background needs a border of its own.
+    cmdWrite->setStyleSheet(differ ? QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2;"
+                                                    " border-radius: 3px; padding: 4px 12px; }")
+                                         .arg(kChangedColour.name(), kChangedColour.darker(160).name())
+                                   : QString());
 }
 
 void frmSelCon::showProgramming(bool programming)

@@ -52,11 +52,11 @@ void QtUserPrompt::message(const QString &text, Icon icon)
     box.exec();
 }
 
-bool QtUserPrompt::question(const QString &text, Icon icon)
+bool QtUserPrompt::question(const QString &text, Icon icon, Answer preferred)
 {
     QMessageBox box(boxIcon(icon), kTitle, text, QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(preferred == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
