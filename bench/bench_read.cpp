@@ -4,10 +4,8 @@
 
 #include "clock.h"
 #include "connection.h"
-#include "openlink.h"
 #include "ptymodem.h"
 #include "qtseriallink.h"
-#include "readsetup.h"
 #include "recordingview.h"
 #include "scriptedprompt.h"
 #include "session.h"
@@ -51,7 +49,7 @@ static void connectAndRead()
 
         QElapsedTimer t;
         t.start();
-        const bool ok = OpenLink(link, modem.devicePath(), QStringLiteral("9600")) && FindModem(s) && ReadSetup(s);
+        const bool ok = Connect(s, modem.devicePath(), QStringLiteral("9600")) == ConnectResult::Ready;
         const qint64 ms = t.elapsed();
 
         const QStringList lines = modem.call([](SimModem &m) { return m.receivedLines(); });

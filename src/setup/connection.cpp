@@ -25,6 +25,14 @@ bool login(Session &s, bool confirm)
     return result.ready;
 }
 
+// The user's edits would go with the port: asks first. True to go on.
+bool mayLeave(Session &s)
+{
+    return !s.HasChanges()
+           || s.prompt.question(QStringLiteral("Do you want to leave without writing changes to the Merolan?"),
+                                UserPrompt::Icon::Warning, UserPrompt::Answer::No);
+}
+
 } // namespace
 
 bool FindModem(Session &s)
@@ -57,18 +65,6 @@ void HandBack(Session &s)
     s.Comm.OutputLine(QStringLiteral("#AUTO"));
     s.Comm.Pause(1000);
 }
-
-namespace {
-
-// The user's edits would go with the port: asks first. True to go on.
-bool mayLeave(Session &s)
-{
-    return !s.HasChanges()
-           || s.prompt.question(QStringLiteral("Do you want to leave without writing changes to the Merolan?"),
-                                UserPrompt::Icon::Warning, UserPrompt::Answer::No);
-}
-
-} // namespace
 
 bool FinishProgramming(Session &s)
 {
