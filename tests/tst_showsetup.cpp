@@ -63,8 +63,6 @@ void TestShowSetup::captions_data()
         },
         Item::lblBaud, "Baud: 115200");
     row(
-        "port", [](SetupRecord &r) { r.HostPort = 1023; }, Item::lblTessarinPort, "Port: 1023");
-    row(
         "server port", [](SetupRecord &r) { r.HostPort = 1023; }, Item::lblServerPort, "Server IP port: 1023");
     row(
         "address cleaned", [](SetupRecord &r) { r.HostIP = " host\r\nX"; }, Item::lblTessarinIP, "host");
