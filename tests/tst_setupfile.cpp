@@ -1,5 +1,6 @@
 #include "setupfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -7,6 +8,7 @@
 #include <QtEndian>
 
 #include <limits>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -139,6 +141,69 @@ private slots:
         QCOMPARE(file.readAll().toHex(), kDistinctBytes.toHex());
         const auto loaded = loadSetupFile(path, &error);
         QVERIFY2(loaded && *loaded == kDistinct, qPrintable(error));
+    }
+
+    // A file at the limit loads (the record, then what older saves left); one
+    // byte more, or a device without end, is refused without being read whole.
+    void sizeLimit()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("big.mrl"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write(kDistinctBytes + QByteArray(1048576 - kDistinctBytes.size(), 'x')) == 1048576);
+        file.close();
+        QString error;
+        const auto atLimit = loadSetupFile(path, &error);
+        QVERIFY2(atLimit && *atLimit == kDistinct, qPrintable(error));
+
+        QVERIFY(file.open(QIODevice::Append) && file.write("x") == 1);
+        file.close();
+        for (const QString &tooLarge : {path, QStringLiteral("/dev/zero")}) {
+            error.clear();
+            QVERIFY(!loadSetupFile(tooLarge, &error));
+            QCOMPARE(error, QStringLiteral("The file is larger than a setup file can be (more than 1 MiB)"));
+        }
+    }
+
+    // The file holds passwords: a new one is the owner's alone, a replaced one
+    // keeps its mode, and a writable file in a locked folder is still saved. A
+    // read-only file is refused, except to root, for whom it stays read-only.
+    void permissions()
+    {
+        using P = QFileDevice;
+        const bool root = geteuid() == 0;
+        QTemporaryDir dir;
+        QString error;
+        const QString fresh = dir.filePath(QStringLiteral("new.mrl"));
+        QVERIFY2(saveSetupFile(fresh, SetupRecord{}, &error), qPrintable(error));
+        QCOMPARE(QFile::permissions(fresh) & 0x7077, P::ReadOwner | P::WriteOwner);
+
+        for (const auto &[name, mode, replaced] :
+             {std::tuple{"shared.mrl", P::ReadOwner | P::WriteOwner | P::ReadGroup, true},
+              std::tuple{"ro.mrl", P::ReadOwner | P::ReadGroup | P::ReadOther, root}}) {
+            const QString path = dir.filePath(QLatin1String(name));
+            QVERIFY(saveSetupFile(path, SetupRecord{}, &error));
+            QVERIFY(QFile::setPermissions(path, mode));
+            QCOMPARE(saveSetupFile(path, kDistinct, &error), replaced);
+            QCOMPARE(QFile::permissions(path) & 0x7077, mode);
+            QCOMPARE(loadSetupFile(path, &error), std::optional(replaced ? kDistinct : SetupRecord{}));
+        }
+
+        // Root writes anywhere: the locked folder tells nothing then.
+        if (root)
+            return;
+        const QString lockedDir = dir.filePath(QStringLiteral("locked"));
+        QVERIFY(QDir().mkdir(lockedDir));
+        const QString inLocked = lockedDir + QStringLiteral("/site.mrl");
+        QVERIFY(saveSetupFile(inLocked, SetupRecord{}, &error));
+        QVERIFY(QFile::setPermissions(lockedDir, P::ReadOwner | P::ExeOwner));
+        const bool savedInPlace = saveSetupFile(inLocked, kDistinct, &error);
+        const bool newRefused = !saveSetupFile(lockedDir + QStringLiteral("/other.mrl"), kDistinct, &error);
+        QFile::setPermissions(lockedDir, P::ReadOwner | P::WriteOwner | P::ExeOwner);
+        QVERIFY2(savedInPlace, qPrintable(error));
+        QVERIFY(newRefused);
+        QCOMPARE(loadSetupFile(inLocked, &error), std::optional(kDistinct));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "setupfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -188,8 +189,19 @@ bool saveSetupFile(const QString &path, const SetupRecord &record, QString *erro
     const QByteArray bytes = encodeSetup(record, error);
     if (bytes.isEmpty())
         return false;
+    const QFileInfo existing(path);
+    // The file holds the GPRS and mail passwords: a new one is its owner's
+    // alone. A replaced file keeps its own permissions, read-only included.
+    // (Its "user" bits say what this process may do, not what the file allows.)
+    const QFileDevice::Permissions userBits = QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    const QFileDevice::Permissions mode =
+        existing.exists() ? existing.permissions() & ~userBits : QFileDevice::ReadOwner | QFileDevice::WriteOwner;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // A writable file in a folder that is not writable is still saved, in place.
+    file.setDirectWriteFallback(true);
+    // The mode is set before the first byte, so the passwords are never readable by others.
+    const bool ok = file.open(QIODevice::WriteOnly) && file.setPermissions(mode);
+    if (!ok || file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)
             *error = file.errorString();
         return false;
@@ -199,17 +211,22 @@ bool saveSetupFile(const QString &path, const SetupRecord &record, QString *erro
 
 std::optional<SetupRecord> loadSetupFile(const QString &path, QString *error)
 {
+    const auto fail = [error](const QString &text) -> std::optional<SetupRecord> {
+        if (error)
+            *error = text;
+        return std::nullopt;
+    };
+    const QString tooLarge = QStringLiteral("The file is larger than a setup file can be (more than 1 MiB)");
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(file.errorString());
+    if (file.size() > kMaxSetupFileBytes)
+        return fail(tooLarge);
+    // Devices and pipes tell no size: read one byte past the limit at most.
+    const QByteArray bytes = file.read(kMaxSetupFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return fail(file.errorString());
+    if (bytes.size() > kMaxSetupFileBytes)
+        return fail(tooLarge);
     return decodeSetup(bytes, error);
 }
