@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Builds the .deb from a configured build tree, unpacks it without installing
+# it, and checks what a user would get.
+#   check-package.sh BUILD_DIR [CPACK]
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+cpack=${2:-cpack}
+command -v dpkg-deb >/dev/null || { echo "SKIP: dpkg-deb not found"; exit 77; }
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+"$cpack" --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
+  { cat "$scratch/cpack.log" >&2; fail "cpack could not build the package"; }
+deb="$scratch/out/merolan-programmer_1.0.0_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fail "cpack made no $(basename "$deb"); it made: $(ls "$scratch/out")"
+echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
+
+[ "$(dpkg-deb -f "$deb" Package)" = merolan-programmer ] || fail "Package field is '$(dpkg-deb -f "$deb" Package)'"
+[ "$(dpkg-deb -f "$deb" Version)" = 1.0.0 ] || fail "Version field is '$(dpkg-deb -f "$deb" Version)'"
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "depends: $depends"
+for p in qt6-qpa-plugins libqt6widgets6 libqt6serialport6 libqt6svg6; do
+  [[ ", $depends," == *", $p"[\ ,]* ]] || fail "Depends lacks $p"
+done
+
+root="$scratch/root"
+dpkg-deb -x "$deb" "$root"
+expected="./usr/bin/merolan
+./usr/bin/merolan-cli
+./usr/bin/merolan-sim
+./usr/share/applications/merolan.desktop
+./usr/share/icons/hicolor/scalable/apps/merolan.svg
+./usr/share/man/man1/merolan-cli.1
+./usr/share/man/man1/merolan-sim.1
+./usr/share/man/man1/merolan.1"
+actual=$(cd "$root" && find . -type f | LC_ALL=C sort)
+missing=$(LC_ALL=C comm -23 <(echo "$expected") <(echo "$actual"))
+extra=$(LC_ALL=C comm -13 <(echo "$expected") <(echo "$actual"))
+[ -z "$missing" ] || fail "missing from the package: $missing"
+[ -z "$extra" ] || fail "not meant to be in the package: $extra"
+
+for p in merolan merolan-cli merolan-sim; do
+  [ -x "$root/usr/bin/$p" ] || fail "/usr/bin/$p is not executable"
+  ! ldd "$root/usr/bin/$p" | grep 'not found' || fail "/usr/bin/$p needs a library the system lacks"
+  ! readelf -d "$root/usr/bin/$p" | grep -E 'RPATH|RUNPATH' || fail "/usr/bin/$p has a run path of its own"
+done
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$root/usr/share/applications/merolan.desktop" || fail "merolan.desktop is not valid"
+fi
+if command -v groff >/dev/null; then
+  for m in merolan merolan-cli merolan-sim; do
+    warnings=$(groff -t -man -ww -z "$root/usr/share/man/man1/$m.1" 2>&1)
+    [ -z "$warnings" ] || fail "$m.1 does not format cleanly: $warnings"
+  done
+fi
+
+cli="$root/usr/bin/merolan-cli"
+version=$("$cli" --version) || fail "merolan-cli --version exited $?"
+grep -q '1\.0\.0' <<<"$version" || fail "merolan-cli --version printed '$version', not 1.0.0"
+read=$(timeout 60 "$cli" --demo read 2>/dev/null) || fail "merolan-cli --demo read exited $?"
+grep -q SerialNumber <<<"$read" || fail "merolan-cli --demo read printed no SerialNumber: $read"
+echo "package: all checks passed"
