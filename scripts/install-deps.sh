@@ -1,20 +1,41 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests, the benchmarks and the
-# fuzz target need. Safe to run again: it installs only what is missing.
+# Installs the Debian packages the programmer needs:
+#   install-deps.sh run    building and running the programs
+#   install-deps.sh test   that, plus the tests, the style checks, the fuzz
+#                          target and the package check (the default)
+# Safe to run again: it installs only what is missing.
 set -euo pipefail
 
+mode=${1:-test}
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev libqt6svg6
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev libvulkan-dev
   fontconfig fonts-dejavu-core
-  xvfb xauth x11-utils imagemagick
-  clang libclang-rt-14-dev clang-format clang-tidy
 )
+case "$mode" in
+  run) ;;
+  test)
+    packages+=(
+      clang libclang-rt-14-dev clang-format clang-tidy
+      xvfb xauth x11-utils imagemagick xdotool
+      dpkg-dev desktop-file-utils
+    )
+    ;;
+  *)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
 
+# One query for the whole list: a start of scripts/run.sh should not wait on it.
+declare -A installed=()
+while read -r p status; do
+  [ "$status" = "install ok installed" ] && installed[$p]=1
+done < <(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null || true)
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  [ -n "${installed[$p]:-}" ] || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 

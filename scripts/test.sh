@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Checks the style, then builds and runs the whole test suite, then the same
-# suite under AddressSanitizer and UndefinedBehaviorSanitizer. Warnings are
-# errors in both builds.
+# Checks the style, then builds and runs the whole test suite (the .deb check
+# among it), then the same suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Warnings are errors in both builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh test
 jobs=$(nproc)
 
 cmake --preset debug >/dev/null
