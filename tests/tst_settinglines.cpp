@@ -78,6 +78,18 @@ private slots:
         QCOMPARE(check(text), passes);
     }
 
+    // Reports of a write show every line but no password.
+    void maskedLines()
+    {
+        const QList<QPair<QString, QString>> rows{
+            {"GPRSPass=s3cr=t", "GPRSPass=***"},    {"XPAS=m41l", "XPAS=***"},
+            {"GPRSID=GPRSPass", "GPRSID=GPRSPass"}, {"APN=a=b", "APN=a=b"},
+            {"P1ON=06:00", "P1ON=06:00"},
+        };
+        for (const auto &[line, shown] : rows)
+            QCOMPARE(maskedSettingLine(line), shown);
+    }
+
     void lines_data()
     {
         QTest::addColumn<Change>("change");

@@ -120,31 +120,33 @@ void TestWriteSetup::failedLineEndsTheWrite_data()
     QTest::addColumn<QStringList>("sent");
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("status");
+    // Each line the write meant to send: accepted, unconfirmed, not written.
+    QTest::addColumn<QList<QStringList>>("outcome");
     const auto row = [](const char *name, const Fault &fault, const QStringList &sent, const QString &message,
-                        const QString &status) { QTest::newRow(name) << fault << sent << message << status; };
+                        const QString &status, const QList<QStringList> &outcome = {{}, {}, {}}) {
+        QTest::newRow(name) << fault << sent << message << status << outcome;
+    };
     const QString failed = QStringLiteral("Setup write failed. ");
     const QString line = QStringLiteral("APN=new.apn");
     const QStringList upToApn{"#SMSNUM=+3011", "#APN=new.apn"};
-    row(
-        "ERROR", [](Rig &r) { r.sim.config().errorOn = {"APN"}; }, upToApn, "Error writing setting: " + line,
-        failed + "Command: " + line);
-    row(
-        "line dropped", [](Rig &r) { r.sim.config().dropOn = "APN"; }, upToApn,
-        "Connection to the Merolan lost while writing setting: " + line, failed + "Connection lost. Command: " + line);
+    row("ERROR", [](Rig &r) { r.sim.config().errorOn = {"APN"}; }, upToApn, "Error writing setting: " + line,
+        failed + "Command: " + line, {{"SMSNUM=+3011"}, {}, {line, "GPRSID=newuser"}});
+    row("line dropped", [](Rig &r) { r.sim.config().dropOn = "APN"; }, upToApn,
+        "Connection to the Merolan lost while writing setting: " + line, failed + "Connection lost. Command: " + line,
+        {{"SMSNUM=+3011"}, {line}, {"GPRSID=newuser"}});
     // A setting the modem never confirmed may or may not be stored: no success.
-    row(
-        "silent", [](Rig &r) { r.sim.config().silentOn = {"APN"}; }, upToApn,
-        "The Merolan did not answer setting: " + line, failed + "No answer. Command: " + line);
+    row("silent", [](Rig &r) { r.sim.config().silentOn = {"APN"}; }, upToApn,
+        "The Merolan did not answer setting: " + line, failed + "No answer. Command: " + line,
+        {{"SMSNUM=+3011"}, {line}, {"GPRSID=newuser"}});
     // The user clicks the STOP caption while the modem is busy with the APN.
-    row(
-        "STOP",
+    row("STOP",
         [](Rig &r) {
             r.sim.lineReceived = [&r](const QString &sent) {
                 if (sent.startsWith(QLatin1String("#APN=")))
                     r.clock.after(2, [&r] { WriteClicked(r.session); });
             };
         },
-        upToApn, kAborted, kAborted);
+        upToApn, kAborted, kAborted, {{"SMSNUM=+3011", line}, {}, {"GPRSID=newuser"}});
 
     // Silence is no answer: an unknown modem must not be taken for another one
     // and sent everything, nor a stopped write go on.
@@ -182,6 +184,7 @@ void TestWriteSetup::failedLineEndsTheWrite()
     QFETCH(QStringList, sent);
     QFETCH(QString, message);
     QFETCH(QString, status);
+    QFETCH(QList<QStringList>, outcome);
     Rig rig;
     fault(rig);
     QStringList statuses;
@@ -195,6 +198,8 @@ void TestWriteSetup::failedLineEndsTheWrite()
     QCOMPARE(rig.sentAfterSerial(), sent);
     QCOMPARE(rig.prompt.messages(), QStringList{message});
     QCOMPARE(rig.session.state.status(), status);
+    const WriteOutcome &w = rig.session.LastWrite;
+    QCOMPARE((QList<QStringList>{w.accepted, w.unconfirmed, w.notWritten}), outcome);
     QCOMPARE(statuses.contains(QStringLiteral("Aborting. Please wait...")), status == kAborted);
     QCOMPARE(rig.session.FirmwareVersion, QStringLiteral("2.10"));
     QCOMPARE(rig.session.ModemSetup, baseSetup());

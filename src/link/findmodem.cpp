@@ -84,7 +84,9 @@ LoginResult password(Search &s)
 {
     s.state.setStatus(QStringLiteral("Merolan modem ready."));
     s.result.password = ModemPassword::Required;
-    const QString &typed = s.request.password;
+    QString typed = s.request.password;
+    if (typed.trimmed().isEmpty())
+        typed = s.prompt.secret(QStringLiteral("The Merolan asks for its password: ")).value_or(QString());
     // A password of spaces only counts as none; a real one goes as typed.
     if (!typed.trimmed().isEmpty()) {
         s.comm.Pause(1000);

@@ -35,4 +35,8 @@ public:
     // Asks before overwriting an existing file.
     virtual std::optional<QString> saveFileName(const FileDialog &dialog) = 0;
     virtual void beep() = 0;
+    // A password typed where nobody sees it, asked when the modem wants one
+    // that the user has not given; no value when there is nobody to ask. The
+    // window keeps to its password box, so by default nobody is asked.
+    virtual std::optional<QString> secret(const QString & /*prompt*/) { return std::nullopt; }
 };

@@ -4,6 +4,7 @@
 #include "setuprecord.h"
 
 #include <QString>
+#include <QStringList>
 
 class SerialLink;
 class UserPrompt;
@@ -64,6 +65,14 @@ public:
     virtual void markChanges(bool differ) = 0;
 };
 
+// What the last write did with each setting line it meant to send.
+struct WriteOutcome
+{
+    QStringList accepted;    // the modem answered OK
+    QStringList unconfirmed; // sent, but no answer came: stored or not, nobody knows
+    QStringList notWritten;  // refused, or never sent
+};
+
 // The state of one connection to one modem: what the main window keeps for a
 // whole run, and what a headless front end keeps per port. Nothing here is
 // global, so several sessions can run side by side in their own threads.
@@ -86,6 +95,7 @@ public:
     QString LoggerType = QStringLiteral("0");         // tag of chkOmbrilex, from the command line
     qint16 DeviceCount = 3;
     qint16 ConnectionKind = 0; // 0 local port, 1 GSM data call, 2 Ethernet/GPRS
+    WriteOutcome LastWrite;
 
     // The number value of FirmwareVersion, used by every version test.
     double firmwareNumber() const;

@@ -135,3 +135,14 @@ QString unsendableSetting(const QStringList &lines)
     }
     return {};
 }
+
+QString maskedSettingLine(const QString &line)
+{
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
+    const QString key = line.left(eq);
+    if (eq < 0
+        || (key.compare(QLatin1String("GPRSPass"), Qt::CaseInsensitive) != 0
+            && key.compare(QLatin1String("XPAS"), Qt::CaseInsensitive) != 0))
+        return line;
+    return key + QStringLiteral("=***");
+}

@@ -37,6 +37,10 @@ bool isPasswordPlaceholder(const QString &password);
 // judged: an odd value the modem itself reported stays harmless.
 QString unsendableSetting(const QStringList &lines);
 
+// The line as it may be shown to anyone: the value of a password setting
+// (GPRS, mail) becomes asterisks.
+QString maskedSettingLine(const QString &line);
+
 // Every line a write sends, in the modem's order: with writeAll each setting,
 // else those whose value in edit differs from modem. The firmware number
 // decides whether the logger mode (2.0 to below 3.0) and the e-mail settings

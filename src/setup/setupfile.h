@@ -30,6 +30,6 @@ bool saveSetupFile(const QString &path, const SetupRecord &record, QString *erro
 
 // The longest record is about 640 KiB; anything beyond 1 MiB is no setup file
 // and is refused without being read whole.
-constexpr qint64 kMaxSetupFileBytes = 1024 * 1024;
+constexpr qint64 kMaxSetupFileBytes = qint64(1024) * 1024;
 
 std::optional<SetupRecord> loadSetupFile(const QString &path, QString *error);

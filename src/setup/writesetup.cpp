@@ -122,9 +122,17 @@ bool WriteSetup(Session &s, bool writeAll)
     s.state.Writing = true;
 
     const QStringList lines = settingLines(s.EditSetup, s.ModemSetup, writeAll, s.firmwareNumber());
+    s.LastWrite = {{}, {}, lines};
     for (const QString &line : lines) {
         const QString reply = GetResponse(s.Comm, s.state, QLatin1Char('#') + line);
-        if (writeEnds(s, line, reply == QLatin1String("ERROR")))
+        // A STOP before the line leaves it unsent ("ERROR" without a wire
+        // exchange); during it, the modem's answer counts.
+        const bool refused = reply == QLatin1String("ERROR");
+        if (LineLost(s.Comm) || s.state.ReplyMissing)
+            s.LastWrite.unconfirmed << s.LastWrite.notWritten.takeFirst();
+        else if (!refused)
+            s.LastWrite.accepted << s.LastWrite.notWritten.takeFirst();
+        if (writeEnds(s, line, refused))
             return false;
     }
 
