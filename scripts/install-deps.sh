@@ -19,7 +19,7 @@ case "$mode" in
     packages+=(
       clang libclang-rt-14-dev clang-format clang-tidy
       xvfb xauth x11-utils imagemagick xdotool
-      dpkg-dev desktop-file-utils
+      dpkg-dev desktop-file-utils python3-jsonschema
     )
     ;;
   *)

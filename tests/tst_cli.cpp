@@ -1,11 +1,18 @@
 #include "ptymodem.h"
 #include "setupfile.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -16,14 +23,62 @@ struct Run
     QByteArray err;
 };
 
-Run cli(const QStringList &args)
+Run finished(QProcess &p, QByteArray err = {})
 {
-    QProcess p;
-    p.start(QStringLiteral(MEROLAN_CLI), args);
     if (!p.waitForFinished(120000))
         p.kill();
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+            err + p.readAllStandardError()};
+}
+
+Run cli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(MEROLAN_CLI), args);
+    return finished(p);
+}
+
+// Starts the program and returns once its standard error shows text; what it
+// wrote so far is in err.
+bool startUntil(QProcess &p, const QStringList &args, const QByteArray &text, QByteArray &err)
+{
+    p.setReadChannel(QProcess::StandardError);
+    p.start(QStringLiteral(MEROLAN_CLI), args);
+    while (!err.contains(text)) {
+        if (!p.waitForReadyRead(60000)) {
+            qWarning("never said \"%s\": %s", text.constData(), (err + p.readAllStandardOutput()).constData());
+            return false;
+        }
+        err += p.readAllStandardError();
+    }
+    return true;
+}
+
+// The document a script gets, checked against the schema we ship: the
+// output and the schema cannot drift apart.
+bool matchesSchema(const QByteArray &json, QString *problem)
+{
+    QProcess python;
+    python.start(QStringLiteral("python3"), {"-c",
+                                             "import json, sys, jsonschema\n"
+                                             "jsonschema.validate(json.load(sys.stdin), json.load(open(sys.argv[1])))",
+                                             QStringLiteral(MEROLAN_SCHEMA)});
+    python.write(json);
+    python.closeWriteChannel();
+    python.waitForFinished(30000);
+    *problem = QString::fromUtf8(python.readAllStandardError().right(600));
+    return python.exitStatus() == QProcess::NormalExit && python.exitCode() == 0;
+}
+
+// Exactly one JSON document: anything after it (a stray text line) is an error.
+QJsonObject onlyDocument(const QByteArray &out)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(out, &error);
+    if (error.error != QJsonParseError::NoError || !doc.isObject())
+        qWarning("not one JSON document (%s): %s", qPrintable(error.errorString()), out.left(300).constData());
+    return doc.object();
 }
 
 SimModem::Config quickModem(const QString &serial)
@@ -43,14 +98,16 @@ QStringList received(PtyModemThread &modem)
 
 } // namespace
 
-// The headless front end, run as a user runs it, against simulated modems on
-// pseudo-terminals.
+// The headless front end, run as a user and as a script run it, against
+// simulated modems on pseudo-terminals. ctest runs the functions in the
+// groups that tests/CMakeLists.txt names: a new one goes into a group there.
 class TestCli : public QObject
 {
     Q_OBJECT
 private slots:
     // A read saves the setup; written back to two modems with one change, only
-    // that change goes to either.
+    // that change goes to either. Each run's output is one JSON document of
+    // the shipped schema, and the setup has one shape in read and show.
     void readThenWriteToEveryPort()
     {
         PtyModemThread first(quickModem(QStringLiteral("MRLS000001")));
@@ -58,26 +115,37 @@ private slots:
         QVERIFY(first.start() && second.start());
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("site.mrl"));
+        QString problem;
 
         const Run read = cli({"--port", first.devicePath(), "--password", "4321", "read", "--json", "--save", file});
 
         QVERIFY2(read.exit == 0, read.err.constData());
-        const QJsonObject o = QJsonDocument::fromJson(read.out).object();
-        QCOMPARE(o.value("SerialNumber").toString(), QStringLiteral("MRLS000001"));
-        QCOMPARE(o.value("DeviceCount").toInt(), 1);
-        QCOMPARE(o.value("Setup").toObject().value("APN").toString(), QStringLiteral("internet.example"));
+        QVERIFY2(matchesSchema(read.out, &problem), qPrintable(problem));
+        const QJsonObject readModem = onlyDocument(read.out).value("Modems").toArray().at(0).toObject();
+        QCOMPARE(readModem.value("Port").toString(), first.devicePath());
+        QCOMPARE(readModem.value("SerialNumber").toString(), QStringLiteral("MRLS000001"));
+        QCOMPARE(readModem.value("DeviceCount").toInt(), 1);
+        QCOMPARE(readModem.value("SavedTo").toString(), file);
+        QCOMPARE(readModem.value("Setup").toObject().value("APN").toString(), QStringLiteral("internet.example"));
         QVERIFY(read.err.contains("Setup read finished."));
         // The modem is handed back to automatic operation at the end.
         QCOMPARE(received(first).last(), QStringLiteral("#AUTO"));
+
+        const Run show = cli({"show", file, "--json"});
+        QVERIFY2(matchesSchema(show.out, &problem), qPrintable(problem));
+        QCOMPARE(onlyDocument(show.out).value("Setup").toObject(), readModem.value("Setup").toObject());
 
         QString error;
         SetupRecord record = *loadSetupFile(file, &error);
         record.APN = QStringLiteral("fleet.apn");
         QVERIFY(saveSetupFile(file, record, &error));
-        const Run r =
-            cli({"--port", first.devicePath(), "--port", second.devicePath(), "--password", "4321", "write", file});
+        const Run r = cli({"--port", first.devicePath(), "--port", second.devicePath(), "--password", "4321", "write",
+                           file, "--json"});
 
         QVERIFY2(r.exit == 0, r.err.constData());
+        QVERIFY2(matchesSchema(r.out, &problem), qPrintable(problem));
+        const QJsonArray modems = onlyDocument(r.out).value("Modems").toArray();
+        QCOMPARE(modems.size(), 2);
         for (PtyModemThread *m : {&first, &second}) {
             QCOMPARE(m->call([](SimModem &s) { return s.setting(QStringLiteral("APN")); }),
                      QStringLiteral("fleet.apn"));
@@ -86,32 +154,55 @@ private slots:
             QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^#\\w+="))),
                      (QStringList{"#PASSWORD=4321", "#PASSWORD=4321", "#APN=fleet.apn"}).mid(m == &first ? 0 : 1));
             QCOMPARE(lines.last(), QStringLiteral("#AUTO"));
-            QVERIFY(r.out.contains(m->devicePath().toLatin1() + ": Setup write finished successfully."));
+            const QJsonObject entry = modems.at(m == &first ? 0 : 1).toObject();
+            QCOMPARE(entry.value("Port").toString(), m->devicePath());
+            QCOMPARE(entry.value("Result").toString(), QStringLiteral("Setup write finished successfully."));
+            QCOMPARE(entry.value("Written").toArray(), QJsonArray{"APN=fleet.apn"});
+            QCOMPARE(entry.value("NotWritten").toArray(), QJsonArray{});
         }
         QVERIFY(r.err.contains("[" + second.devicePath().toLatin1() + "] Writing setup..."));
     }
 
+    // Shown without a modem, in the terminal's encoding; the file's passwords
+    // are its own business, not the size check's.
     void showNeedsNoModem()
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("s.mrl"));
         SetupRecord record;
         record.Role = 2;
+        record.APN = QStringLiteral("caf\u00e9.net");
         record.OnTime[1] = 0.25;
         QString error;
         QVERIFY(saveSetupFile(file, record, &error));
 
-        const Run r = cli({"show", file, "--json"});
+        const Run text = cli({"show", file});
+        QCOMPARE(text.exit, 0);
+        QVERIFY2(text.out.contains("Role: 2\n"), text.out.constData());
+        QVERIFY2(text.out.contains("APN: caf\xc3\xa9.net\n"), text.out.constData());
+        QVERIFY(text.out.contains("OnTime: 00:00 06:00 00:00\n"));
 
-        QCOMPARE(r.exit, 0);
-        const QJsonObject o = QJsonDocument::fromJson(r.out).object();
-        QCOMPARE(o.value("Role").toInt(), 2);
-        QCOMPARE(o.value("OnTime").toArray().at(1).toString(), QStringLiteral("06:00"));
-        QCOMPARE(o.size(), 17);
+        const Run json = cli({"show", file, "--json"});
+        QCOMPARE(json.exit, 0);
+        const QJsonObject o = onlyDocument(json.out);
+        QCOMPARE(o.value("File").toString(), file);
+        QCOMPARE(o.value("Setup").toObject().value("APN").toString(), QStringLiteral("caf\u00e9.net"));
     }
 
-    void exitStatusTellsWhatWentWrong()
+    // What a user or a script meets at the edges: help, version, bad
+    // arguments and files refused before any modem is touched.
+    void frontDoors()
     {
+        for (const char *help : {"--help", "-h"}) {
+            const Run r = cli({help});
+            QCOMPARE(r.exit, 0);
+            QVERIFY(r.out.startsWith("Usage: "));
+            QVERIFY(r.out.contains("MEROLAN_PASSWORD"));
+        }
+        const Run version = cli({"--version"});
+        QCOMPARE(version.exit, 0);
+        QCOMPARE(version.out, QByteArray("merolan-cli 1.0.0\n"));
+
         QTemporaryDir dir;
         const QString truncated = dir.filePath(QStringLiteral("short.mrl"));
         QFile f(truncated);
@@ -126,19 +217,183 @@ private slots:
         const Run lower = cli({"--password", "ab12", "--demo", "read"});
         QCOMPARE(lower.exit, 2);
         QVERIFY(lower.err.contains("(suggested: \"12\")"));
-        const Run bad = cli({"show", truncated});
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("MEROLAN_PASSWORD"), QStringLiteral("x1"));
+        const Run lowerInEnv = cli({"--demo", "read"}, env);
+        QCOMPARE(lowerInEnv.exit, 2);
+        QVERIFY(lowerInEnv.err.contains("The password in MEROLAN_PASSWORD may have"));
+
+        const Run bad = cli({"show", truncated, "--json"});
         QCOMPARE(bad.exit, 2);
         QVERIFY(bad.err.contains("ends in the middle"));
+        QVERIFY(onlyDocument(bad.out).value("Error").toString().contains("ends in the middle"));
+        const Run endless = cli({"show", "/dev/zero"});
+        QCOMPARE(endless.exit, 2);
+        QVERIFY(endless.err.contains("/dev/zero: The file is larger than a setup file can be (more than 1 MiB)"));
+        const Run badArgs = cli({"read", "--json", "--bogus"});
+        QCOMPARE(badArgs.exit, 2);
+        QCOMPARE(onlyDocument(badArgs.out).value("Error").toString(), QStringLiteral("Unknown option 'bogus'."));
+
+        // A read with nowhere to go never starts: the modem hears nothing.
+        PtyModemThread modem(quickModem(QStringLiteral("MRL0000004")));
+        QVERIFY(modem.start());
+        const QString missing = dir.filePath(QStringLiteral("gone"));
+        const Run nowhere = cli({"--port", modem.devicePath(), "read", "--save", missing + "/site.mrl"});
+        QCOMPARE(nowhere.exit, 2);
+        QVERIFY2(nowhere.err.contains(
+                     QStringLiteral("Cannot save to %1/site.mrl: the folder %1 does not exist").arg(missing).toUtf8()),
+                 nowhere.err.constData());
+        const Run notAFolder = cli({"--port", modem.devicePath(), "--port", "/dev/null", "read", "--save", truncated});
+        QCOMPARE(notAFolder.exit, 2);
+        QVERIFY(notAFolder.err.contains("reading several ports needs --save naming an existing folder"));
+        QCOMPARE(cli({"--port", modem.devicePath(), "write", "/dev/zero"}).exit, 2);
+        QCOMPARE(received(modem), QStringList{});
+
         const Run absent = cli({"--port", "/dev/no-such-modem", "read"});
         QCOMPARE(absent.exit, 1);
         QVERIFY(absent.err.contains("Cannot open COM port"));
         QVERIFY(absent.err.contains("The port /dev/no-such-modem does not exist."));
+    }
 
+    // A refused password fails the run; the modem keeps waiting for the right
+    // one, which the next run gives from the environment, out of the process list.
+    void passwordFromTheEnvironmentAfterARefusal()
+    {
         PtyModemThread modem(quickModem(QStringLiteral("MRL0000003")));
         QVERIFY(modem.start());
         const Run refused = cli({"--port", modem.devicePath(), "--password", "9999", "read"});
         QCOMPARE(refused.exit, 1);
         QVERIFY(refused.err.contains("Password rejected"));
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("MEROLAN_PASSWORD"), QStringLiteral("4321"));
+        const Run again = cli({"--port", modem.devicePath(), "read"}, env);
+        QVERIFY2(again.exit == 0, again.err.constData());
+        QVERIFY(again.out.contains("SerialNumber: MRL0000003\n"));
+        QCOMPARE(received(modem).filter(QStringLiteral("#PASSWORD=")),
+                 (QStringList{"#PASSWORD=9999", "#PASSWORD=4321"}));
+    }
+
+    // Without a password given, the one the modem asks for is typed on the
+    // terminal, and the terminal does not show it.
+    void passwordTypedWithoutEcho()
+    {
+        PtyModemThread modem(quickModem(QStringLiteral("MRL0000005")));
+        QVERIFY(modem.start());
+        const int master = posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
+        QProcess p;
+        p.setStandardInputFile(QString::fromLatin1(ptsname(master)));
+        QByteArray err;
+        QVERIFY(startUntil(p, {"--port", modem.devicePath(), "read"}, "The Merolan asks for its password: ", err));
+        QCOMPARE(write(master, "4321\n", 5), 5);
+        const Run r = finished(p, err);
+
+        fcntl(master, F_SETFL, O_NONBLOCK);
+        char echoed[256] = {};
+        const ssize_t n = read(master, echoed, sizeof echoed - 1);
+        close(master);
+        QVERIFY2(r.exit == 0 && r.out.contains("SerialNumber: MRL0000005\n"), r.err + r.out);
+        QVERIFY2(n <= 0 || !QByteArray(echoed, int(n)).contains("4321"), echoed);
+    }
+
+    // Ctrl-C or SIGTERM stops the work and hands the modem back; a write says
+    // which settings went and which did not; a second Ctrl-C ends at once.
+    void interruptHandsTheModemBack()
+    {
+        QTemporaryDir dir;
+        PtyModemThread modem(quickModem(QStringLiteral("MRL0000006")));
+        QVERIFY(modem.start());
+
+        QProcess reading;
+        QByteArray err;
+        QVERIFY(
+            startUntil(reading, {"--port", modem.devicePath(), "--password", "4321", "read"}, "Reading setup...", err));
+        reading.terminate();
+        const Run read = finished(reading, err);
+        QCOMPARE(read.exit, 130);
+        QVERIFY2(read.err.contains("Interrupted: the modem was handed back to automatic operation."),
+                 read.err.constData());
+        QCOMPARE(received(modem).last(), QStringLiteral("#AUTO"));
+
+        const QString file = dir.filePath(QStringLiteral("w.mrl"));
+        SetupRecord record;
+        record.Role = 2;
+        record.APN = QStringLiteral("stop.apn");
+        record.Baud = 4;
+        record.SMSNum = QStringLiteral("+3099");
+        record.GPRSPass = QStringLiteral("S3CRET");
+        record.XPas = QStringLiteral("M41L");
+        QString error;
+        QVERIFY(saveSetupFile(file, record, &error));
+        modem.call([](SimModem &m) { m.clearRecord(); });
+        QProcess writing;
+        err.clear();
+        QVERIFY(startUntil(writing, {"--port", modem.devicePath(), "--password", "4321", "write", file},
+                           "Writing setup...", err));
+        ::kill(pid_t(writing.processId()), SIGINT);
+        const Run write = finished(writing, err);
+        QCOMPARE(write.exit, 130);
+        const QStringList sent = received(modem);
+        QCOMPARE(sent.last(), QStringLiteral("#AUTO"));
+        // Every setting line of the write is accounted for, the password masked.
+        const QStringList report = QString::fromUtf8(write.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QVERIFY2(report.size() >= 4, write.out.constData());
+        QVERIFY(!write.out.contains("S3CRET") && !write.out.contains("M41L"));
+        QVERIFY2(report.endsWith(QStringLiteral("Not written: XPAS=***")), write.out.constData());
+        for (const QString &line : report) {
+            const bool written = line.startsWith(QLatin1String("Written: "));
+            QVERIFY2(written || line.startsWith(QLatin1String("Not written: ")), qPrintable(line));
+            const QString setting = line.section(QStringLiteral(": "), 1);
+            if (!setting.endsWith(QLatin1String("=***")))
+                QCOMPARE(sent.contains(QLatin1Char('#') + setting), written);
+        }
+
+        // A modem that never answers a setting holds the first Ctrl-C up for
+        // the reply's 40 s; the second one does not wait.
+        modem.call([](SimModem &m) { m.config().silentOn = {"XPAS"}; });
+        QProcess stuck;
+        err.clear();
+        QVERIFY(startUntil(stuck, {"--port", modem.devicePath(), "--password", "4321", "write", file},
+                           "Writing setup...", err));
+        QVERIFY(QTest::qWaitFor([&] { return !received(modem).filter(QStringLiteral("#XPAS=")).isEmpty(); }, 30000));
+        ::kill(pid_t(stuck.processId()), SIGINT);
+        QVERIFY(stuck.waitForReadyRead(10000));
+        QElapsedTimer sinceSecond;
+        sinceSecond.start();
+        ::kill(pid_t(stuck.processId()), SIGINT);
+        const Run quit = finished(stuck, err);
+        QCOMPARE(quit.exit, 130);
+        QVERIFY(quit.err.contains("Interrupted again: quitting at once."));
+        QVERIFY2(sinceSecond.elapsed() < 30000, "the second interrupt waited for the modem");
+    }
+
+    // A read whose file cannot be saved after all is kept, and the user is told where.
+    void readIsKeptWhenTheSaveFails()
+    {
+        PtyModemThread modem(quickModem(QStringLiteral("MRL0000007")));
+        QVERIFY(modem.start());
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("sub"));
+        QVERIFY(QDir().mkdir(folder));
+        QProcess p;
+        QByteArray err;
+        QVERIFY(startUntil(
+            p, {"--port", modem.devicePath(), "--password", "4321", "read", "--json", "--save", folder + "/site.mrl"},
+            "Searching for Merolan modem...", err));
+        QVERIFY(QDir(folder).removeRecursively());
+        const Run r = finished(p, err);
+
+        QCOMPARE(r.exit, 1);
+        const QJsonObject entry = onlyDocument(r.out).value("Modems").toArray().at(0).toObject();
+        const QString rescue = entry.value("SavedTo").toString();
+        QVERIFY2(rescue.startsWith(QDir::tempPath() + QStringLiteral("/merolan-")), qPrintable(rescue));
+        QVERIFY(rescue.endsWith(QLatin1String("-MRL0000007.mrl")));
+        QVERIFY(r.err.contains("It was saved to " + rescue.toUtf8() + " instead."));
+        QString error;
+        const auto saved = loadSetupFile(rescue, &error);
+        QFile::remove(rescue);
+        QVERIFY2(saved && saved->APN == QStringLiteral("internet.example"), qPrintable(error));
     }
 };
 

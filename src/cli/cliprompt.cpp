@@ -1,5 +1,7 @@
 #include "cliprompt.h"
 
+#include "terminal.h"
+
 #include <cstdio>
 
 void CliPrompt::say(const QString &text)
@@ -18,6 +20,10 @@ void CliPrompt::say(const QString &text)
 
 void CliPrompt::message(const QString &text, Icon)
 {
+    // After an interrupt the operations end with their failure messages
+    // ("not found", "aborted"); the program says itself what happened.
+    if (interrupted())
+        return;
     // Operations often show the status line they just set as a message too,
     // or as the heading of one; on a terminal once is enough.
     if (text == m_said)
@@ -38,4 +44,11 @@ QString CliPrompt::input(const QString &prompt, const QString &, const QString &
 {
     say(prompt + QStringLiteral(" -> (no answer)"));
     return {};
+}
+
+std::optional<QString> CliPrompt::secret(const QString &prompt)
+{
+    if (!m_canAskPassword)
+        return std::nullopt;
+    return readHiddenLine(prompt);
 }

@@ -5,11 +5,14 @@
 #include <QString>
 
 // The user of the command line: messages go to standard error as they come,
-// questions are answered by the --yes option, and nothing else is ever asked.
+// questions are answered by the --yes option, and only a password the modem
+// asks for is ever typed, on a terminal without echo.
 class CliPrompt final : public UserPrompt
 {
 public:
-    CliPrompt(QString prefix, bool answerYes) : m_prefix(std::move(prefix)), m_yes(answerYes) {}
+    CliPrompt(QString prefix, bool answerYes, bool canAskPassword)
+        : m_prefix(std::move(prefix)), m_yes(answerYes), m_canAskPassword(canAskPassword)
+    {}
 
     void message(const QString &text, Icon icon) override;
     bool question(const QString &text, Icon icon, Answer preferred) override;
@@ -17,6 +20,7 @@ public:
     std::optional<QString> openFileName(const FileDialog &) override { return std::nullopt; }
     std::optional<QString> saveFileName(const FileDialog &) override { return std::nullopt; }
     void beep() override {}
+    std::optional<QString> secret(const QString &prompt) override;
 
     // One line on standard error, with the port's prefix.
     void say(const QString &text);
@@ -25,4 +29,5 @@ private:
     QString m_said;
     QString m_prefix;
     bool m_yes;
+    bool m_canAskPassword;
 };

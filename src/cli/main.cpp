@@ -6,21 +6,26 @@
 #include "connection.h"
 #include "modemrules.h"
 #include "qtseriallink.h"
-#include "readsetup.h"
 #include "recordingview.h"
 #include "session.h"
+#include "settinglines.h"
 #include "setupfile.h"
 #include "setupjson.h"
+#include "terminal.h"
 #include "writesetup.h"
 
 #include "ptymodem.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -29,7 +34,9 @@
 
 namespace {
 
-enum Exit { Ok = 0, Failed = 1, BadUse = 2 };
+enum Exit { Ok = 0, Failed = 1, BadUse = 2, Interrupted = 130 };
+
+const QString kPasswordVariable = QStringLiteral("MEROLAN_PASSWORD");
 
 struct Options
 {
@@ -46,20 +53,6 @@ struct Options
     bool yes = false;
 };
 
-const char *const kUsage = "Usage:\n"
-                           "  merolan-cli [CONNECTION] read [--save FILE|FOLDER] [--json]\n"
-                           "  merolan-cli [CONNECTION] write FILE [--all] [--yes]\n"
-                           "  merolan-cli show FILE [--json]\n"
-                           "CONNECTION:\n"
-                           "  --port DEVICE      serial device (may be given several times for write,\n"
-                           "                     and for read with --save naming a folder)\n"
-                           "  --baud RATE        1200, 2400, 4800, 9600 (default), 19200, 38400, 115200\n"
-                           "  --password TEXT    the modem's password\n"
-                           "  --remote gsm|net   the modem is reached through a GSM data call or a network\n"
-                           "  --demo             use the built-in simulated modem\n"
-                           "Exit status: 0 done, 1 modem not found, command refused or work stopped,\n"
-                           "2 bad arguments or a bad setup file.\n";
-
 void printOut(const QByteArray &bytes)
 {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
@@ -72,107 +65,171 @@ void printErr(const QString &text)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
-std::optional<Options> parse(const QStringList &args, QString *error)
+QString passwordProblem(const QString &password)
 {
-    Options o;
-    const auto value = [&](int &i) -> std::optional<QString> {
-        if (i + 1 >= args.size()) {
-            *error = args[i] + QStringLiteral(" needs a value");
-            return std::nullopt;
-        }
-        return args[++i];
-    };
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        if (a == QLatin1String("--port")) {
-            auto v = value(i);
-            if (!v)
-                return std::nullopt;
-            o.ports << *v;
-        } else if (a == QLatin1String("--baud")) {
-            auto v = value(i);
-            if (!v)
-                return std::nullopt;
-            const QStringList rates = baudRateTexts();
-            if (!rates.contains(*v)) {
-                *error = QStringLiteral("The baud rate must be one of ") + rates.join(QStringLiteral(", "));
-                return std::nullopt;
-            }
-            o.baud = *v;
-        } else if (a == QLatin1String("--password")) {
-            auto v = value(i);
-            if (!v)
-                return std::nullopt;
-            // The modem's password rule: anything else would go on the wire
-            // as something other than what was typed.
-            if (const QString allowed = FilterPassword(*v); allowed != *v) {
-                *error = QStringLiteral("The password may have up to 8 characters, each a digit, a capital letter "
-                                        "or one of [ \\ ] ^ (suggested: \"%1\")")
-                             .arg(allowed);
-                return std::nullopt;
-            }
-            o.password = *v;
-        } else if (a == QLatin1String("--remote")) {
-            auto v = value(i);
-            if (!v)
-                return std::nullopt;
-            if (*v == QLatin1String("gsm"))
-                o.connectionKind = 1;
-            else if (*v == QLatin1String("net"))
-                o.connectionKind = 2;
-            else {
-                *error = QStringLiteral("--remote takes gsm or net");
-                return std::nullopt;
-            }
-        } else if (a == QLatin1String("--demo")) {
-            o.demo = true;
-        } else if (a == QLatin1String("--save")) {
-            auto v = value(i);
-            if (!v)
-                return std::nullopt;
-            o.save = *v;
-        } else if (a == QLatin1String("--json")) {
-            o.json = true;
-        } else if (a == QLatin1String("--all")) {
-            o.all = true;
-        } else if (a == QLatin1String("--yes")) {
-            o.yes = true;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            *error = QStringLiteral("Unknown option ") + a;
-            return std::nullopt;
-        } else if (o.command.isEmpty()) {
-            o.command = a;
-        } else if (o.file.isEmpty() && o.command != QLatin1String("read")) {
-            o.file = a;
-        } else {
-            *error = QStringLiteral("Unexpected argument ") + a;
-            return std::nullopt;
-        }
-    }
-    if (o.command != QLatin1String("read") && o.command != QLatin1String("write")
-        && o.command != QLatin1String("show")) {
-        *error =
-            o.command.isEmpty() ? QStringLiteral("No command given") : QStringLiteral("Unknown command ") + o.command;
-        return std::nullopt;
-    }
-    if (o.command != QLatin1String("read") && o.file.isEmpty()) {
-        *error = o.command + QStringLiteral(" needs a setup file");
-        return std::nullopt;
-    }
-    if (o.command != QLatin1String("show") && o.ports.isEmpty() && !o.demo) {
-        *error = QStringLiteral("Name the modem's port with --port, or use --demo");
-        return std::nullopt;
-    }
-    if (o.command == QLatin1String("read") && o.ports.size() > 1 && !QFileInfo(o.save).isDir()) {
-        *error = QStringLiteral("Reading several ports needs --save naming an existing folder");
-        return std::nullopt;
-    }
-    return o;
+    // The modem's password rule: anything else would go on the wire as
+    // something other than what was typed.
+    const QString allowed = FilterPassword(password);
+    if (allowed == password)
+        return {};
+    return QStringLiteral("may have up to 8 characters, each a digit, a capital letter or one of [ \\ ] ^ "
+                          "(suggested: \"%1\")")
+        .arg(allowed);
 }
+
+// Why the setup of a read cannot be saved at target, checked before the
+// connect so that nobody waits for a read that has nowhere to go.
+QString saveTargetProblem(const QString &target, bool severalPorts)
+{
+    const QFileInfo info(target);
+    if (info.isDir())
+        return info.isWritable() ? QString() : QStringLiteral("the folder %1 is not writable").arg(target);
+    if (severalPorts)
+        return QStringLiteral("reading several ports needs --save naming an existing folder");
+    if (info.exists()) {
+        if (!info.isFile())
+            return QStringLiteral("%1 is not a regular file").arg(target);
+        return info.isWritable() ? QString() : QStringLiteral("%1 is not writable").arg(target);
+    }
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("the folder %1 does not exist").arg(folder.filePath());
+    return folder.isWritable() ? QString() : QStringLiteral("the folder %1 is not writable").arg(folder.filePath());
+}
+
+class Parser
+{
+public:
+    Parser()
+    {
+        m_parser.setApplicationDescription(
+            QStringLiteral("Reads, writes and shows Merolan setups without a window.\n\n"
+                           "Commands:\n"
+                           "  read         the modem's identity and whole setup (--save keeps it in a file)\n"
+                           "  write FILE   the setup file to the modem: the settings that differ (all with --all)\n"
+                           "  show FILE    a setup file"));
+        m_parser.addOptions({
+            {QStringLiteral("port"),
+             QStringLiteral("Serial device of the modem; several for write, and for read with --save naming a "
+                            "folder."),
+             QStringLiteral("device")},
+            {QStringLiteral("baud"), QStringLiteral("Baud rate: %1 (default 9600).").arg(baudRateTexts().join(u", ")),
+             QStringLiteral("rate")},
+            {QStringLiteral("password"),
+             QStringLiteral("The modem's password (visible to other users in the process list: prefer %1, or "
+                            "type it when asked).")
+                 .arg(kPasswordVariable),
+             QStringLiteral("text")},
+            {QStringLiteral("remote"), QStringLiteral("The modem is reached through a GSM data call or a network."),
+             QStringLiteral("gsm|net")},
+            {QStringLiteral("demo"), QStringLiteral("Use the built-in simulated modem.")},
+            {QStringLiteral("save"),
+             QStringLiteral("read: save the setup to a file, or into a folder by serial number."),
+             QStringLiteral("file|folder")},
+            {QStringLiteral("json"), QStringLiteral("Standard output holds one JSON document.")},
+            {QStringLiteral("all"), QStringLiteral("write: every setting, not only those that differ.")},
+            {QStringLiteral("yes"), QStringLiteral("Answer Yes to the questions of the checks (else No).")},
+        });
+        m_parser.addHelpOption();
+        m_parser.addVersionOption();
+        m_parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("read, write or show."),
+                                       QStringLiteral("read|write|show"));
+        m_parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The setup file of write and show."),
+                                       QStringLiteral("[FILE]"));
+    }
+
+    QString helpText() const
+    {
+        return m_parser.helpText()
+               + QStringLiteral("\nEnvironment:\n"
+                                "  %1  the modem's password when --password is not given. With neither, a\n"
+                                "                    modem that asks for a password is answered from the terminal.\n"
+                                "\nExit status: 0 done; 1 modem not found, password rejected, a command refused or\n"
+                                "the work stopped; 2 bad arguments or a bad setup file; 130 interrupted (Ctrl-C,\n"
+                                "SIGTERM), with the modem handed back.\n")
+                     .arg(kPasswordVariable);
+    }
+
+    enum class Outcome { Run, Help, Version, Error };
+
+    Outcome parse(const QStringList &arguments, Options *o, QString *error)
+    {
+        if (!m_parser.parse(arguments)) {
+            *error = m_parser.errorText();
+            return Outcome::Error;
+        }
+        if (m_parser.isSet(QStringLiteral("help")))
+            return Outcome::Help;
+        if (m_parser.isSet(QStringLiteral("version")))
+            return Outcome::Version;
+
+        o->ports = m_parser.values(QStringLiteral("port"));
+        o->demo = m_parser.isSet(QStringLiteral("demo"));
+        o->save = m_parser.value(QStringLiteral("save"));
+        o->json = m_parser.isSet(QStringLiteral("json"));
+        o->all = m_parser.isSet(QStringLiteral("all"));
+        o->yes = m_parser.isSet(QStringLiteral("yes"));
+        const QStringList positional = m_parser.positionalArguments();
+        o->command = positional.value(0);
+        o->file = positional.value(1);
+
+        if (m_parser.isSet(QStringLiteral("baud"))) {
+            o->baud = m_parser.value(QStringLiteral("baud"));
+            if (!baudRateTexts().contains(o->baud))
+                return fail(error, QStringLiteral("The baud rate must be one of ") + baudRateTexts().join(u", "));
+        }
+        if (m_parser.isSet(QStringLiteral("password"))) {
+            o->password = m_parser.value(QStringLiteral("password"));
+            if (const QString problem = passwordProblem(o->password); !problem.isEmpty())
+                return fail(error, QStringLiteral("The password ") + problem);
+        } else if (qEnvironmentVariableIsSet(kPasswordVariable.toLatin1().constData())) {
+            o->password = qEnvironmentVariable(kPasswordVariable.toLatin1().constData());
+            if (const QString problem = passwordProblem(o->password); !problem.isEmpty())
+                return fail(error, QStringLiteral("The password in %1 ").arg(kPasswordVariable) + problem);
+        }
+        if (m_parser.isSet(QStringLiteral("remote"))) {
+            const QString remote = m_parser.value(QStringLiteral("remote"));
+            if (remote == QLatin1String("gsm"))
+                o->connectionKind = 1;
+            else if (remote == QLatin1String("net"))
+                o->connectionKind = 2;
+            else
+                return fail(error, QStringLiteral("--remote takes gsm or net"));
+        }
+
+        const bool read = o->command == QLatin1String("read");
+        if (!read && o->command != QLatin1String("write") && o->command != QLatin1String("show"))
+            return fail(error, o->command.isEmpty() ? QStringLiteral("No command given")
+                                                    : QStringLiteral("Unknown command ") + o->command);
+        if (positional.size() > (read ? 1 : 2))
+            return fail(error, QStringLiteral("Unexpected argument ") + positional.last());
+        if (!read && o->file.isEmpty())
+            return fail(error, o->command + QStringLiteral(" needs a setup file"));
+        if (o->command != QLatin1String("show") && o->ports.isEmpty() && !o->demo)
+            return fail(error, QStringLiteral("Name the modem's port with --port, or use --demo"));
+        if (read && o->ports.size() + (o->demo ? 1 : 0) > 1 && o->save.isEmpty())
+            return fail(error, QStringLiteral("Reading several ports needs --save naming an existing folder"));
+        if (read && !o->save.isEmpty()) {
+            if (const QString problem = saveTargetProblem(o->save, o->ports.size() + (o->demo ? 1 : 0) > 1);
+                !problem.isEmpty())
+                return fail(error, QStringLiteral("Cannot save to %1: %2").arg(o->save, problem));
+        }
+        return Outcome::Run;
+    }
+
+private:
+    static Outcome fail(QString *error, const QString &text)
+    {
+        *error = text;
+        return Outcome::Error;
+    }
+
+    QCommandLineParser m_parser;
+};
 
 QByteArray setupText(const SetupRecord &record)
 {
-    QByteArray out;
+    QString out;
     for (const auto &[name, value] : setupFields(record)) {
         QString text;
         if (value.isArray()) {
@@ -185,17 +242,73 @@ QByteArray setupText(const SetupRecord &record)
         } else {
             text = QString::number(value.toInteger());
         }
-        out += (name + QStringLiteral(": ") + text + QLatin1Char('\n')).toLatin1();
+        out += name + QStringLiteral(": ") + text + QLatin1Char('\n');
     }
-    return out;
+    return out.toLocal8Bit();
 }
 
 struct PortResult
 {
     int exit = Failed;
-    QString summary;   // the one result line of this port
-    QByteArray output; // what goes to standard output
+    QString summary;    // the one result line of this port
+    QByteArray text;    // what goes to standard output without --json
+    QJsonObject object; // this port's entry in the JSON document
 };
+
+// Saves a read where asked, or, when that fails after all, where it can go:
+// a read is never thrown away. Returns the result line.
+QString saveRead(const Session &s, const QString &target, PortResult &r)
+{
+    const QString fileName =
+        QString(s.SerialNumber).replace(QLatin1Char('/'), QLatin1Char('_')) + QStringLiteral(".mrl");
+    const QString path = QFileInfo(target).isDir() ? QDir(target).filePath(fileName) : target;
+    QString error;
+    if (saveSetupFile(path, s.EditSetup, &error)) {
+        r.object.insert(QStringLiteral("SavedTo"), path);
+        return QStringLiteral("Setup saved to ") + path;
+    }
+    r.exit = Failed;
+    r.object.insert(QStringLiteral("SaveError"), error);
+    const QString rescue = QDir(QDir::tempPath())
+                               .filePath(QStringLiteral("merolan-%1-%2")
+                                             .arg(QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"), fileName));
+    QString rescueError;
+    if (saveSetupFile(rescue, s.EditSetup, &rescueError)) {
+        r.object.insert(QStringLiteral("SavedTo"), rescue);
+        return QStringLiteral("Setup read, but not saved to %1 (%2). It was saved to %3 instead.")
+            .arg(path, error, rescue);
+    }
+    return QStringLiteral("Setup read, but not saved to %1 (%2), nor to %3 (%4). It is on standard output.")
+        .arg(path, error, rescue, rescueError);
+}
+
+QJsonArray shownLines(const QStringList &lines)
+{
+    QJsonArray shown;
+    for (const QString &line : lines)
+        shown.append(maskedSettingLine(line));
+    return shown;
+}
+
+// Which settings a write left where: what a technician must know after a
+// write that stopped half-way.
+void reportWrite(const WriteOutcome &w, PortResult &r)
+{
+    const QList<std::pair<QString, const QStringList *>> groups{
+        {QStringLiteral("Written"), &w.accepted},
+        {QStringLiteral("Unconfirmed"), &w.unconfirmed},
+        {QStringLiteral("NotWritten"), &w.notWritten},
+    };
+    const QStringList headings{QStringLiteral("Written: "), QStringLiteral("Sent, not confirmed: "),
+                               QStringLiteral("Not written: ")};
+    QString text;
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        r.object.insert(groups[i].first, shownLines(*groups[i].second));
+        for (const QString &line : *groups[i].second)
+            text += headings[i] + maskedSettingLine(line) + QLatin1Char('\n');
+    }
+    r.text += text.toLocal8Bit();
+}
 
 // One modem from connect to hand-back, with its own link and session: several
 // run side by side, each in its own thread.
@@ -204,74 +317,78 @@ PortResult runPort(const Options &o, const QString &port, const std::optional<Se
     RealClock clock;
     QtSerialLink link(clock);
     RecordingView view;
-    CliPrompt prompt(several ? QStringLiteral("[%1] ").arg(port) : QString(), o.yes);
+    CliPrompt prompt(several ? QStringLiteral("[%1] ").arg(port) : QString(), o.yes, !several && stdinIsTerminal());
     Session s(link, view, prompt);
     s.ConnectionKind = o.connectionKind;
     view.setCaption(SetupView::Item::txtPWD, o.password);
     QObject::connect(&s.state, &OperationState::statusChanged, [&prompt](const QString &text) { prompt.say(text); });
+    // An interrupt reaches the operation as its STOP button: a signal handler
+    // may not touch the session, so the session looks at the flag while it waits.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&s] {
+        if (interrupted())
+            s.state.AbortRequested = true;
+    });
+    watch.start(50);
 
-    PortResult result;
-    const auto handBack = [&] {
-        HandBack(s);
-        link.setPortOpen(false);
+    PortResult r;
+    const auto finish = [&](int exit, const QString &summary) {
+        const bool handedBack = link.PortOpen();
+        if (handedBack) {
+            HandBack(s);
+            link.setPortOpen(false);
+        }
+        r.exit = exit;
+        r.summary = summary;
+        if (interrupted()) {
+            r.exit = Interrupted;
+            if (handedBack)
+                r.summary = QStringLiteral("Interrupted: the modem was handed back to automatic operation.");
+            else if (s.state.status() == QLatin1String("Merolan modem not found"))
+                r.summary = QStringLiteral("Interrupted while searching: the modem was told to return to automatic "
+                                           "operation.");
+            else
+                r.summary = QStringLiteral("Interrupted before the modem took commands (%1).").arg(s.state.status());
+        }
+        // The operations said their own status texts already.
+        if (r.summary != s.state.status())
+            prompt.say(r.summary);
+        r.object.insert(QStringLiteral("Port"), port);
+        r.object.insert(QStringLiteral("Ok"), r.exit == Ok);
+        r.object.insert(QStringLiteral("Result"), r.summary);
+        return r;
     };
-    switch (Connect(s, port, o.baud)) {
-    case ConnectResult::CannotOpen:
-    case ConnectResult::NotFound: result.summary = s.state.status(); return result;
-    case ConnectResult::ReadFailed:
-        handBack();
-        result.summary = s.state.status();
-        return result;
-    case ConnectResult::Ready: break;
-    }
+
+    if (interrupted())
+        return finish(Interrupted, {});
+    if (Connect(s, port, o.baud) != ConnectResult::Ready || interrupted())
+        return finish(Failed, s.state.status());
 
     if (o.command == QLatin1String("read")) {
-        if (!o.save.isEmpty()) {
-            const QString path =
-                QFileInfo(o.save).isDir() ? QDir(o.save).filePath(
-                    QString(s.SerialNumber).replace(QLatin1Char('/'), QLatin1Char('_')) + QStringLiteral(".mrl"))
-                                          : o.save;
-            QString error;
-            if (!saveSetupFile(path, s.EditSetup, &error)) {
-                prompt.say(error);
-                handBack();
-                result.summary = QStringLiteral("Setup read, but not saved: ") + error;
-                return result;
-            }
-            prompt.say(QStringLiteral("Setup saved to ") + path);
-        }
-        if (o.json) {
-            const QJsonObject object{
-                {QStringLiteral("FirmwareVersion"), s.FirmwareVersion},
-                {QStringLiteral("SerialNumber"), s.SerialNumber},
-                {QStringLiteral("DeviceCount"), s.DeviceCount},
-                {QStringLiteral("Setup"), setupToJson(s.EditSetup)},
-            };
-            result.output = QJsonDocument(object).toJson();
-        } else {
-            result.output = (QStringLiteral("FirmwareVersion: ") + s.FirmwareVersion
-                             + QStringLiteral("\nSerialNumber: ") + s.SerialNumber + QStringLiteral("\nDeviceCount: ")
-                             + QString::number(s.DeviceCount) + QLatin1Char('\n'))
-                                .toLatin1()
-                            + setupText(s.EditSetup);
-        }
-        handBack();
-        result.exit = Ok;
-        result.summary = s.state.status();
-        return result;
+        r.object.insert(QStringLiteral("FirmwareVersion"), s.FirmwareVersion);
+        r.object.insert(QStringLiteral("SerialNumber"), s.SerialNumber);
+        r.object.insert(QStringLiteral("DeviceCount"), s.DeviceCount);
+        r.object.insert(QStringLiteral("Setup"), setupToJson(s.EditSetup));
+        r.text =
+            (QStringLiteral("FirmwareVersion: ") + s.FirmwareVersion + QStringLiteral("\nSerialNumber: ")
+             + s.SerialNumber + QStringLiteral("\nDeviceCount: ") + QString::number(s.DeviceCount) + QLatin1Char('\n'))
+                .toLocal8Bit()
+            + setupText(s.EditSetup);
+        r.exit = Ok;
+        return finish(r.exit, o.save.isEmpty() ? s.state.status() : saveRead(s, o.save, r));
     }
 
     s.EditSetup = *toWrite;
-    if (ValidateSetup(s)) {
-        handBack();
-        result.summary = QStringLiteral("Setup not written: it did not pass the checks");
-        return result;
-    }
+    if (ValidateSetup(s))
+        return finish(Failed, QStringLiteral("Setup not written: it did not pass the checks"));
     const bool written = WriteChanges(s, o.all);
-    handBack();
-    result.exit = written ? Ok : Failed;
-    result.summary = s.state.status();
-    return result;
+    reportWrite(s.LastWrite, r);
+    return finish(written ? Ok : Failed, s.state.status());
+}
+
+QByteArray jsonDocument(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson();
 }
 
 } // namespace
@@ -279,28 +396,46 @@ PortResult runPort(const Options &o, const QString &port, const std::optional<Se
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Merolan programmer"));
+    QCoreApplication::setApplicationName(QStringLiteral("merolan-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MEROLAN_VERSION));
 
+    Options o;
     QString error;
-    const auto parsed = parse(app.arguments().mid(1), &error);
-    if (!parsed) {
+    Parser parser;
+    const QStringList arguments = QCoreApplication::arguments();
+    switch (parser.parse(arguments, &o, &error)) {
+    case Parser::Outcome::Help: printOut(parser.helpText().toLocal8Bit()); return Ok;
+    case Parser::Outcome::Version:
+        printOut(QStringLiteral("merolan-cli %1\n").arg(QCoreApplication::applicationVersion()).toLocal8Bit());
+        return Ok;
+    case Parser::Outcome::Error:
         printErr(error);
-        std::fputs(kUsage, stderr);
+        printErr(QStringLiteral("Try merolan-cli --help"));
+        // A script that asked for JSON gets JSON, whatever went wrong.
+        if (arguments.contains(QStringLiteral("--json")))
+            printOut(jsonDocument({{QStringLiteral("Error"), error}}));
         return BadUse;
+    case Parser::Outcome::Run: break;
     }
-    Options o = *parsed;
+    installInterruptHandlers();
 
     std::optional<SetupRecord> fileRecord;
     if (!o.file.isEmpty()) {
         fileRecord = loadSetupFile(o.file, &error);
         if (!fileRecord) {
-            printErr(o.file + QStringLiteral(": ") + error);
+            error = o.file + QStringLiteral(": ") + error;
+            printErr(error);
+            if (o.json)
+                printOut(jsonDocument({{QStringLiteral("Command"), o.command}, {QStringLiteral("Error"), error}}));
             return BadUse;
         }
     }
 
     if (o.command == QLatin1String("show")) {
-        printOut(o.json ? QJsonDocument(setupToJson(*fileRecord)).toJson() : setupText(*fileRecord));
+        printOut(o.json ? jsonDocument({{QStringLiteral("Command"), o.command},
+                                        {QStringLiteral("File"), o.file},
+                                        {QStringLiteral("Setup"), setupToJson(*fileRecord)}})
+                        : setupText(*fileRecord));
         return Ok;
     }
 
@@ -309,37 +444,53 @@ int main(int argc, char *argv[])
         demo = std::make_unique<PtyModemThread>();
         if (!o.password.isEmpty())
             demo->config().password = o.password;
-        demo->start();
+        if (!demo->start()) {
+            printErr(QStringLiteral("Cannot start the demo modem: ") + demo->errorString());
+            return Failed;
+        }
         o.ports << demo->devicePath();
     }
 
-    if (o.ports.size() == 1) {
-        const PortResult r = runPort(o, o.ports.first(), fileRecord, false);
-        printOut(r.output);
-        return r.exit;
+    const bool several = o.ports.size() > 1;
+    std::vector<PortResult> results(size_t(o.ports.size()));
+    if (!several) {
+        results[0] = runPort(o, o.ports.first(), fileRecord, false);
+    } else {
+        // The threads share only what nobody changes while they run: a
+        // non-const QList index could detach the list under another thread's feet.
+        const Options &shared = o;
+        QList<QThread *> threads;
+        for (qsizetype i = 0; i < o.ports.size(); ++i) {
+            PortResult *result = &results[size_t(i)];
+            const QString port = o.ports.at(i);
+            threads << QThread::create(
+                [&shared, &fileRecord, result, port] { *result = runPort(shared, port, fileRecord, true); });
+            threads.last()->start();
+        }
+        for (QThread *thread : threads) {
+            thread->wait();
+            delete thread;
+        }
     }
 
-    // The threads share only what nobody changes while they run: a non-const
-    // QList index could detach the list under another thread's feet.
-    const Options &shared = o;
-    std::vector<PortResult> results(size_t(o.ports.size()));
-    QList<QThread *> threads;
-    for (qsizetype i = 0; i < o.ports.size(); ++i) {
-        PortResult *result = &results[size_t(i)];
-        const QString port = o.ports.at(i);
-        threads << QThread::create(
-            [&shared, &fileRecord, result, port] { *result = runPort(shared, port, fileRecord, true); });
-        threads.last()->start();
-    }
     int exit = Ok;
-    for (int i = 0; i < threads.size(); ++i) {
-        threads[i]->wait();
-        delete threads[i];
+    QJsonArray modems;
+    for (qsizetype i = 0; i < o.ports.size(); ++i) {
         const PortResult &r = results[size_t(i)];
-        printOut(r.output);
-        printOut((o.ports.at(i) + QStringLiteral(": ") + r.summary + QLatin1Char('\n')).toLocal8Bit());
-        if (r.exit != Ok)
+        if (r.exit == Interrupted || exit == Interrupted)
+            exit = Interrupted;
+        else if (r.exit != Ok)
             exit = Failed;
+        modems.append(r.object);
+        if (!o.json) {
+            printOut(r.text);
+            if (several)
+                printOut((o.ports.at(i) + QStringLiteral(": ") + r.summary + QLatin1Char('\n')).toLocal8Bit());
+        }
     }
+    if (o.json)
+        printOut(jsonDocument({{QStringLiteral("Command"), o.command},
+                               {QStringLiteral("Interrupted"), exit == Interrupted},
+                               {QStringLiteral("Modems"), modems}}));
     return exit;
 }

@@ -1,0 +1,164 @@
+#include "terminal.h"
+
+#include <QByteArray>
+
+#include <atomic>
+#include <cstdio>
+
+#ifdef _WIN32
+#include <io.h>
+#include <iostream>
+#include <string>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <csignal>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+std::atomic<bool> g_interrupted{false};
+
+constexpr char kFirstNotice[] = "\nInterrupted: stopping after the command in flight and handing the modem back "
+                                "(press Ctrl-C again to quit at once).\n";
+constexpr char kSecondNotice[] = "\nInterrupted again: quitting at once.\n";
+
+} // namespace
+
+bool interrupted()
+{
+    return g_interrupted.load();
+}
+
+#ifdef _WIN32
+
+namespace {
+
+HANDLE g_console = INVALID_HANDLE_VALUE;
+std::atomic<DWORD> g_consoleMode{0};
+std::atomic<bool> g_echoOff{false};
+
+BOOL WINAPI onConsoleEvent(DWORD)
+{
+    if (g_interrupted.exchange(true)) {
+        if (g_echoOff.load())
+            SetConsoleMode(g_console, g_consoleMode.load());
+        std::fputs(kSecondNotice, stderr);
+        ExitProcess(130);
+    }
+    std::fputs(kFirstNotice, stderr);
+    return TRUE;
+}
+
+} // namespace
+
+void installInterruptHandlers()
+{
+    SetConsoleCtrlHandler(onConsoleEvent, TRUE);
+}
+
+bool stdinIsTerminal()
+{
+    return _isatty(_fileno(stdin)) != 0;
+}
+
+std::optional<QString> readHiddenLine(const QString &prompt)
+{
+    const QByteArray text = prompt.toLocal8Bit();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    std::fflush(stderr);
+    g_console = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    GetConsoleMode(g_console, &mode);
+    g_consoleMode = mode;
+    g_echoOff = true;
+    SetConsoleMode(g_console, mode & ~DWORD(ENABLE_ECHO_INPUT));
+    std::string line;
+    const bool got = bool(std::getline(std::cin, line));
+    SetConsoleMode(g_console, mode);
+    g_echoOff = false;
+    std::fputs("\n", stderr);
+    if (!got || interrupted())
+        return std::nullopt;
+    return QString::fromLocal8Bit(QByteArray::fromStdString(line));
+}
+
+#else
+
+namespace {
+
+termios g_savedTerminal;
+std::atomic<bool> g_echoOff{false};
+
+void onSignal(int)
+{
+    // Only what a signal handler may do: the work itself polls interrupted().
+    if (g_interrupted.exchange(true)) {
+        if (g_echoOff.load())
+            tcsetattr(STDIN_FILENO, TCSANOW, &g_savedTerminal);
+        [[maybe_unused]] const auto n = write(STDERR_FILENO, kSecondNotice, sizeof kSecondNotice - 1);
+        _exit(130);
+    }
+    [[maybe_unused]] const auto n = write(STDERR_FILENO, kFirstNotice, sizeof kFirstNotice - 1);
+}
+
+} // namespace
+
+void installInterruptHandlers()
+{
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+bool stdinIsTerminal()
+{
+    return isatty(STDIN_FILENO) == 1;
+}
+
+std::optional<QString> readHiddenLine(const QString &prompt)
+{
+    const QByteArray text = prompt.toLocal8Bit();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    std::fflush(stderr);
+    if (tcgetattr(STDIN_FILENO, &g_savedTerminal) != 0)
+        return std::nullopt;
+    termios hidden = g_savedTerminal;
+    hidden.c_lflag &= ~tcflag_t(ECHO);
+    g_echoOff = true;
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+
+    // Read a byte at a time, looking up now and then for an interrupt.
+    QByteArray line;
+    bool complete = false;
+    while (!interrupted()) {
+        pollfd in{STDIN_FILENO, POLLIN, 0};
+        const int ready = poll(&in, 1, 100);
+        if (ready < 0 && errno != EINTR)
+            break;
+        if (ready <= 0)
+            continue;
+        char c = 0;
+        if (read(STDIN_FILENO, &c, 1) != 1)
+            break;
+        if (c == '\n' || c == '\r') {
+            complete = true;
+            break;
+        }
+        line += c;
+    }
+    tcsetattr(STDIN_FILENO, TCSAFLUSH, &g_savedTerminal);
+    g_echoOff = false;
+    std::fputs("\n", stderr);
+    if (!complete)
+        return std::nullopt;
+    return QString::fromLocal8Bit(line);
+}
+
+#endif

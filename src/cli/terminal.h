@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// What merolan-cli needs of its terminal and of the signals that stop it.
+
+// Ctrl-C and SIGTERM (Ctrl-C, Ctrl-Break and closing the console on Windows)
+// ask the work to stop: the modem is handed back before the program ends. A
+// second one ends the program at once with status 130.
+void installInterruptHandlers();
+bool interrupted();
+
+bool stdinIsTerminal();
+
+// One line typed on the terminal without echo, after prompt on standard
+// error. No value when input ends or an interrupt comes first.
+std::optional<QString> readHiddenLine(const QString &prompt);
