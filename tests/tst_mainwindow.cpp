@@ -12,8 +12,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -92,6 +94,37 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    // Every window of the run keeps its settings here, never in the user's own.
+    void initTestCase() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path()); }
+    void init() { QSettings().clear(); }
+
+    // The window remembers the port, the baud rate and its size, never the
+    // password; a port or rate that is no longer offered is left alone.
+    void remembersWhereTheTechnicianLeftOff()
+    {
+        {
+            Rig rig(QStringLiteral(",PW77"));
+            rig.get<QComboBox>("cboPort")->setCurrentIndex(1);
+            rig.get<QComboBox>("cboBaud")->setCurrentText(QStringLiteral("19200"));
+            rig.window->resize(910, 655);
+            rig.get<QPushButton>("cmdConnect")->click();
+            QVERIFY(rig.window->close());
+        }
+        Rig again;
+        QCOMPARE(again.get<QComboBox>("cboPort")->currentText(), QStringLiteral("COM3"));
+        QCOMPARE(again.get<QComboBox>("cboBaud")->currentText(), QStringLiteral("19200"));
+        QCOMPARE(again.window->size(), QSize(910, 655));
+        QCOMPARE(again.get<QLineEdit>("txtPWD")->text(), QString());
+        QSettings settings;
+        for (const QString &key : settings.allKeys())
+            QVERIFY2(!settings.value(key).toByteArray().contains("PW77"), qPrintable(key));
+
+        settings.setValue(QStringLiteral("connection/baud"), QStringLiteral("57600"));
+        Rig moved({}, {QStringLiteral("COM1"), QStringLiteral("COM4")});
+        QCOMPARE(moved.get<QComboBox>("cboPort")->currentText(), QStringLiteral("COM4"));
+        QCOMPARE(moved.get<QComboBox>("cboBaud")->currentText(), QStringLiteral("9600"));
+    }
+
     void programOptions()
     {
         const ProgramOptions o =
@@ -103,6 +136,9 @@ private slots:
         QCOMPARE(o.commandLine, QStringLiteral(",a b,3"));
         QCOMPARE(o.unknown, QStringList{QStringLiteral("--verbose")});
         QCOMPARE(splitProgramOptions({QStringLiteral("--port=/dev/ttyUSB1")}).port, QStringLiteral("/dev/ttyUSB1"));
+        QVERIFY(!o.help && !o.version);
+        QVERIFY(splitProgramOptions({QStringLiteral(",1"), QStringLiteral("-h")}).help);
+        QVERIFY(splitProgramOptions({QStringLiteral("--version")}).version);
     }
 
     void commandLine_data()
@@ -506,6 +542,9 @@ private slots:
         QCOMPARE(rig.tabs()->currentIndex(), 0);
         QTRY_VERIFY(modem.call([](SimModem &m) { return m.receivedLines().endsWith(QStringLiteral("#AUTO")); }));
     }
+
+private:
+    QTemporaryDir m_settingsDir;
 };
 
 QTEST_MAIN(TestMainWindow)

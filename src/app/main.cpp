@@ -12,10 +12,25 @@
 
 int main(int argc, char *argv[])
 {
+    // Help and version need no display: they are answered before the
+    // application connects to one.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const ProgramOptions options = splitProgramOptions(arguments);
+    if (options.help || options.version) {
+        const QString text =
+            options.help ? programHelp() : QStringLiteral("merolan %1\n").arg(QStringLiteral(MEROLAN_VERSION));
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Merolan programmer"));
+    QApplication::setApplicationVersion(QStringLiteral(MEROLAN_VERSION));
+    QApplication::setOrganizationName(QStringLiteral("Merolan"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("merolan"));
 
-    const ProgramOptions options = splitProgramOptions(QApplication::arguments().mid(1));
     for (const QString &unknown : options.unknown)
         std::fprintf(stderr, "merolan: unknown option %s ignored\n", qPrintable(unknown));
 

@@ -3,31 +3,43 @@
 #include "captions.h"
 #include "numbervalue.h"
 
+#include <QCommandLineParser>
 #include <QLatin1String>
 #include <limits>
 
 ProgramOptions splitProgramOptions(const QStringList &arguments)
 {
+    QCommandLineParser parser;
+    const QCommandLineOption demo(QStringLiteral("demo"));
+    const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("device"));
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({demo, port, help, version});
+    // An unknown option is reported, and the rest of the arguments still count.
+    parser.parse(QStringList{QStringLiteral("merolan")} + arguments);
+
     ProgramOptions options;
-    QStringList rest;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &arg = arguments[i];
-        if (!arg.startsWith(QLatin1String("--"))) {
-            rest << arg;
-            continue;
-        }
-        if (arg == QLatin1String("--demo")) {
-            options.demo = true;
-        } else if (arg == QLatin1String("--port") && i + 1 < arguments.size()) {
-            options.port = arguments[++i];
-        } else if (arg.startsWith(QLatin1String("--port="))) {
-            options.port = arg.mid(7);
-        } else {
-            options.unknown << arg;
-        }
-    }
-    options.commandLine = rest.join(QLatin1Char(' '));
+    options.demo = parser.isSet(demo);
+    options.port = parser.value(port);
+    options.help = parser.isSet(help);
+    options.version = parser.isSet(version);
+    options.commandLine = parser.positionalArguments().join(QLatin1Char(' '));
+    for (const QString &name : parser.unknownOptionNames())
+        options.unknown << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
     return options;
+}
+
+QString programHelp()
+{
+    return QStringLiteral("Usage: merolan [--demo] [--port DEVICE] [SETUP-LINE]\n"
+                          "Merolan programmer: reads, edits and writes the setup of a Merolan GSM/GPRS modem.\n\n"
+                          "Options:\n"
+                          "  --demo          start a simulated Merolan inside the program and select it\n"
+                          "  --port DEVICE   preselect this serial device\n"
+                          "  -h, --help      show this text\n"
+                          "  -v, --version   show the program's version\n\n"
+                          "SETUP-LINE, as a calling program hands it over:\n"
+                          "  ,password,COM port number,data-logger type,connection kind,device count\n");
 }
 
 CommandLine parseCommandLine(const QString &line)

@@ -9,14 +9,19 @@
 // hands over (password, port number, logger type, connection kind, devices).
 struct ProgramOptions
 {
-    bool demo = false;   // --demo: run on the built-in simulated modem
-    QString port;        // --port DEVICE: preselect this device
-    QString commandLine; // the remaining arguments, joined by spaces
-    QStringList unknown; // options we do not know, reported and otherwise ignored
+    bool demo = false;    // --demo: run on the built-in simulated modem
+    QString port;         // --port DEVICE: preselect this device
+    QString commandLine;  // the remaining arguments, joined by spaces
+    QStringList unknown;  // options we do not know, reported and otherwise ignored
+    bool help = false;    // -h, --help: print programHelp() instead of opening the window
+    bool version = false; // -v, --version
 };
 
 // `arguments` without the program name.
 ProgramOptions splitProgramOptions(const QStringList &arguments);
+
+// The usage text of the window program.
+QString programHelp();
 
 // The fields of the setup line that apply. A line of fewer than two or more
 // than six fields applies as a whole not at all; a field that does not fit is

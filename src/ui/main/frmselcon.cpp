@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -39,6 +40,10 @@ namespace {
 const QColor kChangedColour(255, 128, 128);
 
 constexpr int kControlMs = 500;
+
+const QString kPortSetting = QStringLiteral("connection/port");
+const QString kBaudSetting = QStringLiteral("connection/baud");
+const QString kGeometrySetting = QStringLiteral("window/geometry");
 
 const QString kLocalInfo =
     QStringLiteral("You will be programming a Merolan modem, connected to a local COM port.\n"
@@ -137,6 +142,15 @@ void frmSelCon::load(const StartOptions &options)
 
     cboBaud->addItems(baudRateTexts());
     cboBaud->setCurrentText(QStringLiteral("9600"));
+
+    // Where the technician left off; a port named at the start wins, and the
+    // password is never kept.
+    const QSettings settings;
+    if (options.extraPorts.isEmpty())
+        cboPort->preselect(settings.value(kPortSetting).toString());
+    if (const QString baud = settings.value(kBaudSetting).toString(); baudRateTexts().contains(baud))
+        cboBaud->setCurrentText(baud);
+    restoreGeometry(settings.value(kGeometrySetting).toByteArray());
 
     for (const RoleCaptions &role : roleCaptions())
         cboRole->addItem(QLatin1String(role.entry));
@@ -290,6 +304,9 @@ void frmSelCon::cmdConnectClick()
 {
     if (m_session.state.anyRunning())
         return;
+    QSettings settings;
+    settings.setValue(kPortSetting, cboPort->chosenPort());
+    settings.setValue(kBaudSetting, cboBaud->currentText());
     Connect(m_session, cboPort->chosenPort(), cboBaud->currentText());
 }
 
@@ -309,6 +326,7 @@ void frmSelCon::closeEvent(QCloseEvent *event)
     }
     tmrControl->stop();
     m_com->unload();
+    QSettings().setValue(kGeometrySetting, saveGeometry());
     event->accept();
 }
 

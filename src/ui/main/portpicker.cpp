@@ -126,6 +126,12 @@ void PortPicker::choose(const QString &port)
     setEnabled(false);
 }
 
+void PortPicker::preselect(const QString &port)
+{
+    if (const int at = findText(port); !port.isEmpty() && at >= 0)
+        setCurrentIndex(at);
+}
+
 QString PortPicker::chosenPort() const
 {
     const QString chosen = currentText().trimmed();
