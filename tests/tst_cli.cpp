@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -59,11 +60,15 @@ bool startUntil(QProcess &p, const QStringList &args, const QByteArray &text, QB
 // output and the schema cannot drift apart.
 bool matchesSchema(const QByteArray &json, QString *problem)
 {
+    // The system's Python, which the package python3-jsonschema serves.
+    QString interpreter = QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
+    if (interpreter.isEmpty())
+        interpreter = QStringLiteral("python3");
     QProcess python;
-    python.start(QStringLiteral("python3"), {"-c",
-                                             "import json, sys, jsonschema\n"
-                                             "jsonschema.validate(json.load(sys.stdin), json.load(open(sys.argv[1])))",
-                                             QStringLiteral(MEROLAN_SCHEMA)});
+    python.start(interpreter, {"-c",
+                               "import json, sys, jsonschema\n"
+                               "jsonschema.validate(json.load(sys.stdin), json.load(open(sys.argv[1])))",
+                               QStringLiteral(MEROLAN_SCHEMA)});
     python.write(json);
     python.closeWriteChannel();
     python.waitForFinished(30000);
