@@ -258,6 +258,15 @@ private slots:
         QCOMPARE(absent.exit, 1);
         QVERIFY(absent.err.contains("Cannot open COM port"));
         QVERIFY(absent.err.contains("The port /dev/no-such-modem does not exist."));
+        // Failed ports too are entries of the one document, never text lines beside it.
+        const Run twoAbsent = cli({"--port", "/dev/no-such-modem", "--port", "/dev/no-such-modem-2", "read", "--json"});
+        QCOMPARE(twoAbsent.exit, 1);
+        const QJsonArray entries = onlyDocument(twoAbsent.out).value("Modems").toArray();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries.at(1).toObject().value("Port").toString(), QStringLiteral("/dev/no-such-modem-2"));
+        QCOMPARE(entries.at(1).toObject().value("Ok").toBool(true), false);
+        QString problem;
+        QVERIFY2(matchesSchema(twoAbsent.out, &problem), qPrintable(problem));
     }
 
     // A refused password fails the run; the modem keeps waiting for the right

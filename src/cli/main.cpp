@@ -110,8 +110,8 @@ public:
                            "  show FILE    a setup file"));
         m_parser.addOptions({
             {QStringLiteral("port"),
-             QStringLiteral("Serial device of the modem; several for write, and for read with --save naming a "
-                            "folder."),
+             QStringLiteral("Serial device of the modem; several for write, and for read with --json or with "
+                            "--save naming a folder."),
              QStringLiteral("device")},
             {QStringLiteral("baud"), QStringLiteral("Baud rate: %1 (default 9600).").arg(baudRateTexts().join(u", ")),
              QStringLiteral("rate")},
@@ -207,11 +207,13 @@ public:
             return fail(error, o->command + QStringLiteral(" needs a setup file"));
         if (o->command != QLatin1String("show") && o->ports.isEmpty() && !o->demo)
             return fail(error, QStringLiteral("Name the modem's port with --port, or use --demo"));
-        if (read && o->ports.size() + (o->demo ? 1 : 0) > 1 && o->save.isEmpty())
-            return fail(error, QStringLiteral("Reading several ports needs --save naming an existing folder"));
+        // Several setups read at once go to one folder or one JSON document.
+        const bool severalPorts = o->ports.size() + (o->demo ? 1 : 0) > 1;
+        if (read && severalPorts && o->save.isEmpty() && !o->json)
+            return fail(error,
+                        QStringLiteral("Reading several ports needs --json, or --save naming an existing folder"));
         if (read && !o->save.isEmpty()) {
-            if (const QString problem = saveTargetProblem(o->save, o->ports.size() + (o->demo ? 1 : 0) > 1);
-                !problem.isEmpty())
+            if (const QString problem = saveTargetProblem(o->save, severalPorts); !problem.isEmpty())
                 return fail(error, QStringLiteral("Cannot save to %1: %2").arg(o->save, problem));
         }
         return Outcome::Run;
