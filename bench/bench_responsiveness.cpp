@@ -43,7 +43,10 @@ public:
         m_told << text;
         return true;
     }
-    QString input(const QString &, const QString &, const QString &defaultText) override { return defaultText; }
+    std::optional<QString> input(const QString &, const QString &, const QString &defaultText) override
+    {
+        return defaultText;
+    }
     std::optional<QString> openFileName(const FileDialog &) override { return std::nullopt; }
     std::optional<QString> saveFileName(const FileDialog &) override { return std::nullopt; }
     void beep() override {}

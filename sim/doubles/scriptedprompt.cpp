@@ -17,15 +17,19 @@ bool ScriptedPrompt::question(const QString &text, Icon icon, Answer preferred)
     return yes;
 }
 
-QString ScriptedPrompt::input(const QString &prompt, const QString &title, const QString &defaultText)
+std::optional<QString> ScriptedPrompt::input(const QString &prompt, const QString &title, const QString &defaultText)
 {
     m_shown.append({Shown::Input, prompt, Icon::None, title, defaultText});
     if (m_inputs.empty()) {
         m_unexpected << QStringLiteral("input: ") + prompt;
-        return {};
+        return std::nullopt;
     }
-    QString answer = m_inputs.front();
+    // Taken apart, as the file answers are.
+    const bool given = m_inputs.front().has_value();
+    const QString answer = m_inputs.front().value_or(QString());
     m_inputs.pop_front();
+    if (!given)
+        return std::nullopt;
     return answer;
 }
 

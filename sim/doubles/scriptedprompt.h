@@ -25,13 +25,14 @@ public:
     };
 
     void answerQuestion(bool yes) { m_questions.push_back(yes); }
-    void answerInput(const QString &text) { m_inputs.push_back(text); }
+    // No value means the user cancels the input box.
+    void answerInput(std::optional<QString> text) { m_inputs.push_back(std::move(text)); }
     // No value means the user cancels the dialog.
     void answerFile(std::optional<QString> path) { m_files.push_back(std::move(path)); }
 
     void message(const QString &text, Icon icon) override;
     bool question(const QString &text, Icon icon, Answer preferred) override;
-    QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
+    std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
     std::optional<QString> openFileName(const FileDialog &dialog) override;
     std::optional<QString> saveFileName(const FileDialog &dialog) override;
     void beep() override { ++m_beeps; }
@@ -51,7 +52,7 @@ private:
     std::optional<QString> nextFile(Shown::Kind kind, const FileDialog &dialog);
 
     std::deque<bool> m_questions;
-    std::deque<QString> m_inputs;
+    std::deque<std::optional<QString>> m_inputs;
     std::deque<std::optional<QString>> m_files;
     QList<Shown> m_shown;
     QList<FileDialog> m_dialogs;

@@ -13,6 +13,10 @@ class VirtualClock final : public Clock, public Scheduler
 {
 public:
     qint64 now() const override { return m_now; }
+    // Local time that moves with now(); it starts as the simulated modem's
+    // clock does, so the two agree until either is set.
+    QDateTime wallTime() const override { return m_wallOrigin.addMSecs(m_now); }
+    void setWallTime(const QDateTime &time) { m_wallOrigin = time.addMSecs(-m_now); }
     void waitForActivity(qint64 ms) override;
     void wake() override { m_woken = true; }
 
@@ -31,6 +35,7 @@ private:
     bool runNextDue(qint64 deadline);
 
     qint64 m_now = 0;
+    QDateTime m_wallOrigin{QDate(2026, 12, 6), QTime(9, 15)};
     bool m_woken = false;
     std::multimap<qint64, std::function<void()>> m_events;
 };

@@ -139,8 +139,7 @@ void PtyModem::onWritable()
 
 void PtyModem::after(qint64 ms, std::function<void()> fn)
 {
-    const qint64 now = m_elapsed.isValid() ? m_elapsed.elapsed() : 0;
-    m_events.emplace(now + std::max<qint64>(0, ms), std::move(fn));
+    m_events.emplace(now() + std::max<qint64>(0, ms), std::move(fn));
     arm();
 }
 

@@ -39,6 +39,7 @@ public:
     QString errorString() const { return m_error; }
 
     void after(qint64 ms, std::function<void()> fn) override;
+    qint64 now() const override { return m_elapsed.isValid() ? m_elapsed.elapsed() : 0; }
 
 private:
     void onReadable();

@@ -10,4 +10,6 @@ class Scheduler
 public:
     virtual ~Scheduler() = default;
     virtual void after(qint64 ms, std::function<void()> fn) = 0;
+    // Milliseconds since an arbitrary origin: the modem's clock runs on it.
+    virtual qint64 now() const = 0;
 };

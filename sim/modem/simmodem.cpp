@@ -3,6 +3,8 @@
 #include "scheduler.h"
 #include "setuprecord.h"
 
+#include <QDateTime>
+
 #include <algorithm>
 #include <cmath>
 
@@ -224,6 +226,16 @@ void SimModem::handleLine(const QString &line)
     answer(key, text, ok);
 }
 
+QString SimModem::clockNow() const
+{
+    // The modem counts two-digit years in this century.
+    const QString format = QStringLiteral("dd-MM-yy,HH:mm:ss");
+    const QDateTime set = QDateTime::fromString(m_config.clock, format);
+    if (!set.isValid())
+        return m_config.clock;
+    return set.addYears(100).addMSecs(m_scheduler.now() - m_clockSetAt).toString(format);
+}
+
 bool SimModem::query(const QString &key, QString *text)
 {
     if (key == QLatin1String("Version")) {
@@ -231,7 +243,7 @@ bool SimModem::query(const QString &key, QString *text)
     } else if (key == QLatin1String("SerialNum")) {
         *text = QStringLiteral("Serial Number is: ") + m_config.serialNumber;
     } else if (key == QLatin1String("TIME")) {
-        *text = m_config.clock;
+        *text = clockNow();
     } else if (key == QLatin1String("BAT")) {
         *text = m_config.battery;
     } else if (const auto it = replyPrefixes().constFind(key); it != replyPrefixes().cend()) {
@@ -257,6 +269,7 @@ bool SimModem::store(const QString &key, const QString &value)
     }
     if (key == QLatin1String("TIME")) {
         m_config.clock = value;
+        m_clockSetAt = m_scheduler.now();
         return true;
     }
     if (key == QLatin1String("BAUD")) {

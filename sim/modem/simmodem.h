@@ -27,8 +27,10 @@ public:
         QString identity = QStringLiteral("BRANTHOLM MEROLAN si.2.10"); // reply to #Version?
         QString serialNumber = QStringLiteral("MRL0012345");            // #SerialNum?
         QString password;                                               // empty: "NO PASSWORD" after synchronising
-        QString clock = QStringLiteral("06-12-26,09:15:00");            // #TIME?
-        QString battery = QStringLiteral("12.6V");                      // #BAT?
+        // #TIME?: the clock when the modem started, or when #TIME= last set
+        // it; it runs on from there. A text that is no time is answered as it is.
+        QString clock = QStringLiteral("06-12-26,09:15:00");
+        QString battery = QStringLiteral("12.6V"); // #BAT?
 
         bool inCommandMode = false; // already taking commands (logged in): "###" draws "ERROR"
         qint64 syncMs = 3000;       // "mode from" to the password question
@@ -50,6 +52,8 @@ public:
     };
 
     explicit SimModem(Scheduler &scheduler);
+    // What #TIME? answers now.
+    QString clockNow() const;
     ~SimModem();
 
     SimModem(const SimModem &) = delete;
@@ -108,6 +112,7 @@ private:
     void drop();
 
     Scheduler &m_scheduler;
+    qint64 m_clockSetAt = 0; // scheduler time at which config.clock held
     Config m_config;
     QMap<QString, QString> m_settings;
     QByteArray m_pending;

@@ -40,10 +40,10 @@ bool CliPrompt::question(const QString &text, Icon, Answer)
     return m_yes;
 }
 
-QString CliPrompt::input(const QString &prompt, const QString &, const QString &)
+std::optional<QString> CliPrompt::input(const QString &prompt, const QString &, const QString &)
 {
     say(prompt + QStringLiteral(" -> (no answer)"));
-    return {};
+    return std::nullopt;
 }
 
 std::optional<QString> CliPrompt::secret(const QString &prompt)

@@ -16,7 +16,7 @@ public:
 
     void message(const QString &text, Icon icon) override;
     bool question(const QString &text, Icon icon, Answer preferred) override;
-    QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
+    std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
     std::optional<QString> openFileName(const FileDialog &) override { return std::nullopt; }
     std::optional<QString> saveFileName(const FileDialog &) override { return std::nullopt; }
     void beep() override {}

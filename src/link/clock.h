@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QtGlobal>
 #include <vector>
 
@@ -14,6 +15,10 @@ public:
 
     // Monotonic milliseconds since an arbitrary origin; never jumps at midnight.
     virtual qint64 now() const = 0;
+
+    // The computer's local date and time, which the modem's clock is set from
+    // and compared with.
+    virtual QDateTime wallTime() const = 0;
 
     // Waits until `ms` have passed, or less when wake() is called or (on the
     // virtual clock) a scheduled event fires. Window events keep running.
@@ -34,6 +39,7 @@ class RealClock final : public Clock
 public:
     RealClock();
     qint64 now() const override;
+    QDateTime wallTime() const override { return QDateTime::currentDateTime(); }
     void waitForActivity(qint64 ms) override;
     void wake() override;
 

@@ -28,8 +28,8 @@ public:
     virtual void message(const QString &text, Icon icon = Icon::None) = 0;
     // A Yes/No question; true for Yes.
     virtual bool question(const QString &text, Icon icon, Answer preferred) = 0;
-    // A one-line input box; Cancel gives the same empty text as an empty answer.
-    virtual QString input(const QString &prompt, const QString &title, const QString &defaultText) = 0;
+    // A one-line input box; no value when the user cancels.
+    virtual std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) = 0;
     // No value when the user cancels.
     virtual std::optional<QString> openFileName(const FileDialog &dialog) = 0;
     // Asks before overwriting an existing file.

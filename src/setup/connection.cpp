@@ -1,5 +1,6 @@
 #include "connection.h"
 
+#include "exchange.h"
 #include "findmodem.h"
 #include "openlink.h"
 #include "readsetup.h"
@@ -56,6 +57,40 @@ ConnectResult Connect(Session &s, const QString &port, const QString &baud)
     const bool read = ReadSetup(s);
     s.view.setShown(SetupView::Item::cmdRefresh, true);
     return read ? ConnectResult::Ready : ConnectResult::ReadFailed;
+}
+
+ActivationResult ActivateDevice(Session &s, int device)
+{
+    if (s.state.anyRunning()) {
+        s.prompt.beep();
+        return ActivationResult::Declined;
+    }
+    const QString n = QString::number(device);
+    if (!s.prompt.question(QStringLiteral("Merolan programmer will now bring online Device %1 and terminate.\n"
+                                          "Merolan will start executing its schedule at the Device %1 OFF time.\n\n"
+                                          "Do you want to proceed?")
+                               .arg(n),
+                           UserPrompt::Icon::Warning, UserPrompt::Answer::Yes))
+        return ActivationResult::Declined;
+    // The exchange keeps the window from closing under it.
+    s.state.Busy = true;
+    const QString reply = GetResponse(s.Comm, s.state, QStringLiteral("#P%1ON\r\n").arg(n));
+    s.state.Busy = false;
+    QString failed;
+    ActivationResult result = ActivationResult::Failed;
+    if (LineLost(s.Comm)) {
+        failed = QStringLiteral("Device %1 activation failed. Connection to the Merolan lost.").arg(n);
+    } else if (s.state.ReplyMissing) {
+        failed = QStringLiteral("Device %1 activation failed. The Merolan did not answer.").arg(n);
+    } else if (reply == QLatin1String("ERROR")) {
+        failed = QStringLiteral("Merolan peripheral %1 port failed to activate").arg(n);
+        result = ActivationResult::Refused;
+    } else {
+        return ActivationResult::Activated;
+    }
+    s.state.setStatus(failed);
+    s.prompt.message(failed);
+    return result;
 }
 
 void HandBack(Session &s)

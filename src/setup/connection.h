@@ -24,6 +24,18 @@ enum class ConnectResult {
 // stopped: the refresh button is hidden while it runs.
 ConnectResult Connect(Session &session, const QString &port, const QString &baud);
 
+enum class ActivationResult {
+    Declined,  // the user said No, or an operation runs (beep)
+    Refused,   // the modem answered "ERROR" (already told)
+    Failed,    // no answer, or the line was lost: not switched on, as far as anyone knows (already told)
+    Activated, // the device's port is on: the program ends through its close request
+};
+
+// Switches on the port of device 1 to 3 after asking, with "#P" + n + "ON"
+// and an empty line; the modem then runs the device's schedule from its OFF
+// time. No login comes first.
+ActivationResult ActivateDevice(Session &session, int device);
+
 // Returns the modem to its automatic operation when the port is open: "#AUTO"
 // straight to the port and a second's pause. No answer is awaited.
 void HandBack(Session &session);

@@ -1,5 +1,7 @@
 #include "readsetup.h"
 
+#include "passwordclock.h"
+
 #include "captions.h"
 #include "connection.h"
 #include "exchange.h"
@@ -114,7 +116,7 @@ private:
     void readIdentity()
     {
         applyIdentification(s, exchange(QStringLiteral("#Version?")));
-        s.view.setCaption(Item::lblClock, exchange(QStringLiteral("#TIME?")));
+        showModemClock(s, exchange(QStringLiteral("#TIME?")));
         s.view.setCaption(Item::lblBattery, exchange(QStringLiteral("#BAT?")));
         s.SerialNumber = exchange(QStringLiteral("#SerialNum?")).remove(QStringLiteral("Serial Number is: "));
         s.view.setCaption(Item::lblSerial, QStringLiteral("S/N: ") + s.SerialNumber);

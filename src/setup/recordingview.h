@@ -24,6 +24,8 @@ public:
         ++m_markCalls;
     }
     void showProgramming(bool programming) override { m_programming = programming; }
+    void showClockDrift(std::optional<qint64> seconds) override { m_drift = seconds; }
+    std::optional<qint64> clockDrift() const { return m_drift; }
 
     int roleEntry() const { return m_roleEntry; }
     bool loggerTicked() const { return m_loggerTicked; }
@@ -41,4 +43,5 @@ private:
     int m_markCalls = 0;
     int m_showDevicesCalls = 0;
     bool m_programming = false;
+    std::optional<qint64> m_drift;
 };

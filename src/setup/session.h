@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class SerialLink;
 class UserPrompt;
@@ -63,6 +64,9 @@ public:
     virtual void showProgramming(bool programming) = 0;
     // The write button's face: light red while the records differ.
     virtual void markChanges(bool differ) = 0;
+    // How far the modem's clock is from the computer's, in seconds (positive:
+    // ahead); no value when the modem's clock reply held no time.
+    virtual void showClockDrift(std::optional<qint64> seconds) = 0;
 };
 
 // What the last write did with each setting line it meant to send.
@@ -96,6 +100,7 @@ public:
     qint16 DeviceCount = 3;
     qint16 ConnectionKind = 0; // 0 local port, 1 GSM data call, 2 Ethernet/GPRS
     WriteOutcome LastWrite;
+    std::optional<qint64> ClockDrift; // seconds the modem's clock is ahead, as last read
 
     // The number value of FirmwareVersion, used by every version test.
     double firmwareNumber() const;

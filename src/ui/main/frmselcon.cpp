@@ -393,3 +393,8 @@ bool frmSelCon::isShown(Item item) const
     const QWidget *w = ownWidget(item);
     return w && !w->isHidden();
 }
+
+void frmSelCon::showClockDrift(std::optional<qint64> seconds)
+{
+    m_diagram->showClockDrift(seconds);
+}

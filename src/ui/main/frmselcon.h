@@ -61,6 +61,7 @@ public:
     void ShowDevices() override;
     void markChanges(bool differ) override;
     void showProgramming(bool programming) override;
+    void showClockDrift(std::optional<qint64> seconds) override;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -60,13 +60,15 @@ bool QtUserPrompt::question(const QString &text, Icon icon, Answer preferred)
     return box.exec() == QMessageBox::Yes;
 }
 
-QString QtUserPrompt::input(const QString &prompt, const QString &title, const QString &defaultText)
+std::optional<QString> QtUserPrompt::input(const QString &prompt, const QString &title, const QString &defaultText)
 {
     QInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(title.isEmpty() ? kTitle : title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 std::optional<QString> QtUserPrompt::openFileName(const FileDialog &dialog)

@@ -9,7 +9,7 @@ class QtUserPrompt final : public UserPrompt
 public:
     void message(const QString &text, Icon icon = Icon::None) override;
     bool question(const QString &text, Icon icon, Answer preferred) override;
-    QString input(const QString &prompt, const QString &title, const QString &defaultText) override;
+    std::optional<QString> input(const QString &prompt, const QString &title, const QString &defaultText) override;
     std::optional<QString> openFileName(const FileDialog &dialog) override;
     std::optional<QString> saveFileName(const FileDialog &dialog) override;
     void beep() override;

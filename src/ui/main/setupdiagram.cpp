@@ -2,6 +2,7 @@
 
 #include "captions.h"
 #include "diagram.h"
+#include "modemclock.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -98,6 +99,8 @@ QGroupBox *SetupDiagram::buildInfoFrame()
     lblBattery = plainLabel("lblBattery", QStringLiteral("Battery"), fraInfo);
     lblClock = plainLabel("lblClock", QStringLiteral("Time"), fraInfo);
     lblTimeSet = plainLabel("lblTimeSet", QStringLiteral("Set"), fraInfo);
+    lblClockDrift = plainLabel("lblClockDrift", QString(), fraInfo);
+    lblClockDrift->setAccessibleName(QStringLiteral("Clock difference"));
     lblPWD = plainLabel("lblPWD", QStringLiteral("Password: Disabled"), fraInfo);
     lblPWDSet = plainLabel("lblPWDSet", QStringLiteral("Change"), fraInfo);
     for (QLabel *l : {lblVersion, lblSerial, lblBattery, lblClock, lblPWD})
@@ -109,10 +112,11 @@ QGroupBox *SetupDiagram::buildInfoFrame()
     grid->addWidget(lblBattery, 2, 0, 1, 2);
     grid->addWidget(lblClock, 3, 0);
     grid->addWidget(lblTimeSet, 3, 1, Qt::AlignRight);
-    grid->addWidget(lblPWD, 4, 0);
-    grid->addWidget(lblPWDSet, 4, 1, Qt::AlignRight);
+    grid->addWidget(lblClockDrift, 4, 0, 1, 2);
+    grid->addWidget(lblPWD, 5, 0);
+    grid->addWidget(lblPWDSet, 5, 1, Qt::AlignRight);
     grid->setColumnStretch(0, 1);
-    grid->setRowStretch(5, 1);
+    grid->setRowStretch(6, 1);
     grid->setHorizontalSpacing(fontMetrics().height());
     return fraInfo;
 }
@@ -349,4 +353,16 @@ void SetupDiagram::showDevices(qint16 count)
     m_deviceWire->setVisible(any);
     m_deviceColumn->setVisible(any);
     m_deviceColumn->update();
+}
+
+void SetupDiagram::showClockDrift(std::optional<qint64> seconds)
+{
+    lblClockDrift->setVisible(seconds.has_value());
+    if (!seconds)
+        return;
+    const bool wantsSet = driftWantsSet(*seconds);
+    lblClockDrift->setText(QStringLiteral("Clock: %1 from this computer").arg(driftText(*seconds)));
+    lblClockDrift->setToolTip(driftToolTip(*seconds));
+    // Highlighted past the tolerance, in the colour of the unwritten-changes mark.
+    lblClockDrift->setStyleSheet(wantsSet ? QStringLiteral("QLabel { background: rgb(255, 128, 128); }") : QString());
 }

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class DeviceColumn;
 class Picture;
@@ -42,6 +43,9 @@ public:
     void showLogger(bool ticked, qint16 emailInterval);
     // The device column for a count of 1, 2, 3, or 9 for none.
     void showDevices(qint16 count);
+    // The modem clock's distance from the computer's, under the clock; hidden
+    // when the modem's clock reply held no time.
+    void showClockDrift(std::optional<qint64> seconds);
 
 signals:
     void gprsClicked();       // APN, provider user and password
@@ -71,6 +75,7 @@ private:
     QLabel *lblBattery = nullptr;
     QLabel *lblClock = nullptr;
     QLabel *lblTimeSet = nullptr;
+    QLabel *lblClockDrift = nullptr;
     QLabel *lblPWD = nullptr;
     QLabel *lblPWDSet = nullptr;
 
