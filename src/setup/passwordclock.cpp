@@ -117,8 +117,13 @@ bool SetClock(Session &s)
         return false;
     s.state.setStatus(QStringLiteral("Setting time..."));
     s.state.Busy = true;
+    // The modem keeps whole seconds, and the exchange sends 200 ms after it
+    // starts: the time goes out as the next second begins, so the modem's
+    // clock starts exact.
+    const Clock &clock = s.Comm.clock();
+    s.Comm.Pause((1800 - clock.wallTime().time().msec()) % 1000);
     const QString set =
-        GetResponse(s.Comm, s.state, QStringLiteral("#TIME=") + modemClockText(s.Comm.clock().wallTime()));
+        GetResponse(s.Comm, s.state, QStringLiteral("#TIME=") + modemClockText(clock.wallTime().addMSecs(200)));
     QString failed = failure(s, set);
     if (failed.isEmpty()) {
         const QString clock = GetResponse(s.Comm, s.state, QStringLiteral("#TIME?"));

@@ -1,0 +1,314 @@
+#include "connection.h"
+#include "modemclock.h"
+#include "modemrig.h"
+#include "passwordclock.h"
+
+#include <QtTest>
+
+#include <functional>
+
+using Item = SetupView::Item;
+using Answer = std::optional<QString>;
+using Fault = std::function<void(SimModem &)>;
+Q_DECLARE_METATYPE(Answer)
+Q_DECLARE_METATYPE(Fault)
+
+namespace {
+
+const QString kPrompt =
+    QStringLiteral("Type up to 8 characters for a new password. Leave field blank to disable the password.");
+const QString kNotice = QStringLiteral("When Merolan is connected to:\n- Ombrilex-S v45.1 or newer, or\n"
+                                       "- Ombrilex-P v6.12 or newer\nonly the data logger's password is used.\n"
+                                       "would you like to change the Merolan password anyway?");
+
+// A logged-in modem with password 4321 whose setup was read a moment ago.
+struct Rig : ModemRig
+{
+    explicit Rig(const QString &firmware = QStringLiteral("3.01"))
+    {
+        sim.config().inCommandMode = true;
+        sim.config().password = QStringLiteral("4321");
+        openPort();
+        session.FirmwareVersion = firmware;
+        session.PasswordTag = QStringLiteral("Enabled");
+        view.setCaption(Item::txtPWD, QStringLiteral("4321"));
+        view.setCaption(Item::lblPWD, QStringLiteral("Password: Enabled"));
+    }
+    QStringList sent(const char *prefix) const { return sim.receivedLines().filter(QLatin1String(prefix)); }
+};
+
+} // namespace
+
+class TestPasswordClock : public QObject
+{
+    Q_OBJECT
+private slots:
+    void clockText()
+    {
+        const QDateTime fifthOfMarch(QDate(2012, 3, 5), QTime(14, 7, 9));
+        QCOMPARE(modemClockText(fifthOfMarch), QStringLiteral("05-03-12,14:07:09"));
+        QCOMPARE(parseModemClock(QStringLiteral("05-03-12,14:07:09")), std::optional(fifthOfMarch));
+        QCOMPARE(parseModemClock(QStringLiteral("Time 05-03-12,14:07:09 UTC")), std::optional(fifthOfMarch));
+        for (const char *noTime : {"", "ERROR", "31-02-12,14:07:09", "05-03-12 14:07:09", "05-03-12,24:00:00"})
+            QCOMPARE(parseModemClock(QLatin1String(noTime)), std::nullopt);
+
+        // The modem counts whole seconds: the arrival's fraction rounds.
+        const QDateTime modem(QDate(2026, 12, 6), QTime(9, 17, 13));
+        QCOMPARE(clockDrift(modem, modem.addMSecs(-133499)), 133);
+        QCOMPARE(clockDrift(modem, modem.addMSecs(-133500)), 134);
+        QCOMPARE(clockDrift(modem, modem.addMSecs(499)), 0);
+        QCOMPARE(clockDrift(modem, modem.addMSecs(500)), -1);
+        QCOMPARE(clockDrift(modem, modem.addDays(2)), -172800);
+    }
+
+    void driftWords_data()
+    {
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("wantsSet");
+        QTest::addColumn<QStringList>("tipSays");
+        const QString agrees = QStringLiteral("The Merolan's clock agrees with this computer's local time.");
+        const QString set = QStringLiteral("Click Set to set it from this computer's clock.");
+        QTest::newRow("none") << qint64(0) << "0 s" << false << QStringList{agrees};
+        QTest::newRow("a minute ahead") << qint64(60) << "+1 min 0 s" << false
+                                        << QStringList{"clock is 1 min 0 s ahead of this computer's local time."};
+        QTest::newRow("a second past the minute")
+            << qint64(61) << "+1 min 1 s" << true << QStringList{"1 min 1 s ahead", set};
+        QTest::newRow("behind") << qint64(-61) << "-1 min 1 s" << true << QStringList{"1 min 1 s behind", set};
+        QTest::newRow("seconds") << qint64(-45) << "-45 s" << false << QStringList{"45 s behind"};
+        QTest::newRow("minutes") << qint64(133) << "+2 min 13 s" << true << QStringList{"2 min 13 s ahead"};
+        QTest::newRow("an hour, near") << qint64(-3720) << "-1 h 2 min" << true
+                                       << QStringList{"1 h 2 min behind", "about 1 h is usually a time zone", set};
+        QTest::newRow("days") << qint64(-273900) << "-3 d 4 h" << true << QStringList{"3 d 4 h behind", set};
+    }
+
+    void driftWords()
+    {
+        QFETCH(qint64, seconds);
+        QFETCH(QString, text);
+        QFETCH(bool, wantsSet);
+        QFETCH(QStringList, tipSays);
+        QCOMPARE(driftText(seconds), text);
+        QCOMPARE(driftWantsSet(seconds), wantsSet);
+        const QString tip = driftToolTip(seconds);
+        for (const QString &part : tipSays)
+            QVERIFY2(tip.contains(part), qPrintable(tip));
+        QCOMPARE(tip.contains(QLatin1String("Click Set")), wantsSet);
+        // Two minutes past whole hours is no longer a time zone.
+        QCOMPARE(tip.contains(QLatin1String("time zone")), seconds == -3720);
+        QVERIFY(!driftToolTip(3600 + 121).contains(QLatin1String("time zone")));
+    }
+
+    void retryBoxes()
+    {
+        QCOMPARE(passwordRetry(QString(), QString()), std::nullopt);
+        QCOMPARE(passwordRetry(QStringLiteral("AZ09[\\]^"), QString()), std::nullopt);
+
+        const auto invalid = passwordRetry(QStringLiteral("abc12"), QStringLiteral("OLD"));
+        QVERIFY(invalid);
+        QCOMPARE(invalid->title, QStringLiteral("Password entry ERROR"));
+        QCOMPARE(invalid->prompt, kPrompt + "\n\nPassword abc12 contains invalid characters. \nSuggested password:");
+        QCOMPARE(invalid->defaultText, QStringLiteral("12"));
+        QCOMPARE(passwordRetry(QStringLiteral("A_"), QString())->defaultText, QStringLiteral("A"));
+
+        const auto tooLong = passwordRetry(QStringLiteral("ABCDEFGHIJ"), QStringLiteral("12"));
+        QVERIFY(tooLong);
+        QCOMPARE(tooLong->prompt, kPrompt + "\n\nPassword ABCDEFGHIJ contains 10 characters. \n");
+        QCOMPARE(tooLong->defaultText, QStringLiteral("12"));
+        QCOMPARE(passwordRetry(QStringLiteral("ABCDEFGHI"), QString())->defaultText, QString());
+    }
+
+    // The Change link: what the user answers, what goes on the wire, what the
+    // window shows afterwards.
+    void changePassword_data()
+    {
+        QTest::addColumn<QString>("firmware");
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QList<Answer>>("answers");
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("password"); // txtPWD afterwards
+        const Fault none = [](SimModem &) {};
+        const QString enabled = QStringLiteral("Enabled");
+        QTest::newRow("new password") << "3.01" << enabled << QList<Answer>{"5678"} << none
+                                      << QStringList{"#PASSWORD=4321,5678"} << "Password Enabled successfully."
+                                      << "5678";
+        QTest::newRow("invalid, then the suggestion")
+            << "1.90" << enabled << QList<Answer>{"abc12", "12"} << none << QStringList{"#PASSWORD=4321,12"}
+            << "Password Enabled successfully."
+            << "12";
+        QTest::newRow("empty disables") << "3.01" << enabled << QList<Answer>{""} << none
+                                        << QStringList{"#PASSWORD=4321,"} << "Password Disabled successfully."
+                                        << "";
+        // Backing out never removes the modem's protection.
+        QTest::newRow("cancel") << "3.01" << enabled << QList<Answer>{std::nullopt} << none << QStringList{} << ""
+                                << "4321";
+        QTest::newRow("cancel in the retry box")
+            << "3.01" << enabled << QList<Answer>{"ABCDEFGHIJ", std::nullopt} << none << QStringList{} << ""
+            << "4321";
+        QTest::newRow("disabled stays disabled")
+            << "3.01"
+            << "Disabled" << QList<Answer>{""} << none << QStringList{} << "Password is disabled already."
+            << "4321";
+        QTest::newRow("refused") << "3.01" << enabled << QList<Answer>{"5678"}
+                                 << Fault([](SimModem &m) { m.config().errorOn = {"PASSWORD"}; })
+                                 << QStringList{"#PASSWORD=4321,5678"} << "Password set failed."
+                                 << "4321";
+        QTest::newRow("silence is no new password")
+            << "3.01" << enabled << QList<Answer>{"5678"}
+            << Fault([](SimModem &m) { m.config().silentOn = {"PASSWORD"}; }) << QStringList{"#PASSWORD=4321,5678"}
+            << "Password set failed. No answer."
+            << "4321";
+    }
+
+    void changePassword()
+    {
+        QFETCH(QString, firmware);
+        QFETCH(QString, tag);
+        QFETCH(QList<Answer>, answers);
+        QFETCH(Fault, fault);
+        QFETCH(QStringList, sent);
+        QFETCH(QString, status);
+        QFETCH(QString, password);
+        Rig rig(firmware);
+        rig.session.PasswordTag = tag;
+        fault(rig.sim);
+        for (const Answer &a : answers)
+            rig.prompt.answerInput(a);
+
+        PasswordClicked(rig.session);
+
+        QCOMPARE(rig.sent("#PASSWORD"), sent);
+        QCOMPARE(rig.session.state.status(), status);
+        QCOMPARE(rig.view.caption(Item::txtPWD), password);
+        const bool disabled = status == QLatin1String("Password Disabled successfully.");
+        QCOMPARE(rig.session.PasswordTag, disabled ? QStringLiteral("Disabled") : tag);
+        QCOMPARE(rig.view.caption(Item::lblPWD),
+                 disabled ? QStringLiteral("Password: Disabled") : QStringLiteral("Password: Enabled"));
+        QVERIFY(!rig.session.state.Busy);
+        QCOMPARE(rig.prompt.unusedAnswers(), 0);
+        QCOMPARE(rig.prompt.unexpected(), QStringList{});
+    }
+
+    // Firmware 2.x first warns that the data logger's password may rule; No ends it there.
+    void loggerNotice()
+    {
+        for (const char *firmware : {"2.00", "2.99"}) {
+            Rig rig{QLatin1String(firmware)};
+            rig.prompt.answerQuestion(false);
+            PasswordClicked(rig.session);
+            QCOMPARE(rig.prompt.questions(), QStringList{kNotice});
+            QCOMPARE(rig.prompt.shown().size(), 1);
+        }
+        Rig rig(QStringLiteral("2.40"));
+        rig.prompt.answerQuestion(true);
+        rig.prompt.answerInput(QStringLiteral("77"));
+        PasswordClicked(rig.session);
+        QCOMPARE(rig.sent("#PASSWORD"), QStringList{"#PASSWORD=4321,77"});
+    }
+
+    // The computer's time goes to the modem and is read back; the drift follows.
+    void setClock_data()
+    {
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("clock");
+        const QString before = QStringLiteral("05-03-12,14:07:09");
+        QTest::newRow("set") << Fault([](SimModem &) {}) << "Time set successfully."
+                             << "07-12-26,23:59:5";
+        QTest::newRow("refused") << Fault([](SimModem &m) { m.config().errorOn = {"TIME"}; }) << "Time set failed."
+                                 << before;
+        QTest::newRow("silence is no new time")
+            << Fault([](SimModem &m) { m.config().silentOn = {"TIME"}; }) << "Time set failed. No answer." << before;
+    }
+
+    void setClock()
+    {
+        QFETCH(Fault, fault);
+        QFETCH(QString, status);
+        QFETCH(QString, clock);
+        Rig rig;
+        fault(rig.sim);
+        rig.clock.setWallTime(QDateTime(QDate(2026, 12, 7), QTime(23, 59, 50)));
+        rig.view.setCaption(Item::lblClock, QStringLiteral("05-03-12,14:07:09"));
+        QStringList statuses;
+        connect(&rig.session.state, &OperationState::statusChanged, [&](const QString &s) { statuses << s; });
+
+        QVERIFY(SetClock(rig.session) == status.endsWith(QLatin1String("successfully.")));
+
+        // Sent seconds after the login began, but still this minute of this day.
+        const QStringList set = rig.sent("#TIME=");
+        QCOMPARE(set.size(), 1);
+        QVERIFY2(set.first().startsWith(QLatin1String("#TIME=07-12-26,23:59:5")), qPrintable(set.first()));
+        QCOMPARE(rig.session.state.status(), status);
+        QVERIFY(statuses.contains(QStringLiteral("Setting time...")));
+        QVERIFY2(rig.view.caption(Item::lblClock).startsWith(clock), qPrintable(rig.view.caption(Item::lblClock)));
+        if (clock != QLatin1String("05-03-12,14:07:09"))
+            QCOMPARE(rig.view.clockDrift(), std::optional<qint64>(0));
+        QVERIFY(!rig.session.state.Busy);
+    }
+
+    // The clock reply shows as it came, and the drift from the moment it arrived.
+    void clockReplyShowsDrift()
+    {
+        Rig rig;
+        rig.clock.setWallTime(QDateTime(QDate(2026, 12, 6), QTime(9, 15)));
+        showModemClock(rig.session, QStringLiteral("06-12-26,09:17:13"));
+        QCOMPARE(rig.view.caption(Item::lblClock), QStringLiteral("06-12-26,09:17:13"));
+        QCOMPARE(rig.session.ClockDrift, std::optional<qint64>(133));
+        QCOMPARE(rig.view.clockDrift(), std::optional<qint64>(133));
+        showModemClock(rig.session, QStringLiteral("clock not set"));
+        QCOMPARE(rig.view.caption(Item::lblClock), QStringLiteral("clock not set"));
+        QCOMPARE(rig.view.clockDrift(), std::nullopt);
+    }
+
+    // A device is switched on only after Yes, and only an answer counts as on.
+    void activateDevice_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<Fault>("fault");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("failure");
+        const Fault none = [](SimModem &) {};
+        QTest::newRow("activated") << true << none << int(ActivationResult::Activated) << "";
+        QTest::newRow("no") << false << none << int(ActivationResult::Declined) << "";
+        QTest::newRow("refused") << true << Fault([](SimModem &m) { m.config().errorOn = {"P2ON"}; })
+                                 << int(ActivationResult::Refused) << "Merolan peripheral 2 port failed to activate";
+        QTest::newRow("silence is not on")
+            << true << Fault([](SimModem &m) { m.config().silent = true; }) << int(ActivationResult::Failed)
+            << "Device 2 activation failed. The Merolan did not answer.";
+        QTest::newRow("line lost") << true << Fault([](SimModem &m) { m.config().dropOn = "P2ON"; })
+                                   << int(ActivationResult::Failed)
+                                   << "Device 2 activation failed. Connection to the Merolan lost.";
+    }
+
+    void activateDevice()
+    {
+        QFETCH(bool, yes);
+        QFETCH(Fault, fault);
+        QFETCH(int, result);
+        QFETCH(QString, failure);
+        Rig rig;
+        fault(rig.sim);
+        rig.prompt.answerQuestion(yes);
+
+        QCOMPARE(int(ActivateDevice(rig.session, 2)), result);
+
+        QCOMPARE(rig.prompt.questions(),
+                 QStringList{"Merolan programmer will now bring online Device 2 and terminate.\n"
+                             "Merolan will start executing its schedule at the Device 2 OFF time.\n\n"
+                             "Do you want to proceed?"});
+        // No login first; the command and an empty line.
+        QCOMPARE(rig.sim.wireIn(), yes ? QByteArray("#P2ON\r\n\r\n") : QByteArray());
+        QCOMPARE(rig.sim.activatedDevices(),
+                 result == int(ActivationResult::Activated) || failure.contains("lost") ? QList<int>{2} : QList<int>{});
+        QCOMPARE(rig.prompt.messages(), failure.isEmpty() ? QStringList{} : QStringList{failure});
+        if (!failure.isEmpty())
+            QCOMPARE(rig.session.state.status(), failure);
+        QVERIFY(!rig.session.state.Busy);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPasswordClock)
+#include "tst_passwordclock.moc"
