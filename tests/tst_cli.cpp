@@ -289,7 +289,7 @@ private slots:
     }
 
     // Without a password given, the one the modem asks for is typed on the
-    // terminal, and the terminal does not show it.
+    // terminal, which does not show it; a password change names it as the old one.
     void passwordTypedWithoutEcho()
     {
         PtyModemThread modem(quickModem(QStringLiteral("MRL0000005")));
@@ -299,7 +299,8 @@ private slots:
         QProcess p;
         p.setStandardInputFile(QString::fromLatin1(ptsname(master)));
         QByteArray err;
-        QVERIFY(startUntil(p, {"--port", modem.devicePath(), "read"}, "The Merolan asks for its password: ", err));
+        QVERIFY(startUntil(p, {"--port", modem.devicePath(), "password", "--new", "5678"},
+                           "The Merolan asks for its password: ", err));
         QCOMPARE(write(master, "4321\n", 5), 5);
         const Run r = finished(p, err);
 
@@ -307,8 +308,153 @@ private slots:
         char echoed[256] = {};
         const ssize_t n = read(master, echoed, sizeof echoed - 1);
         close(master);
-        QVERIFY2(r.exit == 0 && r.out.contains("SerialNumber: MRL0000005\n"), r.err + r.out);
+        QVERIFY2(r.exit == 0, r.err.constData());
+        QCOMPARE(r.out, QByteArray("Password: Enabled\n"));
+        QVERIFY(r.err.contains("Password Enabled successfully."));
         QVERIFY2(n <= 0 || !QByteArray(echoed, int(n)).contains("4321"), echoed);
+        QCOMPARE(modem.call([](SimModem &m) { return m.config().password; }), QStringLiteral("5678"));
+        const QStringList sent = received(modem);
+        QCOMPARE(sent.filter(QStringLiteral("#PASSWORD=")), (QStringList{"#PASSWORD=4321", "#PASSWORD=4321,5678"}));
+        QCOMPARE(sent.last(), QStringLiteral("#AUTO"));
+    }
+
+    // A new password outside the modem's rule, or no clear choice, never
+    // reaches a modem; --disable on two modems, one of which has no password.
+    void passwordDisabledOnEveryPort()
+    {
+        PtyModemThread locked(quickModem(QStringLiteral("MRL0000010")));
+        SimModem::Config open = quickModem(QStringLiteral("MRL0000011"));
+        open.password.clear();
+        PtyModemThread unlocked(open);
+        QVERIFY(locked.start() && unlocked.start());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("MEROLAN_PASSWORD"), QStringLiteral("4321"));
+        const QStringList port{"--port", locked.devicePath()};
+
+        const Run lower = cli(port + QStringList{"password", "--new", "ab12"}, env);
+        QCOMPARE(lower.exit, 2);
+        QVERIFY2(lower.err.contains("The new password may have up to 8 characters, each a digit, a capital letter or "
+                                    "one of [ \\ ] ^ (suggested: \"12\")"),
+                 lower.err.constData());
+        for (const QStringList &args : {QStringList{"password"}, QStringList{"password", "--new", "1234", "--disable"},
+                                        QStringList{"password", "--new", ""}, QStringList{"read", "--disable"}}) {
+            const Run r = cli(port + args + QStringList{"--json"}, env);
+            QCOMPARE(r.exit, 2);
+            QVERIFY(!onlyDocument(r.out).value("Error").toString().isEmpty());
+        }
+        QCOMPARE(received(locked), QStringList{});
+
+        const Run r = cli(port + QStringList{"--port", unlocked.devicePath(), "password", "--disable", "--json"}, env);
+        QVERIFY2(r.exit == 0, r.err.constData());
+        QString problem;
+        QVERIFY2(matchesSchema(r.out, &problem), qPrintable(problem));
+        const QJsonObject doc = onlyDocument(r.out);
+        QCOMPARE(doc.value("Command").toString(), QStringLiteral("password"));
+        const QJsonArray modems = doc.value("Modems").toArray();
+        QCOMPARE(modems.at(0).toObject().value("Result").toString(), QStringLiteral("Password Disabled successfully."));
+        QCOMPARE(modems.at(1).toObject().value("Result").toString(), QStringLiteral("Password is disabled already."));
+        for (const QJsonValue &entry : modems)
+            QCOMPARE(entry.toObject().value("Password").toString(), QStringLiteral("Disabled"));
+        QCOMPARE(locked.call([](SimModem &m) { return m.config().password; }), QString());
+        QCOMPARE(received(locked).filter(QStringLiteral("#PASSWORD=")),
+                 (QStringList{"#PASSWORD=4321", "#PASSWORD=4321,"}));
+        QCOMPARE(received(unlocked).filter(QStringLiteral("#PASSWORD=")), QStringList{});
+        QCOMPARE(received(unlocked).last(), QStringLiteral("#AUTO"));
+    }
+
+    // The modem's clock beside the computer's, then set from it on two modems
+    // at once, one of which refuses the time.
+    void clockShownAndSet()
+    {
+        SimModem::Config old = quickModem(QStringLiteral("MRL0000012"));
+        old.clock = QStringLiteral("01-01-20,00:00:00");
+        PtyModemThread behind(old);
+        SimModem::Config stubborn = quickModem(QStringLiteral("MRL0000013"));
+        stubborn.errorOn = {QStringLiteral("TIME")};
+        PtyModemThread refusing(stubborn);
+        // The modem's clock runs from its start: it stays this far behind.
+        const qint64 behindBy = QDateTime(QDate(2020, 1, 1), QTime(0, 0)).secsTo(QDateTime::currentDateTime());
+        QVERIFY(behind.start() && refusing.start());
+        const QString today = QDateTime::currentDateTime().toString(u"dd-MM-yy");
+
+        const Run shown = cli({"--port", behind.devicePath(), "--password", "4321", "clock"});
+        QVERIFY2(shown.exit == 0, shown.err.constData());
+        const QStringList lines = QString::fromLocal8Bit(shown.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QVERIFY2(lines[0].startsWith(QLatin1String("ModemClock: 01-01-20,00:00:")), qPrintable(lines[0]));
+        QVERIFY2(QRegularExpression(QStringLiteral("^ComputerClock: %1,\\d\\d:\\d\\d:\\d\\d$").arg(today))
+                     .match(lines[1])
+                     .hasMatch(),
+                 qPrintable(lines[1]));
+        QVERIFY2(QRegularExpression(QStringLiteral("^Drift: -\\d{4} d \\d{1,2} h$")).match(lines[2]).hasMatch(),
+                 qPrintable(lines[2]));
+        QVERIFY2(lines[3].startsWith(QLatin1String("DriftSeconds: -")), qPrintable(lines[3]));
+        QVERIFY(qAbs(lines[3].section(QLatin1Char(' '), 1).toLongLong() + behindBy) <= 2);
+        QVERIFY(shown.err.contains("The Merolan's clock is more than a minute off: clock --set sets it"));
+
+        behind.call([](SimModem &m) { m.clearRecord(); });
+        const Run set = cli({"--port", behind.devicePath(), "--port", refusing.devicePath(), "--password", "4321",
+                             "clock", "--set", "--json"});
+        QCOMPARE(set.exit, 1);
+        QString problem;
+        QVERIFY2(matchesSchema(set.out, &problem), qPrintable(problem));
+        const QJsonObject doc = onlyDocument(set.out);
+        QCOMPARE(doc.value("Command").toString(), QStringLiteral("clock"));
+        const QJsonObject done = doc.value("Modems").toArray().at(0).toObject();
+        QCOMPARE(done.value("Ok").toBool(), true);
+        QCOMPARE(done.value("ClockSet").toBool(), true);
+        QCOMPARE(done.value("Result").toString(), QStringLiteral("Time set successfully."));
+        QVERIFY2(done.value("ModemClock").toString().startsWith(today + QLatin1Char(',')),
+                 qPrintable(done.value("ModemClock").toString()));
+        QVERIFY(done.contains("DriftSeconds") && qAbs(done.value("DriftSeconds").toInteger()) <= 2);
+        const QStringList sent = received(behind);
+        const qsizetype at =
+            sent.indexOf(QRegularExpression(QStringLiteral("#TIME=%1,\\d\\d:\\d\\d:\\d\\d").arg(today)));
+        QVERIFY2(at >= 0, qPrintable(sent.join(u' ')));
+        QCOMPARE(sent.value(at + 1), QStringLiteral("#TIME?"));
+        QCOMPARE(sent.last(), QStringLiteral("#AUTO"));
+        // The clock read before the refused set is not shown as the modem's.
+        const QJsonObject refused = doc.value("Modems").toArray().at(1).toObject();
+        QCOMPARE(refused.value("Ok").toBool(true), false);
+        QCOMPARE(refused.value("ClockSet").toBool(true), false);
+        QCOMPARE(refused.value("Result").toString(), QStringLiteral("Time set failed."));
+        QVERIFY(!refused.contains("ModemClock") && !refused.contains("DriftSeconds") && !refused.contains("Drift"));
+    }
+
+    // A device is switched on only when the question is answered Yes, on
+    // one modem, which is then handed back.
+    void activateAsksFirst()
+    {
+        PtyModemThread declining(quickModem(QStringLiteral("MRL0000014")));
+        PtyModemThread agreeing(quickModem(QStringLiteral("MRL0000015")));
+        QVERIFY(declining.start() && agreeing.start());
+        const QStringList login{"--password", "4321", "--port", declining.devicePath()};
+        QCOMPARE(cli(login + QStringList{"activate", "4", "--yes"}).exit, 2);
+        QCOMPARE(cli(login + QStringList{"activate", "--yes"}).exit, 2);
+        QCOMPARE(cli(login + QStringList{"--port", agreeing.devicePath(), "activate", "2", "--yes"}).exit, 2);
+        QCOMPARE(received(declining), QStringList{});
+        QCOMPARE(received(agreeing), QStringList{});
+
+        QProcess p;
+        p.start(QStringLiteral(MEROLAN_CLI), login + QStringList{"activate", "2"});
+        const Run yes =
+            cli({"--password", "4321", "--port", agreeing.devicePath(), "activate", "2", "--yes", "--json"});
+        const Run no = finished(p);
+
+        QVERIFY2(yes.exit == 0, yes.err.constData());
+        QString problem;
+        QVERIFY2(matchesSchema(yes.out, &problem), qPrintable(problem));
+        QCOMPARE(onlyDocument(yes.out).value("Modems").toArray().at(0).toObject().value("Result").toString(),
+                 QStringLiteral("Device 2 switched on: the Merolan runs its schedule from the Device 2 OFF time."));
+        QCOMPARE(agreeing.call([](SimModem &m) { return m.activatedDevices(); }), QList<int>{2});
+        QCOMPARE(received(agreeing).mid(received(agreeing).size() - 3), (QStringList{"#P2ON", "", "#AUTO"}));
+
+        QCOMPARE(no.exit, 1);
+        QVERIFY2(no.err.contains("Do you want to proceed? -> No (no --yes given)"), no.err.constData());
+        QVERIFY(no.err.contains("Device 2 not switched on: the question was answered No (--yes answers Yes)."));
+        QCOMPARE(declining.call([](SimModem &m) { return m.activatedDevices(); }), QList<int>{});
+        QVERIFY(!received(declining).contains(QStringLiteral("#P2ON")));
+        QCOMPARE(received(declining).last(), QStringLiteral("#AUTO"));
     }
 
     // Ctrl-C or SIGTERM stops the work and hands the modem back; a write says

@@ -50,5 +50,6 @@ std::optional<QString> CliPrompt::secret(const QString &prompt)
 {
     if (!m_canAskPassword)
         return std::nullopt;
-    return readHiddenLine(prompt);
+    m_typed = readHiddenLine(prompt);
+    return m_typed;
 }

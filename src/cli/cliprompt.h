@@ -3,6 +3,7 @@
 #include "userprompt.h"
 
 #include <QString>
+#include <optional>
 
 // The user of the command line: messages go to standard error as they come,
 // questions are answered by the --yes option, and only a password the modem
@@ -25,8 +26,13 @@ public:
     // One line on standard error, with the port's prefix.
     void say(const QString &text);
 
+    // The password last typed when the modem asked; the login keeps none of
+    // it, and changing the password must name it again.
+    std::optional<QString> typedSecret() const { return m_typed; }
+
 private:
     QString m_said;
+    std::optional<QString> m_typed;
     QString m_prefix;
     bool m_yes;
     bool m_canAskPassword;

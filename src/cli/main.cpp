@@ -1,10 +1,13 @@
-// merolan-cli: reads, writes and shows Merolan setups without a window, for
-// scripts and for programming many modems at once.
+// merolan-cli: reads, writes and shows Merolan setups, sets the modem's clock
+// and password and switches on its devices without a window, for scripts and
+// for programming many modems at once.
 
 #include "cliprompt.h"
 #include "clock.h"
 #include "connection.h"
+#include "modemclock.h"
 #include "modemrules.h"
+#include "passwordclock.h"
 #include "qtseriallink.h"
 #include "recordingview.h"
 #include "session.h"
@@ -51,6 +54,9 @@ struct Options
     bool json = false;
     bool all = false;
     bool yes = false;
+    bool setClock = false;
+    QString newPassword; // empty with --disable
+    int device = 0;      // of activate
 };
 
 void printOut(const QByteArray &bytes)
@@ -102,16 +108,21 @@ class Parser
 public:
     Parser()
     {
-        m_parser.setApplicationDescription(
-            QStringLiteral("Reads, writes and shows Merolan setups without a window.\n\n"
-                           "Commands:\n"
-                           "  read         the modem's identity and whole setup (--save keeps it in a file)\n"
-                           "  write FILE   the setup file to the modem: the settings that differ (all with --all)\n"
-                           "  show FILE    a setup file"));
+        m_parser.setApplicationDescription(QStringLiteral(
+            "Reads, writes and shows Merolan setups, sets the modem's clock and password and\n"
+            "switches on its devices, without a window.\n\n"
+            "Commands:\n"
+            "  read         the modem's identity and whole setup (--save keeps it in a file)\n"
+            "  write FILE   the setup file to the modem: the settings that differ (all with --all)\n"
+            "  show FILE    a setup file\n"
+            "  clock        the modem's clock beside the computer's (--set sets it from the computer's)\n"
+            "  password     a new password for the modem (--new), or none (--disable)\n"
+            "  activate N   switches on device N (1 to 3) and hands the modem back: it runs\n"
+            "               its schedule from the device's OFF time (asks: --yes)"));
         m_parser.addOptions({
             {QStringLiteral("port"),
-             QStringLiteral("Serial device of the modem; several for write, and for read with --json or with "
-                            "--save naming a folder."),
+             QStringLiteral("Serial device of the modem; several for write, clock and password, and for read "
+                            "with --json or with --save naming a folder."),
              QStringLiteral("device")},
             {QStringLiteral("baud"), QStringLiteral("Baud rate: %1 (default 9600).").arg(baudRateTexts().join(u", ")),
              QStringLiteral("rate")},
@@ -128,14 +139,23 @@ public:
              QStringLiteral("file|folder")},
             {QStringLiteral("json"), QStringLiteral("Standard output holds one JSON document.")},
             {QStringLiteral("all"), QStringLiteral("write: every setting, not only those that differ.")},
-            {QStringLiteral("yes"), QStringLiteral("Answer Yes to the questions of the checks (else No).")},
+            {QStringLiteral("set"), QStringLiteral("clock: set the modem's clock to the computer's local time.")},
+            {QStringLiteral("new"),
+             QStringLiteral("password: the new password, by the rule of --password (visible in the process list "
+                            "too)."),
+             QStringLiteral("text")},
+            {QStringLiteral("disable"), QStringLiteral("password: the modem asks for no password any more.")},
+            {QStringLiteral("yes"),
+             QStringLiteral("Answer Yes to the questions of the checks and of activate (else No).")},
         });
         m_parser.addHelpOption();
         m_parser.addVersionOption();
-        m_parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("read, write or show."),
-                                       QStringLiteral("read|write|show"));
-        m_parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The setup file of write and show."),
-                                       QStringLiteral("[FILE]"));
+        m_parser.addPositionalArgument(QStringLiteral("command"),
+                                       QStringLiteral("read, write, show, clock, password or activate."),
+                                       QStringLiteral("read|write|show|clock|password|activate"));
+        m_parser.addPositionalArgument(QStringLiteral("file"),
+                                       QStringLiteral("The setup file of write and show; the device of activate."),
+                                       QStringLiteral("[FILE|N]"));
     }
 
     QString helpText() const
@@ -169,9 +189,15 @@ public:
         o->json = m_parser.isSet(QStringLiteral("json"));
         o->all = m_parser.isSet(QStringLiteral("all"));
         o->yes = m_parser.isSet(QStringLiteral("yes"));
+        o->setClock = m_parser.isSet(QStringLiteral("set"));
         const QStringList positional = m_parser.positionalArguments();
         o->command = positional.value(0);
-        o->file = positional.value(1);
+        const bool read = o->command == QLatin1String("read");
+        const bool password = o->command == QLatin1String("password");
+        const bool activate = o->command == QLatin1String("activate");
+        const bool takesFile = o->command == QLatin1String("write") || o->command == QLatin1String("show");
+        if (takesFile)
+            o->file = positional.value(1);
 
         if (m_parser.isSet(QStringLiteral("baud"))) {
             o->baud = m_parser.value(QStringLiteral("baud"));
@@ -197,18 +223,42 @@ public:
                 return fail(error, QStringLiteral("--remote takes gsm or net"));
         }
 
-        const bool read = o->command == QLatin1String("read");
-        if (!read && o->command != QLatin1String("write") && o->command != QLatin1String("show"))
+        if (!read && !password && !activate && !takesFile && o->command != QLatin1String("clock"))
             return fail(error, o->command.isEmpty() ? QStringLiteral("No command given")
                                                     : QStringLiteral("Unknown command ") + o->command);
-        if (positional.size() > (read ? 1 : 2))
+        if (positional.size() > (takesFile || activate ? 2 : 1))
             return fail(error, QStringLiteral("Unexpected argument ") + positional.last());
-        if (!read && o->file.isEmpty())
+        if (takesFile && o->file.isEmpty())
             return fail(error, o->command + QStringLiteral(" needs a setup file"));
+        if (o->setClock && o->command != QLatin1String("clock"))
+            return fail(error, QStringLiteral("--set belongs to the clock command"));
+        const bool newGiven = m_parser.isSet(QStringLiteral("new"));
+        const bool disable = m_parser.isSet(QStringLiteral("disable"));
+        if ((newGiven || disable) && !password)
+            return fail(error, QStringLiteral("--new and --disable belong to the password command"));
+        if (password && newGiven == disable)
+            return fail(error, QStringLiteral("password takes either --new NEW or --disable"));
+        if (newGiven) {
+            o->newPassword = m_parser.value(QStringLiteral("new"));
+            // An empty one would remove the password: that is what --disable says.
+            if (o->newPassword.isEmpty())
+                return fail(error, QStringLiteral("--new needs a password; --disable removes it"));
+            if (const QString problem = passwordProblem(o->newPassword); !problem.isEmpty())
+                return fail(error, QStringLiteral("The new password ") + problem);
+        }
+        if (activate) {
+            const QString device = positional.value(1);
+            if (device != QLatin1String("1") && device != QLatin1String("2") && device != QLatin1String("3"))
+                return fail(error, QStringLiteral("activate takes the device 1, 2 or 3"));
+            o->device = device.toInt();
+        }
         if (o->command != QLatin1String("show") && o->ports.isEmpty() && !o->demo)
             return fail(error, QStringLiteral("Name the modem's port with --port, or use --demo"));
         // Several setups read at once go to one folder or one JSON document.
         const bool severalPorts = o->ports.size() + (o->demo ? 1 : 0) > 1;
+        // Switching a device on is a decision about one site's modem, never a batch.
+        if (activate && severalPorts)
+            return fail(error, QStringLiteral("activate switches on a device of one modem: give one --port"));
         if (read && severalPorts && o->save.isEmpty() && !o->json)
             return fail(error,
                         QStringLiteral("Reading several ports needs --json, or --save naming an existing folder"));
@@ -312,6 +362,96 @@ void reportWrite(const WriteOutcome &w, PortResult &r)
     r.text += text.toLocal8Bit();
 }
 
+// How a command ended on one port: its exit status and result line.
+struct Done
+{
+    int exit;
+    QString summary;
+};
+
+// Adds a result both ways: a "Key: value" line and the entry's field.
+void addResult(PortResult &r, const QString &key, const QJsonValue &value)
+{
+    r.object.insert(key, value);
+    const QString text = value.isString() ? value.toString() : QString::number(value.toInteger());
+    r.text += (key + QStringLiteral(": ") + text + QLatin1Char('\n')).toLocal8Bit();
+}
+
+Done readCommand(Session &s, const Options &o, PortResult &r)
+{
+    r.object.insert(QStringLiteral("FirmwareVersion"), s.FirmwareVersion);
+    r.object.insert(QStringLiteral("SerialNumber"), s.SerialNumber);
+    r.object.insert(QStringLiteral("DeviceCount"), s.DeviceCount);
+    r.object.insert(QStringLiteral("Setup"), setupToJson(s.EditSetup));
+    r.text = (QStringLiteral("FirmwareVersion: ") + s.FirmwareVersion + QStringLiteral("\nSerialNumber: ")
+              + s.SerialNumber + QStringLiteral("\nDeviceCount: ") + QString::number(s.DeviceCount) + QLatin1Char('\n'))
+                 .toLocal8Bit()
+             + setupText(s.EditSetup);
+    r.exit = Ok;
+    // A failed save turns the exit status to Failed.
+    const QString summary = o.save.isEmpty() ? s.state.status() : saveRead(s, o.save, r);
+    return {r.exit, summary};
+}
+
+Done writeCommand(Session &s, const Options &o, const SetupRecord &toWrite, PortResult &r)
+{
+    s.EditSetup = toWrite;
+    if (ValidateSetup(s))
+        return {Failed, QStringLiteral("Setup not written: it did not pass the checks")};
+    const bool written = WriteChanges(s, o.all);
+    reportWrite(s.LastWrite, r);
+    return {written ? Ok : Failed, s.state.status()};
+}
+
+// The modem's clock as the connect read it (or as read back after --set),
+// the computer's clock as the result is shown, and the drift measured when
+// the modem's answer arrived.
+Done clockCommand(Session &s, const Options &o, CliPrompt &prompt, PortResult &r)
+{
+    bool set = false;
+    if (o.setClock) {
+        // After a set, the clock the connect read is history: only a read-back counts.
+        s.view.setCaption(SetupView::Item::lblClock, QString());
+        s.ClockDrift.reset();
+        set = SetClock(s);
+        r.object.insert(QStringLiteral("ClockSet"), set);
+    }
+    if (const QString modem = s.view.caption(SetupView::Item::lblClock); !modem.isEmpty())
+        addResult(r, QStringLiteral("ModemClock"), modem);
+    addResult(r, QStringLiteral("ComputerClock"), modemClockText(s.Comm.clock().wallTime()));
+    if (s.ClockDrift) {
+        addResult(r, QStringLiteral("Drift"), driftText(*s.ClockDrift));
+        addResult(r, QStringLiteral("DriftSeconds"), *s.ClockDrift);
+        if (!o.setClock && driftWantsSet(*s.ClockDrift))
+            prompt.say(QStringLiteral("The Merolan's clock is more than a minute off: clock --set sets it from this "
+                                      "computer's."));
+    }
+    return {o.setClock && !set ? Failed : Ok, s.state.status()};
+}
+
+Done passwordCommand(Session &s, const Options &o, PortResult &r)
+{
+    if (!SetPassword(s, o.newPassword))
+        return {Failed, s.state.status()};
+    addResult(r, QStringLiteral("Password"), s.PasswordTag);
+    return {Ok, s.state.status()};
+}
+
+Done activateCommand(Session &s, const Options &o)
+{
+    switch (ActivateDevice(s, o.device)) {
+    case ActivationResult::Activated:
+        return {Ok, QStringLiteral("Device %1 switched on: the Merolan runs its schedule from the Device %1 OFF time.")
+                        .arg(o.device)};
+    case ActivationResult::Declined:
+        return {Failed, QStringLiteral("Device %1 not switched on: the question was answered No (--yes answers Yes).")
+                            .arg(o.device)};
+    case ActivationResult::Refused:
+    case ActivationResult::Failed: break;
+    }
+    return {Failed, s.state.status()};
+}
+
 // One modem from connect to hand-back, with its own link and session: several
 // run side by side, each in its own thread.
 PortResult runPort(const Options &o, const QString &port, const std::optional<SetupRecord> &toWrite, bool several)
@@ -365,27 +505,24 @@ PortResult runPort(const Options &o, const QString &port, const std::optional<Se
         return finish(Interrupted, {});
     if (Connect(s, port, o.baud) != ConnectResult::Ready || interrupted())
         return finish(Failed, s.state.status());
+    // A password typed when the modem asked is the known one from now on,
+    // as if it had been given.
+    if (const std::optional<QString> typed = prompt.typedSecret();
+        typed && view.caption(SetupView::Item::txtPWD).isEmpty() && s.PasswordTag == QLatin1String("Enabled"))
+        view.setCaption(SetupView::Item::txtPWD, *typed);
 
-    if (o.command == QLatin1String("read")) {
-        r.object.insert(QStringLiteral("FirmwareVersion"), s.FirmwareVersion);
-        r.object.insert(QStringLiteral("SerialNumber"), s.SerialNumber);
-        r.object.insert(QStringLiteral("DeviceCount"), s.DeviceCount);
-        r.object.insert(QStringLiteral("Setup"), setupToJson(s.EditSetup));
-        r.text =
-            (QStringLiteral("FirmwareVersion: ") + s.FirmwareVersion + QStringLiteral("\nSerialNumber: ")
-             + s.SerialNumber + QStringLiteral("\nDeviceCount: ") + QString::number(s.DeviceCount) + QLatin1Char('\n'))
-                .toLocal8Bit()
-            + setupText(s.EditSetup);
-        r.exit = Ok;
-        return finish(r.exit, o.save.isEmpty() ? s.state.status() : saveRead(s, o.save, r));
-    }
-
-    s.EditSetup = *toWrite;
-    if (ValidateSetup(s))
-        return finish(Failed, QStringLiteral("Setup not written: it did not pass the checks"));
-    const bool written = WriteChanges(s, o.all);
-    reportWrite(s.LastWrite, r);
-    return finish(written ? Ok : Failed, s.state.status());
+    const Done done = [&] {
+        if (o.command == QLatin1String("read"))
+            return readCommand(s, o, r);
+        if (o.command == QLatin1String("write"))
+            return writeCommand(s, o, *toWrite, r);
+        if (o.command == QLatin1String("clock"))
+            return clockCommand(s, o, prompt, r);
+        if (o.command == QLatin1String("password"))
+            return passwordCommand(s, o, r);
+        return activateCommand(s, o);
+    }();
+    return finish(done.exit, done.summary);
 }
 
 QByteArray jsonDocument(const QJsonObject &object)
