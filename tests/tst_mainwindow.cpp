@@ -8,8 +8,10 @@
 #include "scriptedprompt.h"
 #include "virtualclock.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -509,6 +511,146 @@ private slots:
         // With the port closed, closing the window has nothing more to say.
         QVERIFY(rig.window->close());
         QCOMPARE(rig.sim.wireIn(), QByteArray("#AUTO\r\n"));
+    }
+
+    // A device is switched on from the diagram, by keyboard or mouse, only
+    // after a Yes; once on, the window closes and hands the modem back.
+    void deviceActivation()
+    {
+        Rig rig;
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        rig.get<QPushButton>("cmdConnect")->click();
+        rig.sim.clearRecord();
+        rig.sim.config().errorOn = {QStringLiteral("P2ON")};
+        rig.window->UpdateControls();
+
+        // Tab crosses the diagram between the role and the buttons.
+        rig.get("cboRole")->setFocus(Qt::TabFocusReason);
+        QStringList stops;
+        while (stops.size() < 40 && !stops.contains(QStringLiteral("cmdRefresh"))) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            stops << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(stops.join(' '),
+                 QStringLiteral("chkOmbrilex lblTimeSet lblPWDSet lblTessarinIP lblTessarinPort lblAPN "
+                                "lblProviderUser lblProviderPWD lblSMS lblBaud lblDevice0 lblTime0 "
+                                "lblDevice1 lblTime1 lblDevice2 lblTime2 cmdRefresh"));
+
+        // No: nothing goes out.
+        rig.prompt.answerQuestion(false);
+        QTest::keyClick(rig.get("lblDevice0"), Qt::Key_Space);
+        QVERIFY(rig.sim.wireIn().isEmpty());
+
+        // Refused: told on the status bar and in a message; the window stays.
+        rig.prompt.answerQuestion(true);
+        QTest::keyClick(rig.get("lblDevice1"), Qt::Key_Return);
+        const QString refused = QStringLiteral("Merolan peripheral 2 port failed to activate");
+        QCOMPARE(rig.get<QLabel>("lblStatus")->text(), refused);
+        QCOMPARE(rig.prompt.messages(), QStringList{refused});
+        QCOMPARE(rig.sim.wireIn(), QByteArray("#P2ON\r\n\r\n"));
+        QVERIFY(rig.window->isVisible());
+
+        rig.sim.clearRecord();
+        rig.prompt.answerQuestion(true);
+        QTest::mouseClick(rig.get("imgDevice2"), Qt::LeftButton);
+        QCOMPARE(rig.prompt.questions().size(), 3);
+        QCOMPARE(rig.prompt.questions().last(),
+                 QStringLiteral("Merolan programmer will now bring online Device 3 and terminate.\n"
+                                "Merolan will start executing its schedule at the Device 3 OFF time.\n\n"
+                                "Do you want to proceed?"));
+        QCOMPARE(rig.sim.wireIn(), QByteArray("#P3ON\r\n\r\n#AUTO\r\n"));
+        QVERIFY(!rig.window->isVisible());
+        QVERIFY(rig.prompt.unexpected().isEmpty());
+    }
+
+    // The password box keeps to the modem's rule however the text comes in,
+    // with the caret after what was kept.
+    void passwordBoxFilters()
+    {
+        Rig rig;
+        rig.window->show();
+        auto *box = rig.get<QLineEdit>("txtPWD");
+        box->setFocus();
+        QTest::keyClicks(box, QStringLiteral("ab7"));
+        QCOMPARE(box->text(), QStringLiteral("7"));
+        QTest::keyClicks(box, QStringLiteral("X1[]^\\Q"));
+        QCOMPARE(box->text(), QStringLiteral("7X1[]^\\Q"));
+        QTest::keyClicks(box, QStringLiteral("Z"));
+        QCOMPARE(box->text(), QStringLiteral("7X1[]^\\Q"));
+        QCOMPARE(box->cursorPosition(), 8);
+
+        box->selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("pw 4A_b"));
+        box->paste();
+        QCOMPARE(box->text(), QStringLiteral("4A"));
+        QCOMPARE(box->cursorPosition(), 2);
+        QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), QStringLiteral("Password"));
+    }
+
+    // The drift under the modem's clock after a read and after Set, marked
+    // past a minute; and the Change link reaches the password change.
+    void clockDriftAndLinks()
+    {
+        Rig rig;
+        const auto modemClock = [&] {
+            return QDateTime::fromString(rig.sim.clockNow(), QStringLiteral("dd-MM-yy,HH:mm:ss")).addYears(100);
+        };
+        // The computer's clock reads 2 min 13 s behind the modem's as the question goes out.
+        QString read;
+        rig.sim.lineReceived = [&](const QString &line) {
+            if (line == QLatin1String("#TIME?")) {
+                read = rig.sim.clockNow();
+                rig.clock.setWallTime(modemClock().addSecs(-133));
+            }
+        };
+        rig.window->show();
+        rig.get<QPushButton>("cmdConnect")->click();
+        rig.sim.lineReceived = nullptr;
+        auto *drift = rig.get<QLabel>("lblClockDrift");
+        // The mark fills the label's edge; its text stays dark whatever the colours around.
+        const auto marked = [&] { return drift->grab().toImage().pixelColor(1, drift->height() / 2) == kLightRed; };
+        QCOMPARE(rig.get<QLabel>("lblClock")->text(), read);
+        QCOMPARE(drift->text(), QStringLiteral("Clock: +2 min 13 s from this computer"));
+        QCOMPARE(drift->toolTip(), QStringLiteral("The Merolan's clock is 2 min 13 s ahead of this computer's local "
+                                                  "time.\nClick Set to set it from this computer's clock."));
+        QVERIFY(marked());
+
+        rig.clock.setWallTime(QDateTime(QDate(2027, 3, 1), QTime(8, 30)));
+        rig.sim.clearRecord();
+        QTest::mouseClick(rig.get("lblTimeSet"), Qt::LeftButton);
+        static const QRegularExpression set(QStringLiteral("#TIME=01-03-27,08:30:\\d\\d\r\n"));
+        QVERIFY2(set.match(QString::fromLatin1(rig.sim.wireIn())).hasMatch(), rig.sim.wireIn().constData());
+        QCOMPARE(drift->text(), QStringLiteral("Clock: 0 s from this computer"));
+        QVERIFY(!marked());
+
+        rig.window->showClockDrift(60);
+        QVERIFY(!marked());
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        rig.window->setPalette(dark);
+        rig.window->showClockDrift(-61);
+        QCOMPARE(drift->text(), QStringLiteral("Clock: -1 min 1 s from this computer"));
+        QVERIFY(marked());
+        const QImage face = drift->grab().toImage();
+        int darkest = 255;
+        for (int y = 0; y < face.height(); ++y) {
+            for (int x = 0; x < face.width(); ++x)
+                darkest = qMin(darkest, face.pixelColor(x, y).lightness());
+        }
+        QVERIFY2(darkest < 60, qPrintable(QString::number(darkest)));
+        rig.window->showClockDrift(std::nullopt);
+        QVERIFY(drift->isHidden());
+
+        // Change: the firmware 2.x notice, then the new password.
+        rig.sim.clearRecord();
+        rig.prompt.answerQuestion(true);
+        rig.prompt.answerInput(QStringLiteral("NEW1"));
+        QTest::keyClick(rig.get("lblPWDSet"), Qt::Key_Space);
+        QVERIFY(rig.sim.wireIn().endsWith("#PASSWORD=,NEW1\r\n"));
+        QCOMPARE(rig.get<QLabel>("lblPWD")->text(), QStringLiteral("Password: Enabled"));
+        QCOMPARE(rig.get<QLineEdit>("txtPWD")->text(), QStringLiteral("NEW1"));
     }
 
     // The round on the real serial layer in real time, where the window's own

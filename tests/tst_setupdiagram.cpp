@@ -1,5 +1,6 @@
 #include "setupdiagram.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -82,11 +83,48 @@ private slots:
         QCOMPARE(spies.fired(), QStringList());
         QTest::mouseClick(widget, Qt::LeftButton);
         QCOMPARE(spies.fired(), QStringList{editor});
+        QCOMPARE(widget->cursor().shape(), Qt::PointingHandCursor);
+
+        // The keyboard reaches the same editor; a picture through its caption.
+        // The target that takes the focus shows it.
+        QWidget *stop = widget->focusProxy() ? widget->focusProxy() : widget;
+        stop->clearFocus();
+        const QImage unfocused = stop->grab().toImage();
+        widget->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), stop);
+        QVERIFY(stop->grab().toImage() != unfocused);
+        QTest::keyClick(stop, Qt::Key_A);
+        QTest::keyClick(stop, Qt::Key_Space);
+        QTest::keyClick(stop, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(spies.fired(), QStringList(3, editor));
 
         // A diagram disabled while the modem is talked to opens nothing.
         diagram.setEnabled(false);
         QTest::mouseClick(widget, Qt::LeftButton);
-        QCOMPARE(spies.fired(), QStringList{editor});
+        QTest::keyClick(stop, Qt::Key_Return);
+        QCOMPARE(spies.fired(), QStringList(3, editor));
+    }
+
+    // What a pointer's tip and a screen reader say about the links.
+    void linksSayWhatTheyDo()
+    {
+        SetupDiagram diagram;
+        const auto said = [&](const char *name) {
+            auto *widget = diagram.findChild<QWidget *>(QLatin1String(name));
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+            return face->text(QAccessible::Name) + QLatin1String(" | ") + widget->toolTip();
+        };
+        QCOMPARE(said("lblPWDSet"), QStringLiteral("Change password | Click to change password"));
+        QCOMPARE(said("lblTimeSet"), QStringLiteral("Set the Merolan's clock from this computer | "
+                                                    "Click to set the Merolan's clock from this computer's clock"));
+        QCOMPARE(said("lblDevice2"),
+                 QStringLiteral("Device 3 | Click to connect to Device 3 and close Merolan Programmer."));
+        QCOMPARE(said("imgDevice1"),
+                 QStringLiteral("Device 2 | Click to connect to Device 2 and close Merolan Programmer."));
+        QCOMPARE(said("imgTime0"), QStringLiteral("Device 1 On/Off times | Click to set On/Off times"));
+        diagram.showLogger(true, 0);
+        QCOMPARE(said("lblDevice0"), QStringLiteral("Ombrilex data logger | "
+                                                    "Click to connect to data logger and close Merolan Programmer."));
     }
 
     // Captions and pictures that are no click target stay inert.

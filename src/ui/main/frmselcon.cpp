@@ -4,6 +4,7 @@
 #include "connection.h"
 #include "frmcom.h"
 #include "modemrules.h"
+#include "passwordclock.h"
 #include "portpicker.h"
 #include "readsetup.h"
 #include "seriallink.h"
@@ -105,6 +106,13 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     connect(cmdFinish, &QPushButton::clicked, this, [this] { FinishProgramming(m_session); });
     connect(cboRole, &QComboBox::activated, this, &frmSelCon::roleClicked);
     connect(chkOmbrilex, &QCheckBox::clicked, this, &frmSelCon::loggerClicked);
+    connect(m_diagram, &SetupDiagram::deviceClicked, this, [this](int device) {
+        // The modem now serves the device: the programmer's work is done.
+        if (ActivateDevice(m_session, device + 1) == ActivationResult::Activated)
+            close();
+    });
+    connect(m_diagram, &SetupDiagram::passwordClicked, this, [this] { PasswordClicked(m_session); });
+    connect(m_diagram, &SetupDiagram::clockClicked, this, [this] { SetClock(m_session); });
     connect(txtPWD, &QLineEdit::returnPressed, cmdConnect, &QPushButton::click);
     // Only what the modem's password rule allows, whether typed, pasted or
     // given on the command line: nothing else could go on the wire as typed.

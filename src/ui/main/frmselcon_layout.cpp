@@ -162,6 +162,8 @@ QWidget *frmSelCon::buildProgramTab()
     chkOmbrilex = new QCheckBox(
         QStringLiteral("Merolan is used with a Ombrilex data logger. Merolan will answer SMS message queries."), tab);
     chkOmbrilex->setObjectName(QStringLiteral("chkOmbrilex"));
+    // Before the buttons, so that Tab crosses the diagram in between as it is seen.
+    m_diagram = new SetupDiagram(tab);
 
     cmdRefresh = new QPushButton(QStringLiteral("Refresh setup from Merolan"), tab);
     cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
@@ -179,8 +181,6 @@ QWidget *frmSelCon::buildProgramTab()
     controls->addWidget(cboRole);
     controls->addSpacing(fontMetrics().height());
     controls->addWidget(chkOmbrilex, 1);
-
-    m_diagram = new SetupDiagram(tab);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdRefresh);

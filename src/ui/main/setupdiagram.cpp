@@ -7,8 +7,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QVBoxLayout>
 
 namespace {
@@ -19,6 +22,12 @@ constexpr qreal kSmallLines = 1.2;  // clocks and marks beside a caption
 
 const QString kEditTip = QStringLiteral("Click to edit");
 const QString kScheduleTip = QStringLiteral("Click to set On/Off times");
+const QColor kDriftColour(255, 128, 128);
+
+QString deviceTip(int device)
+{
+    return QStringLiteral("Click to connect to Device %1 and close Merolan Programmer.").arg(device);
+}
 
 // The captions under a node, one per line.
 QVBoxLayout *settingsColumn(std::initializer_list<QLabel *> labels)
@@ -61,6 +70,9 @@ SetupDiagram::SetupDiagram(QWidget *parent) : QWidget(parent)
         clickTarget(imgTime[n], [this, i] { emit scheduleClicked(i); });
         clickTarget(lblDevice[n], [this, i] { emit deviceClicked(i); });
         clickTarget(imgDevice[n], [this, i] { emit deviceClicked(i); });
+        // A picture does what its caption does: one stop for both on the Tab key.
+        imgTime[n]->setFocusProxy(lblTime[n]);
+        imgDevice[n]->setFocusProxy(lblDevice[n]);
     }
     clickTarget(lblPWDSet, [this] { emit passwordClicked(); });
     clickTarget(lblTimeSet, [this] { emit clockClicked(); });
@@ -70,22 +82,54 @@ void SetupDiagram::clickTarget(QWidget *target, const std::function<void()> &emi
 {
     m_targets.insert(target, emitClick);
     target->installEventFilter(this);
+    target->setCursor(Qt::PointingHandCursor);
+    // Like a link: Tab reaches it, a mouse click leaves no focus mark behind.
+    target->setFocusPolicy(Qt::TabFocus);
 }
 
 bool SetupDiagram::eventFilter(QObject *watched, QEvent *event)
 {
-    // A click is a left button pressed and let go over the same target; the
-    // target takes the press, so that the release comes back to it.
-    const bool press = event->type() == QEvent::MouseButtonPress;
-    if (press || event->type() == QEvent::MouseButtonRelease) {
+    const auto found = m_targets.constFind(watched);
+    auto *target = static_cast<QWidget *>(watched);
+    if (found == m_targets.cend() || !target->isEnabled())
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease: {
+        // A click is a left button pressed and let go over the same target;
+        // the target takes the press, so that the release comes back to it.
         const auto *mouse = static_cast<QMouseEvent *>(event);
-        const auto *target = static_cast<QWidget *>(watched);
-        const auto found = m_targets.constFind(watched);
-        if (found != m_targets.cend() && mouse->button() == Qt::LeftButton && target->isEnabled()) {
-            if (!press && target->rect().contains(mouse->position().toPoint()))
+        if (mouse->button() != Qt::LeftButton)
+            break;
+        if (event->type() == QEvent::MouseButtonRelease && target->rect().contains(mouse->position().toPoint()))
+            (*found)();
+        return true;
+    }
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const int k = key->key();
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+        if (plain && (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter)) {
+            if (!key->isAutoRepeat())
                 (*found)();
             return true;
         }
+        break;
+    }
+    case QEvent::Paint:
+        // Captions draw no focus of their own: the style's focus frame goes
+        // under the text, before the target paints. Only the keyboard gives
+        // a target the focus, so the frame is always due.
+        if (target->hasFocus()) {
+            QStyleOptionFocusRect frame;
+            frame.initFrom(target);
+            frame.state |= QStyle::State_KeyboardFocusChange;
+            frame.backgroundColor = target->palette().color(target->backgroundRole());
+            QPainter painter(target);
+            target->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, target);
+        }
+        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -99,12 +143,28 @@ QGroupBox *SetupDiagram::buildInfoFrame()
     lblBattery = plainLabel("lblBattery", QStringLiteral("Battery"), fraInfo);
     lblClock = plainLabel("lblClock", QStringLiteral("Time"), fraInfo);
     lblTimeSet = plainLabel("lblTimeSet", QStringLiteral("Set"), fraInfo);
+    lblTimeSet->setToolTip(QStringLiteral("Click to set the Merolan's clock from this computer's clock"));
+    lblTimeSet->setAccessibleName(QStringLiteral("Set the Merolan's clock from this computer"));
     lblClockDrift = plainLabel("lblClockDrift", QString(), fraInfo);
-    lblClockDrift->setAccessibleName(QStringLiteral("Clock difference"));
+    lblClockDrift->hide();
     lblPWD = plainLabel("lblPWD", QStringLiteral("Password: Disabled"), fraInfo);
     lblPWDSet = plainLabel("lblPWDSet", QStringLiteral("Change"), fraInfo);
+    lblPWDSet->setToolTip(QStringLiteral("Click to change password"));
+    lblPWDSet->setAccessibleName(QStringLiteral("Change password"));
     for (QLabel *l : {lblVersion, lblSerial, lblBattery, lblClock, lblPWD})
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The two actions among the facts read as links.
+    for (QLabel *l : {lblTimeSet, lblPWDSet}) {
+        QFont underlined = l->font();
+        underlined.setUnderline(true);
+        l->setFont(underlined);
+        QPalette link = l->palette();
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            link.setColor(group, QPalette::WindowText, link.color(group, QPalette::Link));
+        l->setPalette(link);
+        // Room for the focus frame around a short word.
+        l->setContentsMargins(2, 0, 2, 0);
+    }
 
     auto *grid = new QGridLayout(fraInfo);
     grid->addWidget(lblVersion, 0, 0, 1, 2);
@@ -203,9 +263,13 @@ QGroupBox *SetupDiagram::buildSetupFrame()
         QFont bold = lblDevice[n]->font();
         bold.setBold(true);
         lblDevice[n]->setFont(bold);
+        lblDevice[n]->setToolTip(deviceTip(i + 1));
+        imgDevice[n]->setToolTip(deviceTip(i + 1));
+        imgDevice[n]->setAccessibleName(QStringLiteral("Device %1").arg(i + 1));
         imgTime[n] = new Picture(QStringLiteral("clock"), kSmallLines, group);
         imgTime[n]->setObjectName(QStringLiteral("imgTime%1").arg(i));
         imgTime[n]->setToolTip(kScheduleTip);
+        imgTime[n]->setAccessibleName(QStringLiteral("Device %1 On/Off times").arg(i + 1));
         lblTime[n] = plainLabel("", i == 0 ? QStringLiteral("ON 11:30~20:00") : QStringLiteral("Always OFF"), group);
         lblTime[n]->setObjectName(QStringLiteral("lblTime%1").arg(i));
         lblTime[n]->setToolTip(kScheduleTip);
@@ -325,10 +389,9 @@ void SetupDiagram::showRole(int entry)
 void SetupDiagram::showLogger(bool ticked, qint16 emailInterval)
 {
     lblPWDSet->setEnabled(true);
-    lblPWDSet->setToolTip(QStringLiteral("Click to change password"));
     if (!ticked) {
         lblDevice[0]->setText(QStringLiteral("Device 1"));
-        lblDevice[0]->setToolTip(QStringLiteral("Click to connect to Device 1 and close Merolan Programmer."));
+        lblDevice[0]->setToolTip(deviceTip(1));
         imgDevice[0]->show();
         imgOmbrilex->hide();
         lblEmail->setEnabled(false);
@@ -363,6 +426,17 @@ void SetupDiagram::showClockDrift(std::optional<qint64> seconds)
     const bool wantsSet = driftWantsSet(*seconds);
     lblClockDrift->setText(QStringLiteral("Clock: %1 from this computer").arg(driftText(*seconds)));
     lblClockDrift->setToolTip(driftToolTip(*seconds));
-    // Highlighted past the tolerance, in the colour of the unwritten-changes mark.
-    lblClockDrift->setStyleSheet(wantsSet ? QStringLiteral("QLabel { background: rgb(255, 128, 128); }") : QString());
+    // Past the tolerance, in the colour of the unwritten-changes mark, with
+    // dark text whatever the colour scheme: light text on it cannot be read.
+    // The palette rather than a style sheet, which the tool-tip would take too.
+    QPalette marked;
+    if (wantsSet) {
+        marked.setColor(QPalette::Window, kDriftColour);
+        marked.setColor(QPalette::WindowText, Qt::black);
+    }
+    lblClockDrift->setPalette(marked);
+    lblClockDrift->setAutoFillBackground(wantsSet);
+    // The text lines up with the facts above it unless it sits on the mark.
+    const int pad = wantsSet ? fontMetrics().averageCharWidth() / 2 : 0;
+    lblClockDrift->setContentsMargins(pad, 2, pad, 2);
 }
