@@ -263,46 +263,61 @@ private slots:
         QCOMPARE(rig.view.clockDrift(), std::nullopt);
     }
 
-    // A device is switched on only after Yes, and only an answer counts as on.
+    // A device is switched on only after Yes (and after leaving unwritten
+    // edits behind), and only an answer counts as on; then the modem is handed back.
     void activateDevice_data()
     {
-        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QList<bool>>("answers");
         QTest::addColumn<Fault>("fault");
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("failure");
         const Fault none = [](SimModem &) {};
-        QTest::newRow("activated") << true << none << int(ActivationResult::Activated) << "";
-        QTest::newRow("no") << false << none << int(ActivationResult::Declined) << "";
-        QTest::newRow("refused") << true << Fault([](SimModem &m) { m.config().errorOn = {"P2ON"}; })
+        QTest::newRow("activated") << QList<bool>{true} << none << int(ActivationResult::Activated) << "";
+        QTest::newRow("no") << QList<bool>{false} << none << int(ActivationResult::Declined) << "";
+        QTest::newRow("edits kept") << QList<bool>{false} << Fault() << int(ActivationResult::Declined) << "";
+        QTest::newRow("edits left") << QList<bool>{true, true} << Fault() << int(ActivationResult::Activated) << "";
+        QTest::newRow("refused") << QList<bool>{true} << Fault([](SimModem &m) { m.config().errorOn = {"P2ON"}; })
                                  << int(ActivationResult::Refused) << "Merolan peripheral 2 port failed to activate";
         QTest::newRow("silence is not on")
-            << true << Fault([](SimModem &m) { m.config().silent = true; }) << int(ActivationResult::Failed)
-            << "Device 2 activation failed. The Merolan did not answer.";
-        QTest::newRow("line lost") << true << Fault([](SimModem &m) { m.config().dropOn = "P2ON"; })
+            << QList<bool>{true} << Fault([](SimModem &m) { m.config().silent = true; })
+            << int(ActivationResult::Failed) << "Device 2 activation failed. The Merolan did not answer.";
+        QTest::newRow("line lost") << QList<bool>{true} << Fault([](SimModem &m) { m.config().dropOn = "P2ON"; })
                                    << int(ActivationResult::Failed)
                                    << "Device 2 activation failed. Connection to the Merolan lost.";
     }
 
     void activateDevice()
     {
-        QFETCH(bool, yes);
+        QFETCH(QList<bool>, answers);
         QFETCH(Fault, fault);
         QFETCH(int, result);
         QFETCH(QString, failure);
         Rig rig;
-        fault(rig.sim);
-        rig.prompt.answerQuestion(yes);
+        // No fault: an edit not yet written instead.
+        if (fault)
+            fault(rig.sim);
+        else
+            rig.session.EditSetup.APN = QStringLiteral("unwritten.apn");
+        for (bool yes : answers)
+            rig.prompt.answerQuestion(yes);
 
         QCOMPARE(int(ActivateDevice(rig.session, 2)), result);
 
-        QCOMPARE(rig.prompt.questions(),
-                 QStringList{"Merolan programmer will now bring online Device 2 and terminate.\n"
-                             "Merolan will start executing its schedule at the Device 2 OFF time.\n\n"
-                             "Do you want to proceed?"});
-        // No login first; the command and an empty line.
-        QCOMPARE(rig.sim.wireIn(), yes ? QByteArray("#P2ON\r\n\r\n") : QByteArray());
-        QCOMPARE(rig.sim.activatedDevices(),
-                 result == int(ActivationResult::Activated) || failure.contains("lost") ? QList<int>{2} : QList<int>{});
+        const QString leave = QStringLiteral("Do you want to leave without writing changes to the Merolan?");
+        const QString activate =
+            QStringLiteral("Merolan programmer will now bring online Device 2 and terminate.\n"
+                           "Merolan will start executing its schedule at the Device 2 OFF time.\n\n"
+                           "Do you want to proceed?");
+        QStringList asked = fault ? QStringList{activate} : QStringList{leave};
+        if (!fault && answers.size() > 1)
+            asked << activate;
+        QCOMPARE(rig.prompt.questions(), asked);
+        // No login first; the command and an empty line, and the hand-back once on.
+        const bool sent = answers.size() == 2 || (fault && answers.first());
+        const bool activated = result == int(ActivationResult::Activated);
+        QCOMPARE(rig.sim.wireIn(), QByteArray(sent ? "#P2ON\r\n\r\n" : "") + (activated ? "#AUTO\r\n" : ""));
+        QCOMPARE(rig.link.PortOpen(), !activated && !failure.contains("lost"));
+        QCOMPARE(rig.sim.activatedDevices(), activated || failure.contains("lost") ? QList<int>{2} : QList<int>{});
         QCOMPARE(rig.prompt.messages(), failure.isEmpty() ? QStringList{} : QStringList{failure});
         if (!failure.isEmpty())
             QCOMPARE(rig.session.state.status(), failure);

@@ -65,6 +65,9 @@ ActivationResult ActivateDevice(Session &s, int device)
         s.prompt.beep();
         return ActivationResult::Declined;
     }
+    // Like Finish, an activation ends the programming: unwritten edits are asked about first.
+    if (!mayLeave(s))
+        return ActivationResult::Declined;
     const QString n = QString::number(device);
     if (!s.prompt.question(QStringLiteral("Merolan programmer will now bring online Device %1 and terminate.\n"
                                           "Merolan will start executing its schedule at the Device %1 OFF time.\n\n"
@@ -86,6 +89,8 @@ ActivationResult ActivateDevice(Session &s, int device)
         failed = QStringLiteral("Merolan peripheral %1 port failed to activate").arg(n);
         result = ActivationResult::Refused;
     } else {
+        HandBack(s);
+        s.Comm.setPortOpen(false);
         return ActivationResult::Activated;
     }
     s.state.setStatus(failed);

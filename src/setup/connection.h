@@ -28,12 +28,12 @@ enum class ActivationResult {
     Declined,  // the user said No, or an operation runs (beep)
     Refused,   // the modem answered "ERROR" (already told)
     Failed,    // no answer, or the line was lost: not switched on, as far as anyone knows (already told)
-    Activated, // the device's port is on: the program ends through its close request
+    Activated, // the device's port is on, the modem handed back and the port closed: the program ends
 };
 
-// Switches on the port of device 1 to 3 after asking, with "#P" + n + "ON"
-// and an empty line; the modem then runs the device's schedule from its OFF
-// time. No login comes first.
+// Switches on the port of device 1 to 3 after asking (first about unwritten
+// changes, as Finish does), with "#P" + n + "ON" and an empty line; the modem
+// then runs the device's schedule from its OFF time. No login comes first.
 ActivationResult ActivateDevice(Session &session, int device);
 
 // Returns the modem to its automatic operation when the port is open: "#AUTO"
