@@ -257,6 +257,7 @@ private slots:
         showModemClock(rig.session, QStringLiteral("06-12-26,09:17:13"));
         QCOMPARE(rig.view.caption(Item::lblClock), QStringLiteral("06-12-26,09:17:13"));
         QCOMPARE(rig.session.ClockDrift, std::optional<qint64>(133));
+        QCOMPARE(rig.session.ClockReadAt, QDateTime(QDate(2026, 12, 6), QTime(9, 15)));
         QCOMPARE(rig.view.clockDrift(), std::optional<qint64>(133));
         showModemClock(rig.session, QStringLiteral("clock not set"));
         QCOMPARE(rig.view.caption(Item::lblClock), QStringLiteral("clock not set"));

@@ -404,8 +404,7 @@ Done writeCommand(Session &s, const Options &o, const SetupRecord &toWrite, Port
 }
 
 // The modem's clock as the connect read it (or as read back after --set),
-// the computer's clock as the result is shown, and the drift measured when
-// the modem's answer arrived.
+// and the computer's clock and the drift when the modem's answer arrived.
 Done clockCommand(Session &s, const Options &o, CliPrompt &prompt, PortResult &r)
 {
     bool set = false;
@@ -418,7 +417,8 @@ Done clockCommand(Session &s, const Options &o, CliPrompt &prompt, PortResult &r
     }
     if (const QString modem = s.view.caption(SetupView::Item::lblClock); !modem.isEmpty())
         addResult(r, QStringLiteral("ModemClock"), modem);
-    addResult(r, QStringLiteral("ComputerClock"), modemClockText(s.Comm.clock().wallTime()));
+    addResult(r, QStringLiteral("ComputerClock"),
+              modemClockText(s.ClockReadAt.isValid() ? s.ClockReadAt : s.Comm.clock().wallTime()));
     if (s.ClockDrift) {
         addResult(r, QStringLiteral("Drift"), driftText(*s.ClockDrift));
         addResult(r, QStringLiteral("DriftSeconds"), *s.ClockDrift);

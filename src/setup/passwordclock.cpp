@@ -143,7 +143,8 @@ bool SetClock(Session &s)
 void showModemClock(Session &s, const QString &reply)
 {
     s.view.setCaption(Item::lblClock, reply);
+    s.ClockReadAt = s.Comm.clock().wallTime();
     const std::optional<QDateTime> modem = parseModemClock(reply);
-    s.ClockDrift = modem ? std::optional(clockDrift(*modem, s.Comm.clock().wallTime())) : std::nullopt;
+    s.ClockDrift = modem ? std::optional(clockDrift(*modem, s.ClockReadAt)) : std::nullopt;
     s.view.showClockDrift(s.ClockDrift);
 }

@@ -3,6 +3,7 @@
 #include "operationstate.h"
 #include "setuprecord.h"
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -101,6 +102,7 @@ public:
     qint16 ConnectionKind = 0; // 0 local port, 1 GSM data call, 2 Ethernet/GPRS
     WriteOutcome LastWrite;
     std::optional<qint64> ClockDrift; // seconds the modem's clock is ahead, as last read
+    QDateTime ClockReadAt;            // the computer's time when that clock reply arrived
 
     // The number value of FirmwareVersion, used by every version test.
     double firmwareNumber() const;
