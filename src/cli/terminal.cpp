@@ -67,15 +67,15 @@ bool stdinIsTerminal()
 
 std::optional<QString> readHiddenLine(const QString &prompt)
 {
-    const QByteArray text = prompt.toLocal8Bit();
-    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
-    std::fflush(stderr);
     g_console = GetStdHandle(STD_INPUT_HANDLE);
     DWORD mode = 0;
     GetConsoleMode(g_console, &mode);
     g_consoleMode = mode;
     g_echoOff = true;
     SetConsoleMode(g_console, mode & ~DWORD(ENABLE_ECHO_INPUT));
+    const QByteArray text = prompt.toLocal8Bit();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    std::fflush(stderr);
     std::string line;
     const bool got = bool(std::getline(std::cin, line));
     SetConsoleMode(g_console, mode);
@@ -124,15 +124,16 @@ bool stdinIsTerminal()
 
 std::optional<QString> readHiddenLine(const QString &prompt)
 {
-    const QByteArray text = prompt.toLocal8Bit();
-    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
-    std::fflush(stderr);
     if (tcgetattr(STDIN_FILENO, &g_savedTerminal) != 0)
         return std::nullopt;
     termios hidden = g_savedTerminal;
     hidden.c_lflag &= ~tcflag_t(ECHO);
     g_echoOff = true;
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
+    // Echo goes off before the prompt shows: whatever is typed after it stays hidden.
+    const QByteArray text = prompt.toLocal8Bit();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    std::fflush(stderr);
 
     // Read a byte at a time, looking up now and then for an interrupt.
     QByteArray line;

@@ -1,0 +1,207 @@
+#include "options.h"
+
+#include "modemrules.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QString kPasswordVariable = QStringLiteral("MEROLAN_PASSWORD");
+
+QString passwordProblem(const QString &password)
+{
+    // The modem's password rule: anything else would go on the wire as
+    // something other than what was typed.
+    const QString allowed = FilterPassword(password);
+    if (allowed == password)
+        return {};
+    return QStringLiteral("may have up to 8 characters, each a digit, a capital letter or one of [ \\ ] ^ "
+                          "(suggested: \"%1\")")
+        .arg(allowed);
+}
+
+// Why the setup of a read cannot be saved at target, checked before the
+// connect so that nobody waits for a read that has nowhere to go.
+QString saveTargetProblem(const QString &target, bool severalPorts)
+{
+    const QFileInfo info(target);
+    if (info.isDir())
+        return info.isWritable() ? QString() : QStringLiteral("the folder %1 is not writable").arg(target);
+    if (severalPorts)
+        return QStringLiteral("reading several ports needs --save naming an existing folder");
+    if (info.exists()) {
+        if (!info.isFile())
+            return QStringLiteral("%1 is not a regular file").arg(target);
+        return info.isWritable() ? QString() : QStringLiteral("%1 is not writable").arg(target);
+    }
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir())
+        return QStringLiteral("the folder %1 does not exist").arg(folder.filePath());
+    return folder.isWritable() ? QString() : QStringLiteral("the folder %1 is not writable").arg(folder.filePath());
+}
+
+Parser::Outcome fail(QString *error, const QString &text)
+{
+    *error = text;
+    return Parser::Outcome::Error;
+}
+
+} // namespace
+
+Parser::Parser()
+{
+    m_parser.setApplicationDescription(
+        QStringLiteral("Reads, writes and shows Merolan setups, sets the modem's clock and password and\n"
+                       "switches on its devices, without a window.\n\n"
+                       "Commands:\n"
+                       "  read         the modem's identity and whole setup (--save keeps it in a file)\n"
+                       "  write FILE   the setup file to the modem: the settings that differ (all with --all)\n"
+                       "  show FILE    a setup file\n"
+                       "  clock        the modem's clock beside the computer's (--set sets it from the computer's)\n"
+                       "  password     a new password for the modem (--new), or none (--disable)\n"
+                       "  activate N   switches on device N (1 to 3) and hands the modem back: it runs\n"
+                       "               its schedule from the device's OFF time (asks: --yes)"));
+    m_parser.addOptions({
+        {QStringLiteral("port"),
+         QStringLiteral("Serial device of the modem; several for write, clock and password, and for read "
+                        "with --json or with --save naming a folder."),
+         QStringLiteral("device")},
+        {QStringLiteral("baud"), QStringLiteral("Baud rate: %1 (default 9600).").arg(baudRateTexts().join(u", ")),
+         QStringLiteral("rate")},
+        {QStringLiteral("password"),
+         QStringLiteral("The modem's password (visible to other users in the process list: prefer %1, or "
+                        "type it when asked).")
+             .arg(kPasswordVariable),
+         QStringLiteral("text")},
+        {QStringLiteral("remote"), QStringLiteral("The modem is reached through a GSM data call or a network."),
+         QStringLiteral("gsm|net")},
+        {QStringLiteral("demo"), QStringLiteral("Use the built-in simulated modem.")},
+        {QStringLiteral("save"), QStringLiteral("read: save the setup to a file, or into a folder by serial number."),
+         QStringLiteral("file|folder")},
+        {QStringLiteral("json"), QStringLiteral("Standard output holds one JSON document.")},
+        {QStringLiteral("all"), QStringLiteral("write: every setting, not only those that differ.")},
+        {QStringLiteral("set"), QStringLiteral("clock: set the modem's clock to the computer's local time.")},
+        {QStringLiteral("new"),
+         QStringLiteral("password: the new password, by the rule of --password (visible in the process list "
+                        "too)."),
+         QStringLiteral("text")},
+        {QStringLiteral("disable"), QStringLiteral("password: the modem asks for no password any more.")},
+        {QStringLiteral("yes"), QStringLiteral("Answer Yes to the questions of the checks and of activate (else No).")},
+    });
+    m_parser.addHelpOption();
+    m_parser.addVersionOption();
+    m_parser.addPositionalArgument(QStringLiteral("command"),
+                                   QStringLiteral("read, write, show, clock, password or activate."),
+                                   QStringLiteral("read|write|show|clock|password|activate"));
+    m_parser.addPositionalArgument(QStringLiteral("file"),
+                                   QStringLiteral("The setup file of write and show; the device of activate."),
+                                   QStringLiteral("[FILE|N]"));
+}
+
+QString Parser::helpText() const
+{
+    return m_parser.helpText()
+           + QStringLiteral("\nEnvironment:\n"
+                            "  %1  the modem's password when --password is not given. With neither, a\n"
+                            "                    modem that asks for a password is answered from the terminal.\n"
+                            "\nExit status: 0 done; 1 modem not found, password rejected, a command refused or\n"
+                            "the work stopped; 2 bad arguments or a bad setup file; 130 interrupted (Ctrl-C,\n"
+                            "SIGTERM), with the modem handed back.\n")
+                 .arg(kPasswordVariable);
+}
+
+Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString *error)
+{
+    if (!m_parser.parse(arguments)) {
+        *error = m_parser.errorText();
+        return Outcome::Error;
+    }
+    if (m_parser.isSet(QStringLiteral("help")))
+        return Outcome::Help;
+    if (m_parser.isSet(QStringLiteral("version")))
+        return Outcome::Version;
+
+    o->ports = m_parser.values(QStringLiteral("port"));
+    o->demo = m_parser.isSet(QStringLiteral("demo"));
+    o->save = m_parser.value(QStringLiteral("save"));
+    o->json = m_parser.isSet(QStringLiteral("json"));
+    o->all = m_parser.isSet(QStringLiteral("all"));
+    o->yes = m_parser.isSet(QStringLiteral("yes"));
+    o->setClock = m_parser.isSet(QStringLiteral("set"));
+    const QStringList positional = m_parser.positionalArguments();
+    o->command = positional.value(0);
+    const bool read = o->command == QLatin1String("read");
+    const bool password = o->command == QLatin1String("password");
+    const bool activate = o->command == QLatin1String("activate");
+    const bool takesFile = o->command == QLatin1String("write") || o->command == QLatin1String("show");
+    if (takesFile)
+        o->file = positional.value(1);
+
+    if (m_parser.isSet(QStringLiteral("baud"))) {
+        o->baud = m_parser.value(QStringLiteral("baud"));
+        if (!baudRateTexts().contains(o->baud))
+            return fail(error, QStringLiteral("The baud rate must be one of ") + baudRateTexts().join(u", "));
+    }
+    if (m_parser.isSet(QStringLiteral("password"))) {
+        o->password = m_parser.value(QStringLiteral("password"));
+        if (const QString problem = passwordProblem(o->password); !problem.isEmpty())
+            return fail(error, QStringLiteral("The password ") + problem);
+    } else if (qEnvironmentVariableIsSet(kPasswordVariable.toLatin1().constData())) {
+        o->password = qEnvironmentVariable(kPasswordVariable.toLatin1().constData());
+        if (const QString problem = passwordProblem(o->password); !problem.isEmpty())
+            return fail(error, QStringLiteral("The password in %1 ").arg(kPasswordVariable) + problem);
+    }
+    if (m_parser.isSet(QStringLiteral("remote"))) {
+        const QString remote = m_parser.value(QStringLiteral("remote"));
+        if (remote == QLatin1String("gsm"))
+            o->connectionKind = 1;
+        else if (remote == QLatin1String("net"))
+            o->connectionKind = 2;
+        else
+            return fail(error, QStringLiteral("--remote takes gsm or net"));
+    }
+
+    if (!read && !password && !activate && !takesFile && o->command != QLatin1String("clock"))
+        return fail(error, o->command.isEmpty() ? QStringLiteral("No command given")
+                                                : QStringLiteral("Unknown command ") + o->command);
+    if (positional.size() > (takesFile || activate ? 2 : 1))
+        return fail(error, QStringLiteral("Unexpected argument ") + positional.last());
+    if (takesFile && o->file.isEmpty())
+        return fail(error, o->command + QStringLiteral(" needs a setup file"));
+    if (o->setClock && o->command != QLatin1String("clock"))
+        return fail(error, QStringLiteral("--set belongs to the clock command"));
+    const bool newGiven = m_parser.isSet(QStringLiteral("new"));
+    const bool disable = m_parser.isSet(QStringLiteral("disable"));
+    if ((newGiven || disable) && !password)
+        return fail(error, QStringLiteral("--new and --disable belong to the password command"));
+    if (password && newGiven == disable)
+        return fail(error, QStringLiteral("password takes either --new NEW or --disable"));
+    if (newGiven) {
+        o->newPassword = m_parser.value(QStringLiteral("new"));
+        // An empty one would remove the password: that is what --disable says.
+        if (o->newPassword.isEmpty())
+            return fail(error, QStringLiteral("--new needs a password; --disable removes it"));
+        if (const QString problem = passwordProblem(o->newPassword); !problem.isEmpty())
+            return fail(error, QStringLiteral("The new password ") + problem);
+    }
+    if (activate) {
+        const QString device = positional.value(1);
+        if (device != QLatin1String("1") && device != QLatin1String("2") && device != QLatin1String("3"))
+            return fail(error, QStringLiteral("activate takes the device 1, 2 or 3"));
+        o->device = device.toInt();
+    }
+    if (o->command != QLatin1String("show") && o->ports.isEmpty() && !o->demo)
+        return fail(error, QStringLiteral("Name the modem's port with --port, or use --demo"));
+    // Several setups read at once go to one folder or one JSON document.
+    const bool severalPorts = o->ports.size() + (o->demo ? 1 : 0) > 1;
+    // Switching a device on is a decision about one site's modem, never a batch.
+    if (activate && severalPorts)
+        return fail(error, QStringLiteral("activate switches on a device of one modem: give one --port"));
+    if (read && severalPorts && o->save.isEmpty() && !o->json)
+        return fail(error, QStringLiteral("Reading several ports needs --json, or --save naming an existing folder"));
+    if (read && !o->save.isEmpty()) {
+        if (const QString problem = saveTargetProblem(o->save, severalPorts); !problem.isEmpty())
+            return fail(error, QStringLiteral("Cannot save to %1: %2").arg(o->save, problem));
+    }
+    return Outcome::Run;
+}
