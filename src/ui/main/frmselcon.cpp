@@ -5,6 +5,7 @@
 #include "frmcom.h"
 #include "modemrules.h"
 #include "passwordclock.h"
+#include "perschedule.h"
 #include "portpicker.h"
 #include "readsetup.h"
 #include "seriallink.h"
@@ -111,6 +112,7 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
         if (ActivateDevice(m_session, device + 1) == ActivationResult::Activated)
             close();
     });
+    connect(m_diagram, &SetupDiagram::scheduleClicked, this, &frmSelCon::scheduleClicked);
     connect(m_diagram, &SetupDiagram::passwordClicked, this, [this] { PasswordClicked(m_session); });
     connect(m_diagram, &SetupDiagram::clockClicked, this, [this] { SetClock(m_session); });
     connect(txtPWD, &QLineEdit::returnPressed, cmdConnect, &QPushButton::click);
@@ -276,6 +278,24 @@ void frmSelCon::roleClicked(int entry)
     m_diagram->showRole(-1);
     m_session.roleChanged(entry);
     showRole(entry);
+}
+
+void frmSelCon::scheduleClicked()
+{
+    if (m_session.state.anyRunning()) {
+        m_prompt.beep();
+        return;
+    }
+    SetupRecord &edit = m_session.EditSetup;
+    // The dialog edits all three devices, whichever one was clicked.
+    PerSchedule dialog(edit.OnTime, edit.OffTime, edit.Logger == 1, m_session.DeviceCount, m_prompt, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    edit.OnTime = dialog.onTimes();
+    edit.OffTime = dialog.offTimes();
+    for (int i = 0; i < 3; ++i)
+        setCaption(Item(int(Item::lblTime0) + i), dialog.captions()[size_t(i)]);
+    m_session.HasChanges();
 }
 
 void frmSelCon::showLogger(bool ticked, qint16 emailInterval)

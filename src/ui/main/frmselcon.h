@@ -81,6 +81,7 @@ private:
     void cmdConnectClick();
     void roleClicked(int entry);
     void loggerClicked(bool ticked);
+    void scheduleClicked();
     void setBusyCursor(bool busy);
 
     QWidget *ownWidget(Item item) const;
