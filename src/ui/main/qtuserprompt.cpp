@@ -29,15 +29,15 @@ QStringList nameFilters(const QStringList &filters)
     return out;
 }
 
-std::optional<QString> runFileDialog(const UserPrompt::FileDialog &spec, QFileDialog::AcceptMode mode)
+std::optional<QString> runFileDialog(const UserPrompt::FileDialog &asked, QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(QApplication::activeWindow(), spec.title);
+    QFileDialog dialog(QApplication::activeWindow(), asked.title);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setNameFilters(nameFilters(spec.filters));
-    dialog.setDefaultSuffix(spec.defaultSuffix);
-    if (!spec.initialName.isEmpty())
-        dialog.selectFile(spec.initialName);
+    dialog.setNameFilters(nameFilters(asked.filters));
+    dialog.setDefaultSuffix(asked.defaultSuffix);
+    if (!asked.initialName.isEmpty())
+        dialog.selectFile(asked.initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
