@@ -2,8 +2,6 @@
 
 #include "terminal.h"
 
-#include <cstdio>
-
 void CliPrompt::say(const QString &text)
 {
     m_said = text;
@@ -12,10 +10,7 @@ void CliPrompt::say(const QString &text)
     const QStringList lines = QString(text).remove(QLatin1Char('\r')).split(QLatin1Char('\n'));
     for (const QString &line : lines)
         out += m_prefix + line + QLatin1Char('\n');
-    // One write per message, so lines of parallel ports do not interleave.
-    const QByteArray bytes = out.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fflush(stderr);
+    writeError(out);
 }
 
 void CliPrompt::message(const QString &text, Icon)

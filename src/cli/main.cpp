@@ -46,8 +46,7 @@ void printOut(const QByteArray &bytes)
 
 void printErr(const QString &text)
 {
-    const QByteArray bytes = (text + QLatin1Char('\n')).toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    writeError(text + QLatin1Char('\n'));
 }
 
 QByteArray setupText(const SetupRecord &record)

@@ -33,6 +33,13 @@ bool interrupted()
     return g_interrupted.load();
 }
 
+void writeError(const QString &text)
+{
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
 #ifdef _WIN32
 
 namespace {
@@ -73,9 +80,7 @@ std::optional<QString> readHiddenLine(const QString &prompt)
     g_consoleMode = mode;
     g_echoOff = true;
     SetConsoleMode(g_console, mode & ~DWORD(ENABLE_ECHO_INPUT));
-    const QByteArray text = prompt.toLocal8Bit();
-    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
-    std::fflush(stderr);
+    writeError(prompt);
     std::string line;
     const bool got = bool(std::getline(std::cin, line));
     SetConsoleMode(g_console, mode);
@@ -131,9 +136,7 @@ std::optional<QString> readHiddenLine(const QString &prompt)
     g_echoOff = true;
     tcsetattr(STDIN_FILENO, TCSAFLUSH, &hidden);
     // Echo goes off before the prompt shows: whatever is typed after it stays hidden.
-    const QByteArray text = prompt.toLocal8Bit();
-    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
-    std::fflush(stderr);
+    writeError(prompt);
 
     // Read a byte at a time, looking up now and then for an interrupt.
     QByteArray line;

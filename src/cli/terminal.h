@@ -13,6 +13,10 @@ bool interrupted();
 
 bool stdinIsTerminal();
 
+// Text on standard error in the terminal's encoding, in one write, so lines
+// of ports running side by side do not interleave.
+void writeError(const QString &text);
+
 // One line typed on the terminal without echo, after prompt on standard
 // error. No value when input ends or an interrupt comes first.
 std::optional<QString> readHiddenLine(const QString &prompt);

@@ -56,3 +56,12 @@ bool LineLost(const SerialLink &Comm)
 {
     return !Comm.PortOpen() || Comm.lastError() == SerialLink::Error::LineDropped;
 }
+
+ExchangeEnd exchangeEnd(const SerialLink &Comm, const OperationState &state, const QString &reply)
+{
+    if (LineLost(Comm))
+        return ExchangeEnd::LineLost;
+    if (state.ReplyMissing)
+        return ExchangeEnd::Unanswered;
+    return reply == QLatin1String("ERROR") ? ExchangeEnd::Refused : ExchangeEnd::Answered;
+}

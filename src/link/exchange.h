@@ -17,3 +17,8 @@ QString GetResponse(SerialLink &Comm, OperationState &state, const QString &comm
 
 // The port is closed or the line dropped: no answer can come any more.
 bool LineLost(const SerialLink &Comm);
+
+// How the exchange that gave reply ended. Silence is no acceptance: the
+// modem may or may not have carried the command out.
+enum class ExchangeEnd { Answered, Refused, Unanswered, LineLost };
+ExchangeEnd exchangeEnd(const SerialLink &Comm, const OperationState &state, const QString &reply);

@@ -81,14 +81,18 @@ ActivationResult ActivateDevice(Session &s, int device)
     s.state.Busy = false;
     QString failed;
     ActivationResult result = ActivationResult::Failed;
-    if (LineLost(s.Comm)) {
+    switch (exchangeEnd(s.Comm, s.state, reply)) {
+    case ExchangeEnd::LineLost:
         failed = QStringLiteral("Device %1 activation failed. Connection to the Merolan lost.").arg(n);
-    } else if (s.state.ReplyMissing) {
+        break;
+    case ExchangeEnd::Unanswered:
         failed = QStringLiteral("Device %1 activation failed. The Merolan did not answer.").arg(n);
-    } else if (reply == QLatin1String("ERROR")) {
+        break;
+    case ExchangeEnd::Refused:
         failed = QStringLiteral("Merolan peripheral %1 port failed to activate").arg(n);
         result = ActivationResult::Refused;
-    } else {
+        break;
+    case ExchangeEnd::Answered:
         HandBack(s);
         s.Comm.setPortOpen(false);
         return ActivationResult::Activated;

@@ -27,12 +27,12 @@ const QString kLoggerNotice = QStringLiteral("When Merolan is connected to:\n"
 // have taken the command.
 QString failure(Session &s, const QString &reply)
 {
-    if (LineLost(s.Comm))
-        return QStringLiteral(" Connection lost.");
-    if (s.state.ReplyMissing)
-        return QStringLiteral(" No answer.");
-    if (reply == QLatin1String("ERROR"))
-        return QStringLiteral(" ");
+    switch (exchangeEnd(s.Comm, s.state, reply)) {
+    case ExchangeEnd::LineLost: return QStringLiteral(" Connection lost.");
+    case ExchangeEnd::Unanswered: return QStringLiteral(" No answer.");
+    case ExchangeEnd::Refused: return QStringLiteral(" ");
+    case ExchangeEnd::Answered: break;
+    }
     return {};
 }
 
