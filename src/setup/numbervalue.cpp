@@ -1,5 +1,7 @@
 #include "numbervalue.h"
 
+#include <QRegularExpression>
+
 #include <cstdlib>
 #include <string>
 
@@ -64,4 +66,10 @@ double NumberValue(const QString &text)
             number += exponent;
     }
     return std::strtod(number.c_str(), nullptr);
+}
+
+bool isNumber(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    return pattern.match(text.trimmed()).hasMatch();
 }

@@ -41,25 +41,6 @@ constexpr Fault kTypeMismatch{13, "Type mismatch"};
 // says which reply could not be taken.
 enum Step { LoggerStep = 10, RoleStep = 12, PortStep = 16, EmailStep = 21 };
 
-// A whole text that is one number (blanks around it allowed), as opposed to
-// a text that merely starts with one.
-bool isNumber(const QString &text)
-{
-    static const QRegularExpression pattern(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
-    return pattern.match(text.trimmed()).hasMatch();
-}
-
-// A number rounded to a whole one the way the modem's values were always
-// rounded (halves to even); no value when it does not fit T.
-template <typename T>
-std::optional<T> wholeNumber(double value)
-{
-    const double rounded = std::nearbyint(value);
-    if (!(rounded >= double(std::numeric_limits<T>::min()) && rounded <= double(std::numeric_limits<T>::max())))
-        return std::nullopt;
-    return T(rounded);
-}
-
 // The 4th character of the serial number tells how many devices the modem
 // switches; "G" modems have none.
 qint16 deviceCountOfSerial(const QString &serial)

@@ -38,7 +38,8 @@ expected="./usr/bin/merolan
 ./usr/share/icons/hicolor/scalable/apps/merolan.svg
 ./usr/share/man/man1/merolan-cli.1
 ./usr/share/man/man1/merolan-sim.1
-./usr/share/man/man1/merolan.1"
+./usr/share/man/man1/merolan.1
+./usr/share/merolan/presets.json"
 actual=$(cd "$root" && find . -type f | LC_ALL=C sort)
 missing=$(LC_ALL=C comm -23 <(echo "$expected") <(echo "$actual"))
 extra=$(LC_ALL=C comm -13 <(echo "$expected") <(echo "$actual"))

@@ -1,0 +1,177 @@
+#include "presets.h"
+
+#include "settinglines.h"
+#include "settingsedit.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kOther = QStringLiteral("Other");
+const QString kFileName = QStringLiteral("presets.json");
+// A presets file is a few hundred bytes; anything far bigger is not one.
+constexpr qint64 kMaxFileBytes = 64 * 1024;
+
+// A value the file gives, as the modem would take it; empty when it cannot.
+QString checkedValue(const QJsonObject &entry, const QString &key, int limit, QString &fault)
+{
+    const QJsonValue value = entry.value(key);
+    if (value.isUndefined())
+        return {};
+    const QString name = entry.value(QStringLiteral("Name")).toString();
+    if (!value.isString())
+        fault = QStringLiteral("%1 of \"%2\" is not a text").arg(key, name);
+    else if (value.toString().size() > limit)
+        fault = QStringLiteral("%1 of \"%2\" is longer than %3 characters").arg(key, name).arg(limit);
+    else if (!isPrintableAscii(value.toString()))
+        fault = QStringLiteral("%1 of \"%2\" holds a character the modem cannot take").arg(key, name);
+    return value.toString();
+}
+
+QString parseProvider(const QJsonValue &value, QList<Provider> &providers)
+{
+    if (!value.isObject())
+        return QStringLiteral("a provider is not an object");
+    const QJsonObject entry = value.toObject();
+    Provider p;
+    p.name = entry.value(QStringLiteral("Name")).toString().trimmed();
+    if (p.name.isEmpty())
+        return QStringLiteral("a provider has no Name");
+    if (p.name == kOther)
+        return QStringLiteral("\"Other\" is not a provider's name");
+    if (providerNamed(providers, p.name))
+        return QStringLiteral("\"%1\" is listed twice").arg(p.name);
+    QString fault;
+    p.apn = checkedValue(entry, QStringLiteral("APN"), kApnLimit, fault);
+    p.user = checkedValue(entry, QStringLiteral("User"), kGprsLoginLimit, fault);
+    p.password = checkedValue(entry, QStringLiteral("Password"), kGprsLoginLimit, fault);
+    p.mailServer = checkedValue(entry, QStringLiteral("MailServer"), kMailTextLimit, fault);
+    const QJsonValue login = entry.value(QStringLiteral("MailLoginRequired"));
+    if (!login.isUndefined() && !login.isBool())
+        fault = QStringLiteral("MailLoginRequired of \"%1\" is not true or false").arg(p.name);
+    p.mailLoginRequired = login.toBool();
+    if (fault.isEmpty())
+        providers.append(p);
+    return fault;
+}
+
+Presets fallback(const QString &problem)
+{
+    Presets presets = builtInPresets();
+    presets.problem = problem;
+    return presets;
+}
+
+} // namespace
+
+Presets builtInPresets()
+{
+    // Cosmote's mail gateway wants the account's user and password. The
+    // Vodafone and Wind mail servers are examples: a technician enters the
+    // networks' current ones in the presets file.
+    return {{
+                {QStringLiteral("Cosmote GR"),
+                 QStringLiteral("internet"),
+                 {},
+                 {},
+                 QStringLiteral("mailgate.cosmotemail.gr"),
+                 true},
+                {QStringLiteral("Vodafone GR"), QStringLiteral("internet"), QStringLiteral("user"),
+                 QStringLiteral("kexo"), QStringLiteral("smtp.vodafone-gr.example"), false},
+                {QStringLiteral("Wind GR"),
+                 QStringLiteral("gint.b-online.gr"),
+                 {},
+                 {},
+                 QStringLiteral("smtp.wind-gr.example"),
+                 false},
+            },
+            QStringLiteral("tessarin.example"),
+            {}};
+}
+
+Presets parsePresets(const QByteArray &json)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        return fallback(QStringLiteral("%1 at character %2").arg(error.errorString()).arg(error.offset));
+    if (!document.isObject())
+        return fallback(QStringLiteral("the file is not a JSON object"));
+    const QJsonObject root = document.object();
+
+    Presets presets;
+    const QJsonValue list = root.value(QStringLiteral("Providers"));
+    if (!list.isArray())
+        return fallback(QStringLiteral("\"Providers\" is not a list"));
+    for (const QJsonValue &entry : list.toArray())
+        if (const QString fault = parseProvider(entry, presets.providers); !fault.isEmpty())
+            return fallback(fault);
+
+    const QJsonValue host = root.value(QStringLiteral("ServerHost"));
+    if (!host.isString() || host.toString().trimmed().isEmpty() || !isPrintableAscii(host.toString()))
+        return fallback(QStringLiteral("\"ServerHost\" is not a host name"));
+    presets.serverHost = host.toString().trimmed();
+    return presets;
+}
+
+Presets loadPresets(const QStringList &locations)
+{
+    for (const QString &path : locations) {
+        if (!QFileInfo::exists(path))
+            continue;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return fallback(path + QStringLiteral(": ") + file.errorString());
+        const QByteArray data = file.read(kMaxFileBytes + 1);
+        Presets presets =
+            data.size() > kMaxFileBytes ? fallback(QStringLiteral("the file is too big")) : parsePresets(data);
+        if (!presets.problem.isEmpty())
+            presets.problem = path + QStringLiteral(": ") + presets.problem;
+        return presets;
+    }
+    return builtInPresets();
+}
+
+QStringList presetLocations()
+{
+    const QString own = QStringLiteral("merolan/") + kFileName;
+    QStringList locations;
+    locations << QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(own);
+    if (QCoreApplication::instance())
+        locations << QDir(QCoreApplication::applicationDirPath()).filePath(kFileName);
+    for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        const QString path = QDir(folder).filePath(own);
+        if (!locations.contains(path))
+            locations << path;
+    }
+    return locations;
+}
+
+QStringList providerNames(const QList<Provider> &providers)
+{
+    QStringList names;
+    for (const Provider &p : providers)
+        names << p.name;
+    names << kOther;
+    return names;
+}
+
+const Provider *providerNamed(const QList<Provider> &providers, const QString &name)
+{
+    for (const Provider &p : providers)
+        if (p.name == name)
+            return &p;
+    return nullptr;
+}
+
+QString mailServerQuestion(const QString &server)
+{
+    return QStringLiteral("Update mail server to '") + server + QStringLiteral("' ?");
+}

@@ -1,0 +1,184 @@
+#include "settingsedit.h"
+
+#include "captions.h"
+#include "numbervalue.h"
+#include "setuprecord.h"
+
+using Item = SetupView::Item;
+
+namespace {
+
+constexpr qint32 kDefaultHostPort = 1023;
+constexpr qint32 kDefaultBaudEntry = 4; // 9600
+
+} // namespace
+
+std::optional<QString> cutToLimit(const QString &text, int limit)
+{
+    if (text.size() <= limit)
+        return std::nullopt;
+    return text.left(limit);
+}
+
+std::optional<QString> cutRecipients(const QString &text)
+{
+    if (text.size() - text.count(QLatin1Char('\n')) <= kRecipientsLimit)
+        return std::nullopt;
+    return text.left(kRecipientsLimit);
+}
+
+QStringList emailIntervalList()
+{
+    return {QStringLiteral("Email Disabled"), QStringLiteral("1 hour"),   QStringLiteral("2 hours"),
+            QStringLiteral("3 hours"),        QStringLiteral("4 hours"),  QStringLiteral("6 hours"),
+            QStringLiteral("8 hours"),        QStringLiteral("12 hours"), QStringLiteral("24 hours")};
+}
+
+std::optional<qint16> emailIntervalOfText(const QString &text)
+{
+    const std::optional<qint16> hours = wholeNumber<qint16>(NumberValue(text));
+    if (!hours || *hours < 0)
+        return std::nullopt;
+    return hours;
+}
+
+QString recipientsOnScreen(const QString &stored)
+{
+    return QString(stored).replace(QLatin1Char(','), QLatin1Char(';'));
+}
+
+QString storedRecipients(const QString &onScreen)
+{
+    QString text = onScreen;
+    text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n')).remove(QLatin1Char(' '));
+    while (text.endsWith(QLatin1Char(';')))
+        text.chop(1);
+    return text.replace(QLatin1Char(';'), QLatin1Char(','));
+}
+
+bool isAcceptableAddress(const QString &text)
+{
+    return text.indexOf(QLatin1Char('@')) >= 1;
+}
+
+EmailCheck checkEmail(const EmailBoxes &boxes, qint16 role, const QStringList &loginServers, bool apnConfirmed)
+{
+    if (loginServers.contains(boxes.smtp) && (boxes.user.isEmpty() || boxes.password.isEmpty()))
+        return EmailCheck::LoginMissing;
+    if (boxes.apn.trimmed().isEmpty() && role < 3 && !apnConfirmed)
+        return EmailCheck::EmptyApn;
+    if (boxes.interval.isEmpty())
+        return EmailCheck::NoInterval;
+    // A negative interval or one beyond 16 bits would go to the modem as it is.
+    if (!emailIntervalOfText(boxes.interval))
+        return EmailCheck::BadInterval;
+    if (!isAcceptableAddress(boxes.recipients))
+        return EmailCheck::BadRecipient;
+    if (!isAcceptableAddress(boxes.sender))
+        return EmailCheck::BadSender;
+    return EmailCheck::Passed;
+}
+
+QString emailCheckText(EmailCheck check)
+{
+    switch (check) {
+    case EmailCheck::Passed: break;
+    case EmailCheck::LoginMissing:
+        return QStringLiteral("This mail server requires the Password and User fields for email authentication!");
+    case EmailCheck::EmptyApn: return QStringLiteral("WARNING: APN field is empty\nDo you want to proceed?");
+    case EmailCheck::NoInterval: return QStringLiteral("No email interval was selected!");
+    case EmailCheck::BadInterval: return QStringLiteral("Email interval is not acceptable!");
+    case EmailCheck::BadRecipient: return QStringLiteral("Email recipient is not acceptable!");
+    case EmailCheck::BadSender: return QStringLiteral("Email sender is not acceptable!");
+    }
+    return {};
+}
+
+void storeEmail(const EmailBoxes &boxes, SetupRecord &record)
+{
+    record.ERecep = storedRecipients(boxes.recipients);
+    record.XPas = boxes.password.trimmed();
+    record.XUser = boxes.user.trimmed();
+    record.MailServer = boxes.smtp.trimmed();
+    record.ESender = boxes.sender.trimmed();
+    record.EmailInterval = emailIntervalOfText(boxes.interval).value_or(0);
+    storeGprs(boxes.apn, boxes.gprsUser, boxes.gprsPassword, record);
+}
+
+CaptionList emailCaptions(const EmailBoxes &boxes)
+{
+    return {{Item::lblEmail, emailCaption(emailIntervalOfText(boxes.interval).value_or(0))},
+            {Item::lblAPN, apnCaption(boxes.apn)},
+            {Item::lblProviderUser, providerUserCaption(boxes.gprsUser)},
+            {Item::lblProviderPWD, providerPasswordCaption(boxes.gprsPassword)}};
+}
+
+QString gprsRefusal(const QString &apn)
+{
+    return apn.trimmed().isEmpty() ? QStringLiteral("APN field may not be empty") : QString();
+}
+
+void storeGprs(const QString &apn, const QString &user, const QString &password, SetupRecord &record)
+{
+    record.APN = apn.trimmed();
+    record.GPRSID = user.trimmed();
+    record.GPRSPass = password.trimmed();
+}
+
+CaptionList gprsCaptions(const QString &apn, const QString &user, const QString &password)
+{
+    return {{Item::lblAPN, apnCaption(apn)},
+            {Item::lblProviderUser, providerUserCaption(user.trimmed())},
+            {Item::lblProviderPWD, providerPasswordCaption(password.trimmed())}};
+}
+
+void applyServerDefaults(SetupRecord &record, const QString &defaultHost)
+{
+    if (record.HostIP.isEmpty())
+        record.HostIP = defaultHost;
+    if (record.HostPort == 0)
+        record.HostPort = kDefaultHostPort;
+}
+
+QString portBoxText(const QString &text)
+{
+    return isNumber(text) ? text : QString();
+}
+
+std::optional<qint32> hostPortOfText(const QString &text)
+{
+    if (!isNumber(text))
+        return std::nullopt;
+    const std::optional<qint32> port = wholeNumber<qint32>(NumberValue(text));
+    if (!port || *port < 1 || *port > 65535)
+        return std::nullopt;
+    return port;
+}
+
+CaptionList serverCaptions(const QString &address, const QString &port)
+{
+    return {{Item::lblTessarinIP, address},
+            {Item::lblTessarinPort, tessarinPortCaption(port)},
+            {Item::lblServerPort, serverPortCaption(port)}};
+}
+
+bool offers115200(const QString &firmwareVersion)
+{
+    return firmwareVersion.compare(QStringLiteral("2.0.1")) >= 0;
+}
+
+QStringList baudList(const QString &firmwareVersion)
+{
+    QStringList rates;
+    for (qint32 entry = 1; entry <= 6; ++entry)
+        rates << QString::number(baudRateOfIndex(entry));
+    if (offers115200(firmwareVersion))
+        rates << QString::number(baudRateOfIndex(7));
+    return rates;
+}
+
+void applyBaudDefault(SetupRecord &record)
+{
+    if (record.Baud == 0)
+        record.Baud = kDefaultBaudEntry;
+}
