@@ -1,0 +1,69 @@
+#include "frmbaud.h"
+
+#include "captions.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr qint32 k115200Entry = 7;
+
+} // namespace
+
+frmBaud::frmBaud(const SetupRecord &edit, const QString &firmwareVersion, QWidget *parent)
+    : QDialog(parent), m_record(edit)
+{
+    setObjectName(QStringLiteral("frmBaud"));
+    setWindowTitle(QStringLiteral("Baud rate selection"));
+
+    auto *lblRate = new QLabel(QStringLiteral("Baud rate"), this);
+    lblRate->setObjectName(QStringLiteral("lblRate"));
+    cboBaud = new QComboBox(this);
+    cboBaud->setObjectName(QStringLiteral("cboBaud"));
+    lblRate->setBuddy(cboBaud);
+
+    const QStringList rates = baudList(firmwareVersion);
+    for (int i = 0; i < rates.size(); ++i)
+        cboBaud->addItem(rates[i], i + 1);
+    int selected = cboBaud->findData(edit.Baud);
+    if (selected < 0) {
+        // A stored entry that this list lacks is kept, not swapped for a rate
+        // the user never chose; it is shown for what it is.
+        cboBaud->addItem(edit.Baud == k115200Entry ? QStringLiteral("115200 (not offered by this firmware)")
+                                                   : QStringLiteral("Entry %1 (unknown rate)").arg(edit.Baud),
+                         edit.Baud);
+        selected = cboBaud->count() - 1;
+    }
+    cboBaud->setCurrentIndex(selected);
+
+    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    auto *cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cmdOK, &QPushButton::clicked, this, &frmBaud::cmdOKClick);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *rate = new QHBoxLayout;
+    rate->addWidget(lblRate);
+    rate->addWidget(cboBaud, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(rate);
+    layout->addLayout(buttons);
+}
+
+void frmBaud::cmdOKClick()
+{
+    const qint32 entry = cboBaud->currentData().toInt();
+    m_record.Baud = entry;
+    m_captions = {{SetupView::Item::lblBaud, baudCaption(entry)}};
+    accept();
+}

@@ -1,0 +1,75 @@
+#include "serversettings.h"
+
+#include "userprompt.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+ServerSettings::ServerSettings(const SetupRecord &edit, UserPrompt &prompt, QWidget *parent)
+    : QDialog(parent), m_record(edit), m_prompt(prompt)
+{
+    setObjectName(QStringLiteral("ServerSettings"));
+    setWindowTitle(QStringLiteral("Tessarin settings"));
+
+    auto *Label2 = new QLabel(QStringLiteral("Host IP"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    txtIP = new QLineEdit(this);
+    txtIP->setObjectName(QStringLiteral("txtIP"));
+    Label2->setBuddy(txtIP);
+    auto *Label1 = new QLabel(QStringLiteral("Host Port Number"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    txtPort = new QLineEdit(this);
+    txtPort->setObjectName(QStringLiteral("txtPort"));
+    Label1->setBuddy(txtPort);
+    connect(txtPort, &QLineEdit::textChanged, this, &ServerSettings::txtPortChange);
+
+    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    auto *cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cmdOK, &QPushButton::clicked, this, &ServerSettings::cmdOKClick);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QFormLayout(this);
+    layout->addRow(Label2, txtIP);
+    layout->addRow(Label1, txtPort);
+    layout->addRow(buttons);
+
+    txtIP->setText(edit.HostIP);
+    txtPort->setText(QString::number(edit.HostPort));
+}
+
+void ServerSettings::txtPortChange()
+{
+    // Clearing the box changes it again.
+    if (m_correctingPort)
+        return;
+    const QString corrected = portBoxText(txtPort->text());
+    if (corrected == txtPort->text())
+        return;
+    m_correctingPort = true;
+    txtPort->setText(corrected);
+    m_correctingPort = false;
+}
+
+void ServerSettings::cmdOKClick()
+{
+    // Only a port the modem can use leaves the dialog.
+    const std::optional<qint32> port = hostPortOfText(txtPort->text());
+    if (!port) {
+        m_prompt.message(QStringLiteral("Wrong Host Port Number!"));
+        return;
+    }
+    m_record.HostIP = txtIP->text();
+    m_record.HostPort = *port;
+    m_captions = serverCaptions(txtIP->text(), txtPort->text());
+    accept();
+}
