@@ -1,0 +1,273 @@
+#include "emailsettings.h"
+
+#include "limitedtext.h"
+#include "simcardframe.h"
+#include "userprompt.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr qint16 kDataCallRole = 3;
+constexpr int kRecipientLines = 4;
+constexpr int kColumnChars = 56; // the width of each column, in average characters
+
+QLabel *label(const char *name, const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    if (buddy)
+        l->setBuddy(buddy);
+    return l;
+}
+
+QLineEdit *mailBox(const char *name, UserPrompt &prompt, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    limitLength(box, kMailTextLimit, prompt);
+    return box;
+}
+
+QGroupBox *frame(const char *name, const QString &title, QWidget *parent)
+{
+    auto *f = new QGroupBox(title, parent);
+    f->setObjectName(QLatin1String(name));
+    // Hiding the e-mail frames for "Email Disabled" leaves their place empty,
+    // so the window does not jump about.
+    QSizePolicy policy = f->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    f->setSizePolicy(policy);
+    return f;
+}
+
+} // namespace
+
+EmailSettings::EmailSettings(const SetupRecord &edit, const Presets &presets, UserPrompt &prompt, QWidget *parent)
+    : QDialog(parent), m_record(edit), m_prompt(prompt)
+{
+    setObjectName(QStringLiteral("EmailSettings"));
+    setWindowTitle(QStringLiteral("Email Settings"));
+    for (const Provider &p : presets.providers)
+        if (p.mailLoginRequired)
+            m_loginServers << p.mailServer;
+
+    // Widgets are made in reading order, which is also the keyboard's order.
+    cboInterval = new QComboBox(this);
+    cboInterval->setObjectName(QStringLiteral("cboInterval"));
+    cboInterval->setEditable(true);
+    // The typed text is the interval as it stands: no completion, and the
+    // list keeps its nine entries.
+    cboInterval->setCompleter(nullptr);
+    cboInterval->setInsertPolicy(QComboBox::NoInsert);
+    auto *Label6 = label("Label6", QStringLiteral("Time interval of email  in hours (required)"), cboInterval, this);
+    connect(cboInterval, &QComboBox::activated, this, &EmailSettings::cboIntervalClick);
+
+    Frame1 = buildEmailParameters();
+    Frame3 = buildSmtpSettings();
+    Frame2 = buildAuthentication();
+    auto *Label7 = label("Label7",
+                         QStringLiteral("(*) These parameters are required by certain providers. Consult with the "
+                                        "particular provider."),
+                         nullptr, this);
+    Label7->setWordWrap(true);
+
+    fraGPRS = new SimCardFrame(presets.providers, prompt, this);
+    fraGPRS->setObjectName(QStringLiteral("fraGPRS"));
+    // Here a provider's mail server goes into this dialog's own box.
+    connect(fraGPRS, &SimCardFrame::mailServerAccepted, txtSMTP, &QLineEdit::setText);
+    lblInfo = label("lblInfo", QString(), nullptr, this);
+    lblInfo->setWordWrap(true);
+    const int columnWidth = fontMetrics().averageCharWidth() * kColumnChars;
+    Frame1->setMinimumWidth(columnWidth);
+    fraGPRS->setMinimumWidth(columnWidth);
+
+    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    auto *cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cmdOK, &QPushButton::clicked, this, &EmailSettings::cmdOKClick);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto *interval = new QHBoxLayout;
+    interval->addWidget(Label6, 1);
+    interval->addWidget(cboInterval);
+    auto *left = new QVBoxLayout;
+    left->addLayout(interval);
+    left->addWidget(Frame1);
+    left->addWidget(Frame3);
+    left->addWidget(Frame2);
+    left->addWidget(Label7);
+    left->addStretch(1);
+    auto *right = new QVBoxLayout;
+    right->addWidget(fraGPRS);
+    right->addWidget(lblInfo);
+    right->addStretch(1);
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+
+    load();
+}
+
+QGroupBox *EmailSettings::buildEmailParameters()
+{
+    QGroupBox *f = frame("Frame1", QStringLiteral("Email Parameters"), this);
+    txtRecip = new QPlainTextEdit(f);
+    txtRecip->setObjectName(QStringLiteral("txtRecip"));
+    txtRecip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtRecip->setTabChangesFocus(true);
+    txtRecip->setFixedHeight(txtRecip->fontMetrics().lineSpacing() * kRecipientLines
+                             + 2 * (txtRecip->frameWidth() + int(txtRecip->document()->documentMargin())));
+    connect(txtRecip, &QPlainTextEdit::textChanged, this, &EmailSettings::txtRecipChange);
+    auto *Label4 = label(
+        "Label4", QStringLiteral("Recipients (required). Enter 1 or more items separated by colons (;)."), txtRecip, f);
+    Label4->setWordWrap(true);
+    txtSender = mailBox("txtSender", m_prompt, f);
+    auto *Label5 = label("Label5", QStringLiteral("Sender (required)"), txtSender, f);
+
+    auto *layout = new QVBoxLayout(f);
+    layout->addWidget(Label4);
+    layout->addWidget(txtRecip);
+    layout->addWidget(Label5);
+    layout->addWidget(txtSender);
+    return f;
+}
+
+QGroupBox *EmailSettings::buildSmtpSettings()
+{
+    QGroupBox *f = frame("Frame3", QStringLiteral("SMTP Settings"), this);
+    txtSMTP = mailBox("txtSMTP", m_prompt, f);
+    auto *layout = new QVBoxLayout(f);
+    layout->addWidget(label("Label1", QStringLiteral("Server name (required)"), txtSMTP, f));
+    layout->addWidget(txtSMTP);
+    return f;
+}
+
+QGroupBox *EmailSettings::buildAuthentication()
+{
+    QGroupBox *f = frame("Frame2", QStringLiteral("Email account authentication (*)"), this);
+    txtUser = mailBox("txtUser", m_prompt, f);
+    txtPWD = mailBox("txtPWD", m_prompt, f);
+    txtPWD->setEchoMode(QLineEdit::Password);
+    auto *layout = new QFormLayout(f);
+    layout->addRow(label("Label2", QStringLiteral("UserID"), txtUser, f), txtUser);
+    layout->addRow(label("Label3", QStringLiteral("Password"), txtPWD, f), txtPWD);
+    return f;
+}
+
+// Runs once: a dialog kept by the close box shows its boxes as they were left.
+void EmailSettings::load()
+{
+    cboInterval->addItems(emailIntervalList());
+    txtRecip->setPlainText(recipientsOnScreen(m_record.ERecep));
+    txtUser->setText(m_record.XUser);
+    // The stored password is never shown; the placeholder is never sent.
+    if (!txtUser->text().isEmpty())
+        txtPWD->setText(QString::fromLatin1(kPasswordPlaceholder));
+    txtSMTP->setText(m_record.MailServer);
+    txtSender->setText(m_record.ESender);
+    if (m_record.EmailInterval == 0) {
+        cboInterval->setCurrentIndex(0);
+        cboIntervalClick(0);
+    } else {
+        cboInterval->setCurrentIndex(-1);
+        cboInterval->setEditText(QString::number(m_record.EmailInterval));
+    }
+    fraGPRS->setValues(m_record.APN, m_record.GPRSID, m_record.GPRSPass);
+    lblInfo->setText(QStringLiteral("\n  The SIM card provider settings are required to be able to send email. "));
+    // Only a modem that takes data calls needs its SIM card's access here;
+    // the other roles set it on the main window. QDialog centres the window
+    // on its owner when it shows.
+    const bool simColumn = m_record.Role == kDataCallRole;
+    fraGPRS->setVisible(simColumn);
+    lblInfo->setVisible(simColumn);
+    adjustSize();
+}
+
+void EmailSettings::cboIntervalClick(int index)
+{
+    const bool enabled = index != 0;
+    for (QGroupBox *f : {Frame1, Frame2, Frame3})
+        f->setVisible(enabled);
+}
+
+void EmailSettings::txtRecipChange()
+{
+    if (m_cuttingRecipients)
+        return;
+    if (const std::optional<QString> cut = cutRecipients(txtRecip->toPlainText())) {
+        const QScopedValueRollback cutting(m_cuttingRecipients, true);
+        txtRecip->setPlainText(*cut);
+        m_prompt.beep();
+    }
+    txtRecip->moveCursor(QTextCursor::End);
+}
+
+EmailBoxes EmailSettings::boxes() const
+{
+    return {cboInterval->currentText(),
+            txtRecip->toPlainText(),
+            txtSender->text(),
+            txtSMTP->text(),
+            txtUser->text(),
+            txtPWD->text(),
+            fraGPRS->apn(),
+            fraGPRS->user(),
+            fraGPRS->password()};
+}
+
+void EmailSettings::cmdOKClick()
+{
+    const EmailBoxes typed = boxes();
+    bool apnConfirmed = false;
+    for (;;) {
+        const EmailCheck check = checkEmail(typed, m_record.Role, m_loginServers, apnConfirmed);
+        if (check == EmailCheck::Passed)
+            break;
+        if (check != EmailCheck::EmptyApn) {
+            m_prompt.message(emailCheckText(check));
+            return;
+        }
+        if (!m_prompt.question(emailCheckText(check), UserPrompt::Icon::Information, UserPrompt::Answer::Yes)) {
+            fraGPRS->apnBox()->setFocus();
+            return;
+        }
+        apnConfirmed = true;
+    }
+    storeEmail(typed, m_record);
+    m_captions = emailCaptions(typed);
+    accept();
+}
+
+void EmailSettings::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        m_kept = false;
+    QDialog::showEvent(event);
+}
+
+void EmailSettings::closeEvent(QCloseEvent *event)
+{
+    m_kept = true;
+    QDialog::closeEvent(event);
+}

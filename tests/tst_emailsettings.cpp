@@ -1,0 +1,333 @@
+#include "emailsettings.h"
+#include "scriptedprompt.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+using Item = SetupView::Item;
+
+namespace {
+
+const QString kLogin = u"This mail server requires the Password and User fields for email authentication!"_s;
+const QString kApn = u"WARNING: APN field is empty\nDo you want to proceed?"_s;
+const QString kNoInterval = u"No email interval was selected!"_s;
+const QString kRecipient = u"Email recipient is not acceptable!"_s;
+const QString kSender = u"Email sender is not acceptable!"_s;
+const QString kCosmote = u"mailgate.cosmotemail.gr"_s;
+const QStringList kColumns{u"Frame1"_s, u"Frame2"_s, u"Frame3"_s, u"fraGPRS"_s, u"lblInfo"_s};
+
+SetupRecord loaded(qint16 role = 3, qint16 interval = 4, const QString &user = u"xuser"_s)
+{
+    return {role,        1,          u"host.test"_s,   1024, u"apn.test"_s,
+            u"gid"_s,    u"gpass"_s, u"6900000001"_s,  5,    u"a@b.gr,c@d.gr"_s,
+            u"s@e.gr"_s, interval,   u"smtp.loaded"_s, user, u"xpas"_s};
+}
+
+struct Rig
+{
+    ScriptedPrompt prompt;
+    SetupRecord record;
+    std::unique_ptr<EmailSettings> dialog;
+
+    explicit Rig(const SetupRecord &r = loaded(), bool shown = true) : record(r)
+    {
+        const Provider cosmote{u"Cosmote GR"_s, u"internet"_s, {}, {}, kCosmote, true};
+        const Provider vodafone{u"Vodafone GR"_s, u"internet"_s, u"user"_s, u"kexo"_s, u"smtp.vodafone.test"_s, false};
+        dialog = std::make_unique<EmailSettings>(r, Presets{{cosmote, vodafone}, u"server.test"_s, {}}, prompt);
+        if (shown)
+            dialog->show();
+    }
+    template <typename T = QLineEdit>
+    T *get(QAnyStringView name) const
+    {
+        T *found = dialog->findChild<T *>(name.toString());
+        if (!found)
+            qFatal("no control %s", qPrintable(name.toString()));
+        return found;
+    }
+    QComboBox *combo(const char *name) const { return get<QComboBox>(name); }
+    QPlainTextEdit *recipients() const { return get<QPlainTextEdit>("txtRecip"); }
+    QString text(const QString &box) const
+    {
+        const auto *line = dialog->findChild<QLineEdit *>(box);
+        return line ? line->text() : recipients()->toPlainText();
+    }
+    void type(const QString &box, const QString &keys) const
+    {
+        if (auto *line = dialog->findChild<QLineEdit *>(box))
+            line->clear();
+        else
+            recipients()->clear();
+        for (const QChar key : keys) // keyClicks has no key for a line feed
+            key == u'\n' ? QTest::keyClick(get<QWidget>(box), Qt::Key_Return)
+                         : QTest::keyClick(get<QWidget>(box), key.toLatin1());
+    }
+    QStringList shown() const
+    {
+        QStringList out;
+        for (const QString &name : kColumns)
+            if (get<QWidget>(name)->isVisible())
+                out << name;
+        return out;
+    }
+    void ok() const { QTest::mouseClick(get<QPushButton>("cmdOK"), Qt::LeftButton); }
+};
+
+} // namespace
+
+class TestEmailSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void load_data()
+    {
+        QTest::addColumn<int>("role");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("intervalText");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("disabled, role 1") << 1 << 0 << QString() << u"Email Disabled"_s << QString() << QStringList();
+        QTest::newRow("4 hours, role 3") << 3 << 4 << u"xuser"_s << u"4"_s << u"********"_s << kColumns;
+        QTest::newRow("24 hours, role 2") << 2 << 24 << u"u24"_s << u"24"_s << u"********"_s << kColumns.first(3);
+    }
+    void load()
+    {
+        QFETCH(int, role);
+        QFETCH(int, interval);
+        QFETCH(QString, user);
+        Rig rig(loaded(qint16(role), qint16(interval), user));
+        QTEST(rig.combo("cboInterval")->currentText(), "intervalText");
+        QTEST(rig.text(u"txtPWD"_s), "password");
+        QTEST(rig.shown(), "shown");
+        QStringList boxes;
+        for (const char *box : {"txtUser", "txtRecip", "txtSender", "txtSMTP", "txtAPN", "txtGPRSUser", "txtGPRSPWD"})
+            boxes << rig.text(QLatin1String(box));
+        QCOMPARE(boxes, (QStringList{user, u"a@b.gr;c@d.gr"_s, u"s@e.gr"_s, u"smtp.loaded"_s, u"apn.test"_s, u"gid"_s,
+                                     u"gpass"_s}));
+        QCOMPARE(rig.combo("cboProvider")->currentText(), u"Other"_s);
+        QVERIFY(rig.get("txtAPN")->isEnabled() && rig.get("txtGPRSUser")->isEnabled());
+        QCOMPARE(rig.get<QLabel>("lblInfo")->text(),
+                 u"\n  The SIM card provider settings are required to be able to send email. "_s);
+    }
+
+    void simColumnWidensTheWindow()
+    {
+        Rig narrow(loaded(1)), wide(loaded(3));
+        QVERIFY(wide.dialog->width() > narrow.dialog->width() + wide.get<QWidget>("fraGPRS")->width() / 2);
+    }
+
+    void choosingAnIntervalShowsTheFrames()
+    {
+        Rig rig(loaded(3, 0));
+        QTest::keyClick(rig.combo("cboInterval"), Qt::Key_Down);
+        QCOMPARE(rig.combo("cboInterval")->currentText(), u"1 hour"_s);
+        QCOMPARE(rig.shown(), kColumns);
+        QTest::keyClick(rig.combo("cboInterval"), Qt::Key_Up);
+        QCOMPARE(rig.shown(), kColumns.last(2));
+    }
+
+    // Each box its own value with blanks around it, so a swap or a missed
+    // trim shows; the captions keep the SIM boxes' blanks.
+    void okStoresEveryBox()
+    {
+        Rig rig;
+        const QStringList boxes{u"txtRecip"_s, u"txtSender"_s, u"txtSMTP"_s,     u"txtUser"_s,
+                                u"txtPWD"_s,   u"txtAPN"_s,    u"txtGPRSUser"_s, u"txtGPRSPWD"_s};
+        const QStringList typed{u"k@l.gr;\n m@n.gr ;"_s, u" x@y.gr "_s, u" smtp.typed "_s, u" u1 "_s, u" p1 "_s,
+                                u" internet "_s,         u" g2 "_s,     u" k3 "_s};
+        for (int i = 0; i < boxes.size(); ++i)
+            rig.type(boxes[i], typed[i]);
+        rig.combo("cboInterval")->lineEdit()->clear();
+        QTest::keyClicks(rig.combo("cboInterval"), u"6"_s);
+        rig.ok();
+        const SetupRecord &r = rig.dialog->record();
+        QCOMPARE((QStringList{r.ERecep, r.ESender, r.MailServer, r.XUser, r.XPas, r.APN, r.GPRSID, r.GPRSPass}),
+                 (QStringList{u"k@l.gr,m@n.gr"_s, u"x@y.gr"_s, u"smtp.typed"_s, u"u1"_s, u"p1"_s, u"internet"_s,
+                              u"g2"_s, u"k3"_s}));
+        QCOMPARE(r.EmailInterval, 6);
+        QCOMPARE(r.HostIP, u"host.test"_s);
+        const CaptionList expected{{Item::lblEmail, u"Email: per 6h"_s},
+                                   {Item::lblAPN, u"APN:  internet "_s},
+                                   {Item::lblProviderUser, u"User:  g2 "_s},
+                                   {Item::lblProviderPWD, u"PWD:  k3 "_s}};
+        QVERIFY(rig.dialog->captions() == expected);
+        QVERIFY(rig.prompt.unexpected().isEmpty() && rig.prompt.beeps() == 0);
+    }
+
+    // OK's checks in their order, and the interval that passing them stores.
+    // The APN question comes only for roles below 3; No leaves the caret in
+    // the APN box, Yes goes on with the other checks.
+    void ok_data()
+    {
+        QTest::addColumn<QStringList>("boxes"); // interval, recipients, sender, SMTP, user, password, APN
+        QTest::addColumn<int>("role");
+        QTest::addColumn<int>("answer"); // -1 none, 0 No, 1 Yes
+        QTest::addColumn<QStringList>("prompts");
+        QTest::addColumn<int>("interval"); // -1: refused
+        QTest::addColumn<QString>("caption");
+        const auto row = [](const char *name, const QStringList &boxes, const QStringList &prompts, int interval = -1,
+                            const QString &caption = {}, int role = 3, int answer = -1) {
+            QTest::newRow(name) << boxes << role << answer << prompts << interval << caption;
+        };
+        const QString a = u"a@b"_s, s = u"s@e"_s, m = u"m"_s, apn = u"apn"_s, blanks = u"   "_s;
+        row("login before all", {{}, u"x"_s, u"y"_s, kCosmote, {}, u"p"_s, {}}, {kLogin}, -1, {}, 1);
+        row("login without password", {u"1"_s, a, s, kCosmote, u"u"_s, {}, apn}, {kLogin});
+        row("login given", {u"1"_s, a, s, kCosmote, u"u"_s, u"p"_s, apn}, {}, 1, u"Email: per 1h"_s);
+        row("another server", {u"5"_s, a, s, kCosmote + u' ', {}, {}, apn}, {}, 5, u"Email: per 5h"_s);
+        row("no login wanted", {u"12 hours"_s, a, s, u"smtp.vodafone.test"_s, {}, {}, apn}, {}, 12,
+            u"Email: per 12h"_s);
+        row("APN No", {{}, a, s, m, {}, {}, blanks}, {kApn}, -1, {}, 1, 0);
+        row("APN Yes, then interval", {{}, a, s, m, {}, {}, blanks}, {kApn, kNoInterval}, -1, {}, 2, 1);
+        row("APN Yes", {u"2.5"_s, a, s, m, {}, {}, blanks}, {kApn}, 2, u"Email: per 2h"_s, 1, 1);
+        row("role 3 never asks", {u"3.5"_s, a, s, m, {}, {}, {}}, {}, 4, u"Email: per 4h"_s);
+        row("interval before recipient", {{}, u"x"_s, u"y"_s, m, {}, {}, apn}, {kNoInterval});
+        row("recipient without @", {u"1"_s, u"ab.gr"_s, u"y"_s, m, {}, {}, apn}, {kRecipient});
+        row("recipient @ first", {u"1"_s, u"@b.gr"_s, s, m, {}, {}, apn}, {kRecipient});
+        row("recipient @ second", {u"1"_s, u"a@"_s, s, m, {}, {}, apn}, {}, 1, u"Email: per 1h"_s);
+        row("sender without @", {u"1"_s, a, u"se"_s, m, {}, {}, apn}, {kSender});
+        row("sender @ first", {u"1"_s, a, u"@e"_s, m, {}, {}, apn}, {kSender});
+        row("checked when disabled", {u"Email Disabled"_s, a, {}, m, {}, {}, apn}, {kSender});
+        row("disabled", {u"Email Disabled"_s, a, s, m, {}, {}, apn}, {}, 0, u"Email: Disabled"_s);
+    }
+    void ok()
+    {
+        QFETCH(QStringList, boxes);
+        QFETCH(int, role);
+        QFETCH(int, answer);
+        Rig rig(loaded(qint16(role)));
+        rig.combo("cboInterval")->setEditText(boxes[0]);
+        rig.recipients()->setPlainText(boxes[1]);
+        for (int i = 2; i < 7; ++i)
+            rig.get(QStringList{u"txtSender"_s, u"txtSMTP"_s, u"txtUser"_s, u"txtPWD"_s, u"txtAPN"_s}[i - 2])
+                ->setText(boxes[i]);
+        if (answer >= 0)
+            rig.prompt.answerQuestion(answer == 1);
+        rig.ok();
+        QStringList prompts;
+        for (const ScriptedPrompt::Shown &shown : rig.prompt.shown()) {
+            prompts << shown.text;
+            if (shown.kind == ScriptedPrompt::Shown::Question)
+                QVERIFY(shown.icon == UserPrompt::Icon::Information && shown.preferred == UserPrompt::Answer::Yes);
+        }
+        QTEST(prompts, "prompts");
+        QTEST(rig.dialog->result() == QDialog::Accepted ? int(rig.dialog->record().EmailInterval) : -1, "interval");
+        QTEST(rig.dialog->captions().value(0).text, "caption");
+        if (rig.dialog->result() != QDialog::Accepted)
+            QVERIFY(rig.dialog->isVisible() && rig.dialog->record() == rig.record);
+        if (answer == 0)
+            QCOMPARE(rig.dialog->focusWidget(), rig.get("txtAPN"));
+        QVERIFY(rig.prompt.unexpected().isEmpty());
+    }
+
+    // Line feeds do not count towards the recipients' 89 characters, but a
+    // cut keeps those among the first 89.
+    void limits_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("beeps");
+        const QString w39(39, u'w'), r88(88, u'r');
+        QTest::newRow("txtSender 40") << u"txtSender"_s << w39 + u'x' << w39 + u'x' << 0;
+        for (const char *box : {"txtSender", "txtSMTP", "txtUser", "txtPWD"})
+            QTest::addRow("%s 41", box) << QString::fromLatin1(box) << w39 + u"xy"_s << w39 + u'x' << 1;
+        QTest::newRow("89 fit") << u"txtRecip"_s << r88 + u's' << r88 + u's' << 0;
+        QTest::newRow("90th cut") << u"txtRecip"_s << r88 + u"st"_s << r88 + u's' << 1;
+        QTest::newRow("line feed not counted") << u"txtRecip"_s << r88 + u"\ns"_s << r88 + u"\ns"_s << 0;
+        QTest::newRow("cut keeps the line feed") << u"txtRecip"_s << r88 + u"\nst"_s << r88 + u'\n' << 1;
+    }
+    void limits()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, shown);
+        Rig rig;
+        QFETCH(QString, typed);
+        rig.type(box, typed);
+        QCOMPARE(rig.text(box), shown);
+        QTEST(rig.prompt.beeps(), "beeps");
+        if (box == u"txtRecip")
+            QCOMPARE(rig.recipients()->textCursor().position(), shown.size());
+    }
+
+    void recipientsCaretGoesToTheEnd()
+    {
+        Rig rig;
+        QTest::keyClick(rig.recipients(), Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClicks(rig.recipients(), u"zy"_s);
+        QCOMPARE(rig.recipients()->toPlainText(), u"za@b.gr;c@d.gry"_s);
+        QCOMPARE(rig.recipients()->textCursor().position(), 15);
+    }
+
+    // A network's mail server goes into this dialog's box on Yes; the record
+    // takes it only with OK.
+    void providerOffersItsMailServer()
+    {
+        Rig rig;
+        rig.prompt.answerQuestion(false);
+        rig.prompt.answerQuestion(true);
+        QTest::keyClick(rig.combo("cboProvider"), Qt::Key_Up);
+        QCOMPARE(rig.text(u"txtSMTP"_s), u"smtp.loaded"_s);
+        QTest::keyClick(rig.combo("cboProvider"), Qt::Key_Up);
+        QCOMPARE(rig.text(u"txtSMTP"_s), kCosmote);
+        QCOMPARE(rig.prompt.questions(), (QStringList{u"Update mail server to 'smtp.vodafone.test' ?"_s,
+                                                      u"Update mail server to 'mailgate.cosmotemail.gr' ?"_s}));
+        QVERIFY(rig.dialog->record() == rig.record);
+        rig.ok();
+        QCOMPARE(rig.dialog->record().MailServer, kCosmote);
+    }
+
+    // The close box hides the dialog; the next opening shows the boxes as
+    // they were left, not the record again.
+    void closeBoxKeepsTheBoxes()
+    {
+        Rig rig(loaded(), false);
+        EmailSettings *dialog = rig.dialog.get();
+        QTimer::singleShot(0, dialog, [&] {
+            rig.get("txtSender")->setText(u"left@here.gr"_s);
+            dialog->close();
+        });
+        QCOMPARE(dialog->exec(), int(QDialog::Rejected));
+        QVERIFY(dialog->kept() && dialog->record() == rig.record && dialog->captions().isEmpty());
+
+        QString seen;
+        QTimer::singleShot(0, dialog, [&] {
+            seen = rig.text(u"txtSender"_s);
+            QTest::mouseClick(rig.get<QPushButton>("cmdCancel"), Qt::LeftButton);
+        });
+        QCOMPARE(dialog->exec(), int(QDialog::Rejected));
+        QCOMPARE(seen, u"left@here.gr"_s);
+        QVERIFY(!dialog->kept() && dialog->record() == rig.record);
+    }
+
+    void everyControlReachableAndNamed()
+    {
+        Rig rig;
+        QStringList chain;
+        QWidget *first = rig.combo("cboInterval"), *w = first;
+        do {
+            if (w->isVisible() && (w->focusPolicy() & Qt::TabFocus) && !w->focusProxy()) {
+                chain << w->objectName();
+                QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty(),
+                         qPrintable(w->objectName()));
+            }
+            w = w->nextInFocusChain();
+        } while (w != first);
+        QCOMPARE(chain, (QStringList{u"cboInterval"_s, u"txtRecip"_s, u"txtSender"_s, u"txtSMTP"_s, u"txtUser"_s,
+                                     u"txtPWD"_s, u"cboProvider"_s, u"txtAPN"_s, u"txtGPRSUser"_s, u"txtGPRSPWD"_s,
+                                     u"cmdOK"_s, u"cmdCancel"_s}));
+    }
+};
+
+QTEST_MAIN(TestEmailSettings)
+#include "tst_emailsettings.moc"
