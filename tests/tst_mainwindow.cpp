@@ -6,6 +6,7 @@
 #include "ptymodem.h"
 #include "qtseriallink.h"
 #include "scriptedprompt.h"
+#include "setupdiagram.h"
 #include "virtualclock.h"
 
 #include <QAccessible>
@@ -18,10 +19,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <functional>
 
 #include <memory>
 
@@ -651,6 +655,102 @@ private slots:
         QVERIFY(rig.sim.wireIn().endsWith("#PASSWORD=,NEW1\r\n"));
         QCOMPARE(rig.get<QLabel>("lblPWD")->text(), QStringLiteral("Password: Enabled"));
         QCOMPARE(rig.get<QLineEdit>("txtPWD")->text(), QStringLiteral("NEW1"));
+    }
+
+    // The settings lines open their dialogs on the edited record. What a
+    // dialog leaves in the record after Cancel or its close box is part of
+    // its rule; a damaged presets file is told once.
+    void settingsDialogsFromTheDiagram()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                            + QStringLiteral("/merolan/presets.json");
+        QVERIFY(QDir().mkpath(QFileInfo(own).path()));
+        QFile damaged(own);
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("{") == 1);
+        damaged.close();
+        const auto cleanUp = qScopeGuard([&] {
+            QFile::remove(own);
+            QStandardPaths::setTestModeEnabled(false);
+        });
+
+        Rig rig;
+        Session &s = rig.session();
+        SetupDiagram *diagram = rig.window->diagram();
+        s.EditSetup.APN = QStringLiteral("iot.plant");
+        s.EditSetup.MailServer = QStringLiteral("smtp.plant");
+        s.EditSetup.ESender = QStringLiteral("m7@plant.gr");
+        s.ModemSetup = s.EditSetup;
+        const auto onDialog = [&](const std::function<void(QWidget *)> &act) {
+            QTimer::singleShot(0, rig.window.get(), [act] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                QVERIFY(dialog);
+                act(dialog);
+            });
+        };
+        const auto click = [](QWidget *dialog, const char *button) {
+            dialog->findChild<QPushButton *>(QLatin1String(button))->click();
+        };
+
+        // A network's mail server, once agreed to, stays after Cancel; its APN does not.
+        rig.prompt.answerQuestion(true);
+        onDialog([&](QWidget *dialog) {
+            auto *provider = dialog->findChild<QComboBox *>(QStringLiteral("cboProvider"));
+            provider->setCurrentIndex(0);
+            emit provider->activated(0);
+            click(dialog, "cmdCancel");
+        });
+        emit diagram->gprsClicked();
+        QCOMPARE(s.EditSetup.MailServer, QStringLiteral("mailgate.cosmotemail.gr"));
+        QCOMPARE(s.EditSetup.APN, QStringLiteral("iot.plant"));
+        QCOMPARE(rig.colour("cmdWrite"), kLightRed);
+        QCOMPARE(rig.prompt.messages().size(), 1);
+        QVERIFY2(rig.prompt.messages()[0].startsWith(QStringLiteral("The network presets could not be read (") + own
+                                                     + QStringLiteral(": ")),
+                 qPrintable(rig.prompt.messages()[0]));
+        QVERIFY(rig.prompt.messages()[0].endsWith(QStringLiteral("). The built-in presets are offered instead.")));
+
+        // The server's defaults go into the record on opening, Cancel or not.
+        s.EditSetup.HostIP.clear();
+        s.EditSetup.HostPort = 0;
+        onDialog([&](QWidget *dialog) { click(dialog, "cmdCancel"); });
+        emit diagram->serverClicked();
+        QCOMPARE(s.EditSetup.HostIP, QStringLiteral("tessarin.example"));
+        QCOMPARE(s.EditSetup.HostPort, 1023);
+
+        // The e-mail dialog's close box keeps what was typed for the next
+        // opening, until another setup replaces the one it was filled from.
+        const auto sender = [](QWidget *dialog) { return dialog->findChild<QLineEdit *>(QStringLiteral("txtSender")); };
+        QString seen;
+        onDialog([&](QWidget *dialog) {
+            sender(dialog)->setText(QStringLiteral("typed@plant.gr"));
+            dialog->close();
+        });
+        emit diagram->emailClicked();
+        onDialog([&](QWidget *dialog) {
+            seen = sender(dialog)->text();
+            dialog->close();
+        });
+        emit diagram->emailClicked();
+        QCOMPARE(seen, QStringLiteral("typed@plant.gr"));
+        QCOMPARE(s.EditSetup.ESender, QStringLiteral("m7@plant.gr"));
+        s.ModemSetup.ESender = s.EditSetup.ESender = QStringLiteral("read@plant.gr");
+        onDialog([&](QWidget *dialog) {
+            seen = sender(dialog)->text();
+            click(dialog, "cmdCancel");
+        });
+        emit diagram->emailClicked();
+        QCOMPARE(seen, QStringLiteral("read@plant.gr"));
+
+        // A record without a rate opens on 9600; OK stores its entry.
+        s.EditSetup.Baud = 0;
+        onDialog([&](QWidget *dialog) { click(dialog, "cmdOK"); });
+        emit diagram->baudClicked();
+        QCOMPARE(s.EditSetup.Baud, 4);
+        QCOMPARE(rig.window->caption(Item::lblBaud), QStringLiteral("Baud: 9600"));
+
+        QCOMPARE(rig.prompt.messages().size(), 1);
+        QCOMPARE(rig.prompt.unexpected(), QStringList());
     }
 
     // The round on the real serial layer in real time, where the window's own

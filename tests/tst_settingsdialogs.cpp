@@ -110,6 +110,41 @@ private slots:
         QVERIFY(rig.prompt.unexpected().isEmpty());
     }
 
+    // Enter in the provider box chooses what it shows, once: it neither
+    // presses OK nor adds a typed name to the list. A network without a mail
+    // server asks nothing; the question prefers No.
+    void gprsProviderByKeyboard()
+    {
+        Presets presets = builtInPresets();
+        presets.providers.append({"Acme NL", "acme.iot", "", "", "", false});
+        ScriptedPrompt prompt;
+        GPRSSettings dialog(stored(), presets, prompt);
+        dialog.show();
+        auto *provider = child<QComboBox>(&dialog, "cboProvider");
+        provider->setFocus();
+        provider->lineEdit()->selectAll();
+        prompt.answerQuestion(false);
+        QTest::keyClicks(provider->lineEdit(), "Wind GR");
+        QTest::keyClick(provider->lineEdit(), Qt::Key_Return);
+        QCOMPARE(prompt.questions(), QStringList{"Update mail server to 'smtp.wind-gr.example' ?"});
+        QCOMPARE(prompt.shown().last().preferred, UserPrompt::Answer::No);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(child(&dialog, "txtAPN")->text(), "gint.b-online.gr");
+
+        provider->lineEdit()->selectAll();
+        QTest::keyClicks(provider->lineEdit(), "Acme NL");
+        QTest::keyClick(provider->lineEdit(), Qt::Key_Return);
+        QCOMPARE(child(&dialog, "txtAPN")->text(), "acme.iot");
+        provider->lineEdit()->selectAll();
+        QTest::keyClicks(provider->lineEdit(), "Typed");
+        QTest::keyClick(provider->lineEdit(), Qt::Key_Return);
+        QVERIFY(child(&dialog, "txtAPN")->isEnabled());
+        QCOMPARE(provider->count(), 5);
+        QCOMPARE(prompt.questions().size(), 1);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(prompt.unexpected().isEmpty());
+    }
+
     void gprsApnIsCutAt32()
     {
         GprsRig rig;

@@ -55,6 +55,8 @@ frmBaud::frmBaud(const SetupRecord &edit, const QString &firmwareVersion, QWidge
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
+    // Wide enough for its caption in the title bar.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(rate);
     layout->addLayout(buttons);

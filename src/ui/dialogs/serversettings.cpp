@@ -19,6 +19,8 @@ ServerSettings::ServerSettings(const SetupRecord &edit, UserPrompt &prompt, QWid
     txtIP = new QLineEdit(this);
     txtIP->setObjectName(QStringLiteral("txtIP"));
     Label2->setBuddy(txtIP);
+    // Room for a whole host name.
+    txtIP->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
     auto *Label1 = new QLabel(QStringLiteral("Host Port Number"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     txtPort = new QLineEdit(this);

@@ -2,13 +2,17 @@
 
 #include "captions.h"
 #include "connection.h"
+#include "emailsettings.h"
+#include "frmbaud.h"
 #include "frmcom.h"
+#include "gprssettings.h"
 #include "modemrules.h"
 #include "passwordclock.h"
 #include "perschedule.h"
 #include "portpicker.h"
 #include "readsetup.h"
 #include "seriallink.h"
+#include "serversettings.h"
 #include "setupdiagram.h"
 #include "setupfilecommands.h"
 #include "userprompt.h"
@@ -113,6 +117,10 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
             close();
     });
     connect(m_diagram, &SetupDiagram::scheduleClicked, this, &frmSelCon::scheduleClicked);
+    connect(m_diagram, &SetupDiagram::gprsClicked, this, &frmSelCon::gprsClicked);
+    connect(m_diagram, &SetupDiagram::serverClicked, this, &frmSelCon::serverClicked);
+    connect(m_diagram, &SetupDiagram::emailClicked, this, &frmSelCon::emailClicked);
+    connect(m_diagram, &SetupDiagram::baudClicked, this, &frmSelCon::baudClicked);
     connect(m_diagram, &SetupDiagram::passwordClicked, this, [this] { PasswordClicked(m_session); });
     connect(m_diagram, &SetupDiagram::clockClicked, this, [this] { SetClock(m_session); });
     connect(txtPWD, &QLineEdit::returnPressed, cmdConnect, &QPushButton::click);
@@ -280,21 +288,101 @@ void frmSelCon::roleClicked(int entry)
     showRole(entry);
 }
 
+// A setting is edited only while no modem operation runs.
+bool frmSelCon::editorMayOpen()
+{
+    if (!m_session.state.anyRunning())
+        return true;
+    m_prompt.beep();
+    return false;
+}
+
+void frmSelCon::applyEdit(const SetupRecord &record, const CaptionList &captions)
+{
+    m_session.EditSetup = record;
+    for (const Caption &c : captions)
+        setCaption(c.item, c.text);
+}
+
+const Presets &frmSelCon::presets()
+{
+    if (!m_presets) {
+        m_presets = loadPresets(presetLocations());
+        if (!m_presets->problem.isEmpty())
+            m_prompt.message(QStringLiteral("The network presets could not be read (%1). The built-in presets are "
+                                            "offered instead.")
+                                 .arg(m_presets->problem),
+                             UserPrompt::Icon::Warning);
+    }
+    return *m_presets;
+}
+
 void frmSelCon::scheduleClicked()
 {
-    if (m_session.state.anyRunning()) {
-        m_prompt.beep();
+    if (!editorMayOpen())
         return;
-    }
     SetupRecord &edit = m_session.EditSetup;
     // The dialog edits all three devices, whichever one was clicked.
     PerSchedule dialog(edit.OnTime, edit.OffTime, edit.Logger == 1, m_session.DeviceCount, m_prompt, this);
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
+        edit.OnTime = dialog.onTimes();
+        edit.OffTime = dialog.offTimes();
+        for (int i = 0; i < 3; ++i)
+            setCaption(Item(int(Item::lblTime0) + i), dialog.captions()[size_t(i)]);
+    }
+    m_session.HasChanges();
+}
+
+void frmSelCon::gprsClicked()
+{
+    if (!editorMayOpen())
         return;
-    edit.OnTime = dialog.onTimes();
-    edit.OffTime = dialog.offTimes();
-    for (int i = 0; i < 3; ++i)
-        setCaption(Item(int(Item::lblTime0) + i), dialog.captions()[size_t(i)]);
+    GPRSSettings dialog(m_session.EditSetup, presets(), m_prompt, this);
+    if (dialog.exec() == QDialog::Accepted)
+        applyEdit(dialog.record(), dialog.captions());
+    // The answer to a provider's mail-server question stands, even after Cancel.
+    if (const std::optional<QString> server = dialog.mailServerChosen())
+        m_session.EditSetup.MailServer = *server;
+    m_session.HasChanges();
+}
+
+void frmSelCon::serverClicked()
+{
+    if (!editorMayOpen())
+        return;
+    applyServerDefaults(m_session.EditSetup, presets().serverHost);
+    ServerSettings dialog(m_session.EditSetup, m_prompt, this);
+    if (dialog.exec() == QDialog::Accepted)
+        applyEdit(dialog.record(), dialog.captions());
+    m_session.HasChanges();
+}
+
+void frmSelCon::emailClicked()
+{
+    if (!editorMayOpen())
+        return;
+    // Contents kept for another modem's setup would overwrite this one's.
+    if (m_email && m_emailBaseline != m_session.ModemSetup)
+        m_email.reset();
+    if (!m_email) {
+        m_email = std::make_unique<EmailSettings>(m_session.EditSetup, presets(), m_prompt, this);
+        m_emailBaseline = m_session.ModemSetup;
+    }
+    if (m_email->exec() == QDialog::Accepted)
+        applyEdit(m_email->record(), m_email->captions());
+    if (!m_email->kept())
+        m_email.reset();
+    m_session.HasChanges();
+}
+
+void frmSelCon::baudClicked()
+{
+    if (!editorMayOpen())
+        return;
+    applyBaudDefault(m_session.EditSetup);
+    frmBaud dialog(m_session.EditSetup, m_session.FirmwareVersion, this);
+    if (dialog.exec() == QDialog::Accepted)
+        applyEdit(dialog.record(), dialog.captions());
     m_session.HasChanges();
 }
 
