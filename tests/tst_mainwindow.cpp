@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -680,12 +681,16 @@ private slots:
         s.EditSetup.APN = QStringLiteral("iot.plant");
         s.EditSetup.MailServer = QStringLiteral("smtp.plant");
         s.EditSetup.ESender = QStringLiteral("m7@plant.gr");
+        s.EditSetup.ERecep = QStringLiteral("ops@plant.gr");
         s.ModemSetup = s.EditSetup;
         const auto onDialog = [&](const std::function<void(QWidget *)> &act) {
             QTimer::singleShot(0, rig.window.get(), [act] {
                 QWidget *dialog = QApplication::activeModalWidget();
                 QVERIFY(dialog);
                 act(dialog);
+                // A refused OK leaves it open: end it, the checks then tell.
+                if (dialog->isVisible())
+                    static_cast<QDialog *>(dialog)->reject();
             });
         };
         const auto click = [](QWidget *dialog, const char *button) {
@@ -734,6 +739,25 @@ private slots:
         emit diagram->emailClicked();
         QCOMPARE(seen, QStringLiteral("typed@plant.gr"));
         QCOMPARE(s.EditSetup.ESender, QStringLiteral("m7@plant.gr"));
+        // OK in the kept dialog takes its own fields, not what was edited meanwhile.
+        s.EditSetup.SMSNum = QStringLiteral("+30690001");
+        rig.prompt.answerQuestion(true); // the modem's APN is left empty
+        onDialog([&](QWidget *dialog) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("txtAPN"))->clear();
+            // The mail server agreed to above wants a login this setup lacks.
+            dialog->findChild<QLineEdit *>(QStringLiteral("txtSMTP"))->setText(QStringLiteral("smtp.plant"));
+            click(dialog, "cmdOK");
+        });
+        emit diagram->emailClicked();
+        QCOMPARE(s.EditSetup.ESender, QStringLiteral("typed@plant.gr"));
+        QCOMPARE(s.EditSetup.APN, QString());
+        QCOMPARE(s.EditSetup.SMSNum, QStringLiteral("+30690001"));
+        QCOMPARE(rig.window->caption(Item::lblAPN), QStringLiteral("APN: "));
+        onDialog([&](QWidget *dialog) {
+            sender(dialog)->setText(QStringLiteral("again@plant.gr"));
+            dialog->close();
+        });
+        emit diagram->emailClicked();
         s.ModemSetup.ESender = s.EditSetup.ESender = QStringLiteral("read@plant.gr");
         onDialog([&](QWidget *dialog) {
             seen = sender(dialog)->text();

@@ -17,7 +17,7 @@ namespace {
 const QString kOther = QStringLiteral("Other");
 const QString kFileName = QStringLiteral("presets.json");
 // A presets file is a few hundred bytes; anything far bigger is not one.
-constexpr qint64 kMaxFileBytes = 64 * 1024;
+constexpr qint64 kMaxFileBytes = qint64(64) * 1024;
 
 // A value the file gives, as the modem would take it; empty when it cannot.
 QString checkedValue(const QJsonObject &entry, const QString &key, int limit, QString &fault)
@@ -110,7 +110,7 @@ Presets parsePresets(const QByteArray &json)
     const QJsonValue list = root.value(QStringLiteral("Providers"));
     if (!list.isArray())
         return fallback(QStringLiteral("\"Providers\" is not a list"));
-    for (const QJsonValue &entry : list.toArray())
+    for (const QJsonValue entry : list.toArray())
         if (const QString fault = parseProvider(entry, presets.providers); !fault.isEmpty())
             return fallback(fault);
 

@@ -105,6 +105,19 @@ void storeEmail(const EmailBoxes &boxes, SetupRecord &record)
     storeGprs(boxes.apn, boxes.gprsUser, boxes.gprsPassword, record);
 }
 
+void copyEmailFields(const SetupRecord &from, SetupRecord &to)
+{
+    to.EmailInterval = from.EmailInterval;
+    to.ERecep = from.ERecep;
+    to.ESender = from.ESender;
+    to.MailServer = from.MailServer;
+    to.XUser = from.XUser;
+    to.XPas = from.XPas;
+    to.APN = from.APN;
+    to.GPRSID = from.GPRSID;
+    to.GPRSPass = from.GPRSPass;
+}
+
 CaptionList emailCaptions(const EmailBoxes &boxes)
 {
     return {{Item::lblEmail, emailCaption(emailIntervalOfText(boxes.interval).value_or(0))},

@@ -81,6 +81,9 @@ EmailCheck checkEmail(const EmailBoxes &boxes, qint16 role, const QStringList &l
 QString emailCheckText(EmailCheck check);
 // What OK stores from boxes that passed: the record's e-mail and GPRS fields.
 void storeEmail(const EmailBoxes &boxes, SetupRecord &record);
+// The fields the e-mail dialog edits, from its record into another: the
+// dialog may have been filled before other edits were made to that one.
+void copyEmailFields(const SetupRecord &from, SetupRecord &to);
 // The captions OK sets: lblEmail from the stored interval, and the APN, user
 // and password lines from the SIM boxes as typed.
 CaptionList emailCaptions(const EmailBoxes &boxes);

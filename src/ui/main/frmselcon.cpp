@@ -368,8 +368,12 @@ void frmSelCon::emailClicked()
         m_email = std::make_unique<EmailSettings>(m_session.EditSetup, presets(), m_prompt, this);
         m_emailBaseline = m_session.ModemSetup;
     }
-    if (m_email->exec() == QDialog::Accepted)
-        applyEdit(m_email->record(), m_email->captions());
+    if (m_email->exec() == QDialog::Accepted) {
+        // Only its own fields: the record may have changed since it was filled.
+        copyEmailFields(m_email->record(), m_session.EditSetup);
+        for (const Caption &c : m_email->captions())
+            setCaption(c.item, c.text);
+    }
     if (!m_email->kept())
         m_email.reset();
     m_session.HasChanges();
