@@ -43,13 +43,9 @@ private slots:
     void recipientsBetweenScreenAndRecord();
     void emailChecksInOrder_data();
     void emailChecksInOrder();
-    void emailStoreAndCaptions();
-    void gprsStoreAndCaptions();
     void serverPort_data();
     void serverPort();
-    void serverDefaultsAndCaptions();
-    void baudListByVersion_data();
-    void baudListByVersion();
+    void serverAndBaudDefaults();
     void shippedPresetsMatchTheBuiltIn();
     void damagedPresetsFallBack_data();
     void damagedPresetsFallBack();
@@ -145,54 +141,6 @@ void TestSettingsEdit::emailChecksInOrder()
     QCOMPARE(checkEmail(boxes, qint16(role), {kLoginServer}, apnConfirmed), check);
 }
 
-void TestSettingsEdit::emailStoreAndCaptions()
-{
-    EmailBoxes b{QStringLiteral("3.5 hours"),     QStringLiteral(" ops@plant.gr;\nqa@plant.gr;"),
-                 QStringLiteral(" m7@plant.gr "), QStringLiteral(" smtp.plant "),
-                 QStringLiteral(" meter7 "),      QStringLiteral(" s3cret "),
-                 QStringLiteral(" iot.example "), QStringLiteral(" gsmuser "),
-                 QStringLiteral(" gsmpass ")};
-    SetupRecord r;
-    r.SMSNum = QStringLiteral("+3069");
-    storeEmail(b, r);
-    QCOMPARE(r.ERecep, QStringLiteral("ops@plant.gr,qa@plant.gr"));
-    QCOMPARE(r.ESender, QStringLiteral("m7@plant.gr"));
-    QCOMPARE(r.MailServer, QStringLiteral("smtp.plant"));
-    QCOMPARE(r.XUser, QStringLiteral("meter7"));
-    QCOMPARE(r.XPas, QStringLiteral("s3cret"));
-    QCOMPARE(r.EmailInterval, qint16(4));
-    QCOMPARE(r.APN, QStringLiteral("iot.example"));
-    QCOMPARE(r.GPRSID, QStringLiteral("gsmuser"));
-    QCOMPARE(r.GPRSPass, QStringLiteral("gsmpass"));
-    QCOMPARE(r.SMSNum, QStringLiteral("+3069"));
-
-    // The SIM lines show the boxes as typed.
-    const CaptionList expected{{Item::lblEmail, QStringLiteral("Email: per 4h")},
-                               {Item::lblAPN, QStringLiteral("APN:  iot.example ")},
-                               {Item::lblProviderUser, QStringLiteral("User:  gsmuser ")},
-                               {Item::lblProviderPWD, QStringLiteral("PWD:  gsmpass ")}};
-    QCOMPARE(emailCaptions(b), expected);
-    b.interval = QStringLiteral("Email Disabled");
-    QCOMPARE(emailCaptions(b).first().text, QStringLiteral("Email: Disabled"));
-}
-
-void TestSettingsEdit::gprsStoreAndCaptions()
-{
-    QCOMPARE(gprsRefusal(QStringLiteral("   ")), QStringLiteral("APN field may not be empty"));
-    QCOMPARE(gprsRefusal(QStringLiteral(" x ")), QString());
-
-    SetupRecord r;
-    storeGprs(QStringLiteral(" internet "), QStringLiteral(" web "), QStringLiteral(" kexo "), r);
-    QCOMPARE(r.APN, QStringLiteral("internet"));
-    QCOMPARE(r.GPRSID, QStringLiteral("web"));
-    QCOMPARE(r.GPRSPass, QStringLiteral("kexo"));
-
-    const CaptionList expected{{Item::lblAPN, QStringLiteral("APN:  internet ")},
-                               {Item::lblProviderUser, QStringLiteral("User: web")},
-                               {Item::lblProviderPWD, QStringLiteral("PWD: ")}};
-    QCOMPARE(gprsCaptions(QStringLiteral(" internet "), QStringLiteral(" web "), QStringLiteral("  ")), expected);
-}
-
 void TestSettingsEdit::serverPort_data()
 {
     QTest::addColumn<QString>("text");
@@ -233,7 +181,7 @@ void TestSettingsEdit::serverPort()
     QCOMPARE(hostPortOfText(text), port);
 }
 
-void TestSettingsEdit::serverDefaultsAndCaptions()
+void TestSettingsEdit::serverAndBaudDefaults()
 {
     SetupRecord empty;
     applyServerDefaults(empty, QStringLiteral("med.example"));
@@ -247,38 +195,12 @@ void TestSettingsEdit::serverDefaultsAndCaptions()
     QCOMPARE(set.HostIP, QStringLiteral("10.1.2.3"));
     QCOMPARE(set.HostPort, 502);
 
-    const CaptionList expected{{Item::lblTessarinIP, QStringLiteral(" host.example ")},
-                               {Item::lblTessarinPort, QStringLiteral("Port: 1023.5")},
-                               {Item::lblServerPort, QStringLiteral("Server IP port: 1023.5")}};
-    QCOMPARE(serverCaptions(QStringLiteral(" host.example "), QStringLiteral("1023.5")), expected);
-
     SetupRecord baud;
     applyBaudDefault(baud);
     QCOMPARE(baud.Baud, 4);
     baud.Baud = 6;
     applyBaudDefault(baud);
     QCOMPARE(baud.Baud, 6);
-}
-
-void TestSettingsEdit::baudListByVersion_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<bool>("fast");
-    QTest::newRow("2.0.1") << "2.0.1" << true;
-    QTest::newRow("3.0") << "3.0" << true;
-    QTest::newRow("2.0") << "2.0" << false;
-    QTest::newRow("10.0 compares as text") << "10.0" << false;
-    QTest::newRow("no modem yet") << "" << false;
-}
-
-void TestSettingsEdit::baudListByVersion()
-{
-    QFETCH(QString, version);
-    QFETCH(bool, fast);
-    QStringList rates{"1200", "2400", "4800", "9600", "19200", "38400"};
-    if (fast)
-        rates << "115200";
-    QCOMPARE(baudList(version), rates);
 }
 
 void TestSettingsEdit::shippedPresetsMatchTheBuiltIn()
