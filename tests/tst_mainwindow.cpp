@@ -772,8 +772,10 @@ private slots:
         emit diagram->baudClicked();
         QCOMPARE(s.EditSetup.Baud, 4);
         QCOMPARE(rig.window->caption(Item::lblBaud), QStringLiteral("Baud: 9600"));
-
-        QCOMPARE(rig.prompt.messages().size(), 1);
+        // Changes are pending, and no modem has said its firmware.
+        QCOMPARE(rig.prompt.messages().size(), 2);
+        QCOMPARE(rig.prompt.messages().last(), QStringLiteral("Changing the Merolan baud rate will require a 3-minute "
+                                                              "reset after pressing 'Finish programming'"));
         QCOMPARE(rig.prompt.unexpected(), QStringList());
     }
 

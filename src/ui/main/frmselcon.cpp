@@ -3,6 +3,7 @@
 #include "captions.h"
 #include "connection.h"
 #include "emailsettings.h"
+#include "fieldeditors.h"
 #include "frmbaud.h"
 #include "frmcom.h"
 #include "gprssettings.h"
@@ -121,6 +122,14 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     connect(m_diagram, &SetupDiagram::serverClicked, this, &frmSelCon::serverClicked);
     connect(m_diagram, &SetupDiagram::emailClicked, this, &frmSelCon::emailClicked);
     connect(m_diagram, &SetupDiagram::baudClicked, this, &frmSelCon::baudClicked);
+    connect(m_diagram, &SetupDiagram::serverPortClicked, this, [this] {
+        if (editorMayOpen())
+            ServerPortClicked(m_session);
+    });
+    connect(m_diagram, &SetupDiagram::smsClicked, this, [this] {
+        if (editorMayOpen())
+            SMSClicked(m_session);
+    });
     connect(m_diagram, &SetupDiagram::passwordClicked, this, [this] { PasswordClicked(m_session); });
     connect(m_diagram, &SetupDiagram::clockClicked, this, [this] { SetClock(m_session); });
     connect(txtPWD, &QLineEdit::returnPressed, cmdConnect, &QPushButton::click);
@@ -387,7 +396,7 @@ void frmSelCon::baudClicked()
     frmBaud dialog(m_session.EditSetup, m_session.FirmwareVersion, this);
     if (dialog.exec() == QDialog::Accepted)
         applyEdit(dialog.record(), dialog.captions());
-    m_session.HasChanges();
+    baudNotice(m_session);
 }
 
 void frmSelCon::showLogger(bool ticked, qint16 emailInterval)

@@ -1,0 +1,55 @@
+#include "fieldeditors.h"
+
+#include "captions.h"
+#include "numbervalue.h"
+#include "session.h"
+#include "userprompt.h"
+
+#include <cmath>
+
+using Item = SetupView::Item;
+
+void ServerPortClicked(Session &s)
+{
+    for (;;) {
+        const std::optional<QString> answer =
+            s.prompt.input(QStringLiteral("Server port number:"), QStringLiteral("Merolan Server settings"), QString());
+        if (!answer || answer->isEmpty())
+            return;
+        // The answer's leading number is what counts ("80abc" is 80).
+        const double port = NumberValue(*answer);
+        if (!(port >= 1 && port <= 65535)) {
+            s.prompt.message(QStringLiteral("Wrong Server Port Number!"));
+            continue;
+        }
+        s.view.setCaption(Item::lblServerPort, serverPortCaption(numberText(port)));
+        s.EditSetup.HostPort = qint32(std::nearbyint(port)); // halves to even
+        // The write button shows a pending port like any other change.
+        s.HasChanges();
+        return;
+    }
+}
+
+void SMSClicked(Session &s)
+{
+    const std::optional<QString> answer =
+        s.prompt.input(QStringLiteral("Merolan will use this number to send a low power supply alarm. Leave field "
+                                      "blank to disable this alarm."),
+                       QStringLiteral("SMS number"), s.EditSetup.SMSNum);
+    // Backing out keeps the alarm; only an empty answer given with OK ends it.
+    if (!answer)
+        return;
+    s.EditSetup.SMSNum = answer->trimmed();
+    s.view.setCaption(Item::lblSMS, smsCaption(s.EditSetup.SMSNum));
+    s.HasChanges();
+}
+
+void baudNotice(Session &s)
+{
+    if (!s.HasChanges())
+        return;
+    s.prompt.message(s.firmwareNumber() >= 3.0
+                         ? QStringLiteral("The Merolan baud rate will change after pressing 'Finish programming'")
+                         : QStringLiteral("Changing the Merolan baud rate will require a 3-minute reset after "
+                                          "pressing 'Finish programming'"));
+}
