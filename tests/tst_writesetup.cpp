@@ -77,6 +77,7 @@ private slots:
     void oddValuesAreJudgedOnlyWhenSent();
     void secondClickIsRefused();
     void longRecipientListKeepsProgressAtMaximum();
+    void pendingLinesAreWhatTheWriteSends();
 };
 
 void TestWriteSetup::otherModemGetsEverything_data()
@@ -421,6 +422,37 @@ void TestWriteSetup::longRecipientListKeepsProgressAtMaximum()
     QCOMPARE(rig.sim.setting("ERecep"), rig.session.EditSetup.ERecep);
     QCOMPARE(rig.session.state.progressMaximum(), 30);
     QCOMPARE(highest, 30);
+}
+
+// What the pending view shows is what goes on the wire, the passwords in
+// clear there and masked on screen; a typed mail password alone is no change.
+void TestWriteSetup::pendingLinesAreWhatTheWriteSends()
+{
+    Rig rig;
+    SetupRecord &e = rig.session.EditSetup;
+    e.OffTime[1] = 0.75;
+    e.APN = QStringLiteral("fleet.apn");
+    e.GPRSPass = QStringLiteral("gprs-S3cret");
+    e.HostPort = 5020;
+    e.XPas = QStringLiteral("mail-Pw9");
+    const QStringList pending = PendingLines(rig.session, false);
+    const QStringList shown = ShownPendingLines(rig.session, false);
+
+    WriteClicked(rig.session);
+
+    QCOMPARE(pending, (QStringList{"P2OFF=18:00", "APN=fleet.apn", "GPRSPass=gprs-S3cret", "HSTPORTNUMBER=5020",
+                                   "XPAS=mail-Pw9"}));
+    QCOMPARE(shown, (QStringList{"P2OFF=18:00", "APN=fleet.apn", "GPRSPass=***", "HSTPORTNUMBER=5020", "XPAS=***"}));
+    QCOMPARE(rig.sentAfterSerial(), (QStringList{"#P2OFF=18:00", "#APN=fleet.apn", "#GPRSPass=gprs-S3cret",
+                                                 "#HSTPORTNUMBER=5020", "#XPAS=mail-Pw9"}));
+    QCOMPARE(rig.session.state.status(), kSuccess);
+
+    // Now the records agree, though the typed mail password is no placeholder.
+    QCOMPARE(PendingLines(rig.session, false), QStringList{});
+    rig.sim.clearRecord();
+    WriteClicked(rig.session);
+    QCOMPARE(rig.sentAfterSerial(), QStringList{});
+    QCOMPARE(rig.prompt.messages(), QStringList{kNoChanges});
 }
 
 QTEST_GUILESS_MAIN(TestWriteSetup)

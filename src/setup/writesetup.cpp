@@ -73,13 +73,28 @@ bool writeEnds(Session &s, const QString &sent, bool refused)
 
 } // namespace
 
+QStringList PendingLines(const Session &s, bool writeAll)
+{
+    if (!writeAll && s.EditSetup == s.ModemSetup)
+        return {};
+    return settingLines(s.EditSetup, s.ModemSetup, writeAll, s.firmwareNumber());
+}
+
+QStringList ShownPendingLines(const Session &s, bool writeAll)
+{
+    QStringList shown = PendingLines(s, writeAll);
+    for (QString &line : shown)
+        line = maskedSettingLine(line);
+    return shown;
+}
+
 bool ValidateSetup(Session &s)
 {
     const SetupRecord &e = s.EditSetup;
 
     // The lines of a write of the changes; a write of everything to another
     // modem checks its own before it starts.
-    if (!sendable(s, settingLines(e, s.ModemSetup, false, s.firmwareNumber())))
+    if (!sendable(s, PendingLines(s, false)))
         return true;
 
     QString problem;
@@ -121,7 +136,7 @@ bool WriteSetup(Session &s, bool writeAll)
     s.state.setStatus(QStringLiteral("Writing setup..."));
     s.state.Writing = true;
 
-    const QStringList lines = settingLines(s.EditSetup, s.ModemSetup, writeAll, s.firmwareNumber());
+    const QStringList lines = PendingLines(s, writeAll);
     s.LastWrite = {{}, {}, lines};
     for (const QString &line : lines) {
         const QString reply = GetResponse(s.Comm, s.state, QLatin1Char('#') + line);
@@ -151,7 +166,7 @@ bool WriteChanges(Session &s, bool writeAll)
         endWrite(s);
         return true;
     }
-    if (writeAll && !sendable(s, settingLines(s.EditSetup, s.ModemSetup, true, s.firmwareNumber()))) {
+    if (writeAll && !sendable(s, PendingLines(s, true))) {
         endWrite(s);
         return false;
     }

@@ -6,6 +6,16 @@
 class Session;
 struct SetupRecord;
 
+// The setting lines, without their leading "#", that a write would send to
+// the modem read, in the order it sends them: with writeAll every setting,
+// else those that differ from ModemSetup, and none at all while the records
+// agree (a typed mail password alone is no change). The write sends exactly
+// these once its checks pass.
+QStringList PendingLines(const Session &session, bool writeAll);
+
+// PendingLines as they may be shown to anyone: password values masked.
+QStringList ShownPendingLines(const Session &session, bool writeAll);
+
 // True when the write must not start: a problem was reported to the user, or
 // the user chose not to go on.
 bool ValidateSetup(Session &session);
