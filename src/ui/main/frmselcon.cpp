@@ -1,6 +1,7 @@
 #include "frmselcon.h"
 
 #include "captions.h"
+#include "changemarks.h"
 #include "connection.h"
 #include "emailsettings.h"
 #include "fieldeditors.h"
@@ -9,6 +10,7 @@
 #include "gprssettings.h"
 #include "modemrules.h"
 #include "passwordclock.h"
+#include "pendingchanges.h"
 #include "perschedule.h"
 #include "portpicker.h"
 #include "readsetup.h"
@@ -28,6 +30,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -106,6 +110,17 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     connect(mnuFileLoad, &QAction::triggered, this, [this] { LoadSetupCommand(m_session); });
     connect(mnuFileSave, &QAction::triggered, this, [this] { SaveSetupCommand(m_session); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    // Enabled with Write (below), but not while an operation runs: a modal
+    // view opened inside a write's wait would hold the write up.
+    auto *mnuFilePending = new QAction(QStringLiteral("Pending changes..."), this);
+    mnuFilePending->setObjectName(QStringLiteral("mnuFilePending"));
+    mnuFilePending->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFilePending->setEnabled(false);
+    // Beside the file commands, before the separator above Exit.
+    QMenu *mnuFile = menuBar()->findChild<QMenu *>(QStringLiteral("mnuFile"));
+    mnuFile->insertAction(mnuFile->actions().value(mnuFile->actions().indexOf(mnuFileExit) - 1), mnuFilePending);
+    connect(mnuFilePending, &QAction::triggered, this,
+            [this] { PendingChanges(ShownPendingLines(m_session, false), this).exec(); });
     connect(cmdConnect, &QPushButton::clicked, this, &frmSelCon::cmdConnectClick);
     connect(cmdRefresh, &QPushButton::clicked, this, [this] { RefreshClicked(m_session); });
     connect(cmdWrite, &QPushButton::clicked, this, [this] { WriteClicked(m_session); });
@@ -148,6 +163,9 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     tmrControl->setObjectName(QStringLiteral("tmrControl"));
     tmrControl->setInterval(kControlMs);
     connect(tmrControl, &QTimer::timeout, this, &frmSelCon::UpdateControls);
+    connect(tmrControl, &QTimer::timeout, mnuFilePending, [this, mnuFilePending] {
+        mnuFilePending->setEnabled(cmdWrite->isEnabled() && !m_session.state.anyRunning());
+    });
     tmrControl->start();
 
     cboPort->watch([this] { return SSTab->currentIndex() == 0 && !m_session.state.anyRunning(); });
@@ -419,6 +437,7 @@ void frmSelCon::markChanges(bool differ)
                                                     " border-radius: 3px; padding: 4px 12px; }")
                                          .arg(kChangedColour.name(), kChangedColour.darker(160).name())
                                    : QString());
+    m_diagram->showChanges(changedLines(m_session.EditSetup, m_session.ModemSetup));
 }
 
 void frmSelCon::showProgramming(bool programming)

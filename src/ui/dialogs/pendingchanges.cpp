@@ -1,0 +1,40 @@
+#include "pendingchanges.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+PendingChanges::PendingChanges(const QStringList &shownLines, QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("PendingChanges"));
+    setWindowTitle(QStringLiteral("Pending changes"));
+
+    auto *layout = new QVBoxLayout(this);
+    auto *lblPending = new QLabel(this);
+    lblPending->setObjectName(QStringLiteral("lblPending"));
+    lblPending->setWordWrap(true);
+    layout->addWidget(lblPending);
+    if (shownLines.isEmpty()) {
+        lblPending->setText(QStringLiteral("No changes: the setup on screen is the modem's."));
+    } else {
+        lblPending->setText(QStringLiteral("Write sends these setting lines, in this order:"));
+        auto *lstPending = new QListWidget(this);
+        lstPending->setObjectName(QStringLiteral("lstPending"));
+        lstPending->addItems(shownLines);
+        lstPending->setCurrentRow(0);
+        lblPending->setBuddy(lstPending);
+        layout->addWidget(lstPending, 1);
+    }
+
+    auto *cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose->setDefault(true);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 48);
+}
