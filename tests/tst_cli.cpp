@@ -168,6 +168,47 @@ private slots:
         QVERIFY(r.err.contains("[" + second.devicePath().toLatin1() + "] Writing setup..."));
     }
 
+    // A dry run logs in, reads and hands back exactly as a read does, and
+    // shows the lines the write would send, the password masked.
+    void dryRunSendsNothing()
+    {
+        PtyModemThread modem(quickModem(QStringLiteral("MRL0000016")));
+        QVERIFY(modem.start());
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("dry.mrl"));
+        const QStringList login{"--port", modem.devicePath(), "--password", "4321"};
+        QCOMPARE(cli(login + QStringList{"read", "--dry-run"}).exit, 2);
+        const Run read = cli(login + QStringList{"read", "--save", file});
+        QVERIFY2(read.exit == 0, read.err.constData());
+        const QStringList readLines = received(modem);
+        QString error;
+        SetupRecord record = *loadSetupFile(file, &error);
+        record.APN = QStringLiteral("dry.apn");
+        record.GPRSPass = QStringLiteral("DRY-S3CRET");
+        record.HostPort = 5021;
+        QVERIFY(saveSetupFile(file, record, &error));
+
+        modem.call([](SimModem &m) { m.clearRecord(); });
+        const Run json = cli(login + QStringList{"write", file, "--dry-run", "--json"});
+        QVERIFY2(json.exit == 0, json.err.constData());
+        QString problem;
+        QVERIFY2(matchesSchema(json.out, &problem), qPrintable(problem));
+        const QJsonObject entry = onlyDocument(json.out).value("Modems").toArray().at(0).toObject();
+        QCOMPARE(entry.value("Pending").toArray(), (QJsonArray{"APN=dry.apn", "GPRSPass=***", "HSTPORTNUMBER=5021"}));
+        QCOMPARE(entry.value("Result").toString(),
+                 QStringLiteral("Dry run: the write would send 3 setting lines; nothing was sent."));
+        QCOMPARE(received(modem), readLines);
+        QCOMPARE(readLines.filter(QRegularExpression(QStringLiteral("^#\\w+="))), QStringList{"#PASSWORD=4321"});
+        QCOMPARE(readLines.last(), QStringLiteral("#AUTO"));
+
+        const Run text = cli(login + QStringList{"write", file, "--dry-run"});
+        QCOMPARE(text.exit, 0);
+        QCOMPARE(text.out, QByteArray("Pending: APN=dry.apn\nPending: GPRSPass=***\nPending: HSTPORTNUMBER=5021\n"));
+        QVERIFY(!text.err.contains("DRY-S3CRET"));
+        QCOMPARE(modem.call([](SimModem &m) { return m.setting(QStringLiteral("APN")); }),
+                 QStringLiteral("internet.example"));
+    }
+
     // Shown without a modem, in the terminal's encoding; the file's passwords
     // are its own business, not the size check's.
     void showNeedsNoModem()

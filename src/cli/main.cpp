@@ -163,9 +163,35 @@ Done readCommand(Session &s, const Options &o, PortResult &r)
     return {r.exit, summary};
 }
 
+// The lines the write would send, shown and not sent. The checks still run:
+// they decide whether the write would start at all.
+Done dryRun(Session &s, const Options &o, PortResult &r)
+{
+    const QStringList pending = ShownPendingLines(s, o.all);
+    r.object.insert(QStringLiteral("Pending"), QJsonArray::fromStringList(pending));
+    for (const QString &line : pending)
+        r.text += (QStringLiteral("Pending: ") + line + QLatin1Char('\n')).toLocal8Bit();
+    if (ValidateSetup(s))
+        return {Failed, QStringLiteral("Dry run: the write would not start, it did not pass the checks")};
+    // A write of everything judges every line it sends, not only the changes.
+    if (const QString problem = unsendableSetting(PendingLines(s, true)); o.all && !problem.isEmpty()) {
+        s.prompt.message(problem);
+        return {Failed, QStringLiteral("Dry run: the write would not start, it did not pass the checks")};
+    }
+    if (pending.isEmpty())
+        return {Ok, QStringLiteral("Dry run: no changes to write; nothing was sent.")};
+    return {
+        Ok,
+        pending.size() == 1
+            ? QStringLiteral("Dry run: the write would send 1 setting line; nothing was sent.")
+            : QStringLiteral("Dry run: the write would send %1 setting lines; nothing was sent.").arg(pending.size())};
+}
+
 Done writeCommand(Session &s, const Options &o, const SetupRecord &toWrite, PortResult &r)
 {
     s.EditSetup = toWrite;
+    if (o.dryRun)
+        return dryRun(s, o, r);
     if (ValidateSetup(s))
         return {Failed, QStringLiteral("Setup not written: it did not pass the checks")};
     const bool written = WriteChanges(s, o.all);

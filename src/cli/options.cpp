@@ -55,7 +55,8 @@ Parser::Parser()
                        "switches on its devices, without a window.\n\n"
                        "Commands:\n"
                        "  read         the modem's identity and whole setup (--save keeps it in a file)\n"
-                       "  write FILE   the setup file to the modem: the settings that differ (all with --all)\n"
+                       "  write FILE   the setup file to the modem: the settings that differ (all with --all);\n"
+                       "               --dry-run shows the setting lines it would send and sends none\n"
                        "  show FILE    a setup file\n"
                        "  clock        the modem's clock beside the computer's (--set sets it from the computer's)\n"
                        "  password     a new password for the modem (--new), or none (--disable)\n"
@@ -80,6 +81,9 @@ Parser::Parser()
          QStringLiteral("file|folder")},
         {QStringLiteral("json"), QStringLiteral("Standard output holds one JSON document.")},
         {QStringLiteral("all"), QStringLiteral("write: every setting, not only those that differ.")},
+        {QStringLiteral("dry-run"),
+         QStringLiteral("write: read the modem and show the setting lines the write would send (passwords "
+                        "masked), without sending them.")},
         {QStringLiteral("set"), QStringLiteral("clock: set the modem's clock to the computer's local time.")},
         {QStringLiteral("new"),
          QStringLiteral("password: the new password, by the rule of --password (visible in the process list "
@@ -126,6 +130,7 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
     o->save = m_parser.value(QStringLiteral("save"));
     o->json = m_parser.isSet(QStringLiteral("json"));
     o->all = m_parser.isSet(QStringLiteral("all"));
+    o->dryRun = m_parser.isSet(QStringLiteral("dry-run"));
     o->yes = m_parser.isSet(QStringLiteral("yes"));
     o->setClock = m_parser.isSet(QStringLiteral("set"));
     const QStringList positional = m_parser.positionalArguments();
@@ -168,6 +173,8 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
         return fail(error, QStringLiteral("Unexpected argument ") + positional.last());
     if (takesFile && o->file.isEmpty())
         return fail(error, o->command + QStringLiteral(" needs a setup file"));
+    if (o->dryRun && o->command != QLatin1String("write"))
+        return fail(error, QStringLiteral("--dry-run belongs to the write command"));
     if (o->setClock && o->command != QLatin1String("clock"))
         return fail(error, QStringLiteral("--set belongs to the clock command"));
     const bool newGiven = m_parser.isSet(QStringLiteral("new"));

@@ -17,6 +17,7 @@ struct Options
     QString save;
     bool json = false;
     bool all = false;
+    bool dryRun = false; // write: show the pending lines, send none
     bool yes = false;
     bool setClock = false;
     QString newPassword; // empty with --disable
