@@ -14,7 +14,6 @@ PendingChanges::PendingChanges(const QStringList &shownLines, QWidget *parent) :
     auto *layout = new QVBoxLayout(this);
     auto *lblPending = new QLabel(this);
     lblPending->setObjectName(QStringLiteral("lblPending"));
-    lblPending->setWordWrap(true);
     layout->addWidget(lblPending);
     if (shownLines.isEmpty()) {
         lblPending->setText(QStringLiteral("No changes: the setup on screen is the modem's."));
@@ -36,5 +35,5 @@ PendingChanges::PendingChanges(const QStringList &shownLines, QWidget *parent) :
     buttons->addStretch(1);
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 48);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 56);
 }
