@@ -1,8 +1,33 @@
+#include "frmselcon.h"
+#include "memorylink.h"
+#include "scriptedprompt.h"
 #include "setupdiagram.h"
+#include "simmodem.h"
+#include "virtualclock.h"
 
 #include <QAccessible>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
+
+using Item = SetupView::Item;
+
+namespace {
+
+// Whether a line shows the change mark, in the write button's light red.
+bool marked(QWidget *line)
+{
+    const QImage image = line->grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y) == QColor(255, 128, 128))
+                return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 // Each click target of the diagram reaches exactly its own editor: a click
 // that opened the wrong dialog, or the schedule of the wrong device, would
@@ -141,6 +166,127 @@ private slots:
             QTest::mouseClick(widget, Qt::LeftButton);
         }
         QCOMPARE(spies.fired(), QStringList());
+    }
+
+    // Each line a write would change says so, and what the modem holds; the
+    // rest keep their plain look and tip.
+    void changedLinesAreMarked()
+    {
+        SetupDiagram diagram;
+        diagram.showRole(0);
+        diagram.showDevices(3);
+        diagram.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&diagram));
+        const auto line = [&](const char *name) { return diagram.findChild<QWidget *>(QLatin1String(name)); };
+        diagram.showChanges({{Item::lblAPN, QStringLiteral("In the Merolan: internet.example")},
+                             {Item::lblTime1, QStringLiteral("In the Merolan: ALWAYS ON")}});
+        QVERIFY(marked(line("lblAPN")));
+        QVERIFY(marked(line("lblTime1")));
+        QVERIFY(!marked(line("lblProviderUser")));
+        QVERIFY(!marked(line("lblTime0")));
+        QCOMPARE(line("lblAPN")->toolTip(), QStringLiteral("In the Merolan: internet.example"));
+        QCOMPARE(line("lblTime1")->toolTip(), QStringLiteral("In the Merolan: ALWAYS ON"));
+        QCOMPARE(line("lblProviderUser")->toolTip(), QStringLiteral("Click to edit"));
+        QCOMPARE(line("imgTime1")->toolTip(), QStringLiteral("Click to set On/Off times"));
+
+        diagram.showChanges({{Item::lblTime1, QStringLiteral("In the Merolan: ALWAYS OFF")}});
+        QVERIFY(!marked(line("lblAPN")));
+        QCOMPARE(line("lblAPN")->toolTip(), QStringLiteral("Click to edit"));
+        QCOMPARE(line("lblTime1")->toolTip(), QStringLiteral("In the Merolan: ALWAYS OFF"));
+        diagram.showChanges({});
+        QVERIFY(!marked(line("lblTime1")));
+        QCOMPARE(line("lblTime1")->toolTip(), QStringLiteral("Click to set On/Off times"));
+    }
+
+    // The pointer on a target underlines its caption, as on a link.
+    void hoverUnderlines()
+    {
+        SetupDiagram diagram;
+        diagram.showDevices(3);
+        diagram.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&diagram));
+        const auto underlined = [&](const char *name) {
+            return diagram.findChild<QWidget *>(QLatin1String(name))->font().underline();
+        };
+        const auto send = [&](const char *name, QEvent::Type type) {
+            QEvent event(type);
+            QApplication::sendEvent(diagram.findChild<QWidget *>(QLatin1String(name)), &event);
+        };
+        send("lblSMS", QEvent::Enter);
+        QVERIFY(underlined("lblSMS"));
+        send("lblSMS", QEvent::Leave);
+        QVERIFY(!underlined("lblSMS"));
+        send("imgTime2", QEvent::Enter);
+        QVERIFY(underlined("lblTime2"));
+        send("imgTime2", QEvent::Leave);
+        QVERIFY(!underlined("lblTime2"));
+        // The links among the facts stay underlined.
+        send("lblPWDSet", QEvent::Enter);
+        send("lblPWDSet", QEvent::Leave);
+        QVERIFY(underlined("lblPWDSet"));
+    }
+
+    // The window's marks follow the change marker: on with a change, off
+    // when the value is back to the modem's.
+    void windowMarksFollowTheRecords()
+    {
+        VirtualClock clock;
+        SimModem sim{clock};
+        MemorySerialLink link{clock, sim};
+        ScriptedPrompt prompt;
+        frmSelCon window(link, prompt);
+        auto *apn = window.findChild<QWidget *>(QStringLiteral("lblAPN"));
+        Session &s = window.session();
+        s.ModemSetup.APN = QStringLiteral("internet.example");
+        s.EditSetup = s.ModemSetup;
+        s.EditSetup.APN = QStringLiteral("web");
+        QVERIFY(s.HasChanges());
+        QCOMPARE(apn->toolTip(), QStringLiteral("In the Merolan: internet.example"));
+        s.EditSetup.APN = QStringLiteral("internet.example");
+        QVERIFY(!s.HasChanges());
+        QCOMPARE(apn->toolTip(), QStringLiteral("Click to edit"));
+        QCOMPARE(prompt.unexpected(), QStringList());
+    }
+
+    // The window fits a small screen in every role and keeps its width
+    // when long values come in; a value that does not fit is cut at its
+    // end and shown whole in its tip.
+    void windowFitsAndElides()
+    {
+        VirtualClock clock;
+        SimModem sim{clock};
+        MemorySerialLink link{clock, sim};
+        ScriptedPrompt prompt;
+        frmSelCon window(link, prompt);
+        SetupView &view = window;
+        view.showProgramming(true);
+        window.session().DeviceCount = 3;
+        view.ShowDevices();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (int role : {0, 1, 2}) {
+            view.showRole(role);
+            QVERIFY(window.minimumSizeHint().width() <= 800);
+            QVERIFY(window.minimumSizeHint().height() <= 600);
+        }
+        view.showRole(0);
+        window.resize(800, 600);
+        QCoreApplication::processEvents();
+        const QSize least = window.minimumSizeHint();
+        const QString sms = QStringLiteral("Alarm SMS: +306912345678901234567890");
+        view.setCaption(Item::lblTessarinIP, QStringLiteral("mediation-gateway.long-host-name.tessarin.example.net"));
+        view.setCaption(Item::lblSMS, sms);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.minimumSizeHint(), least);
+        QCOMPARE(window.width(), 800);
+        auto *line = window.findChild<QLabel *>(QStringLiteral("lblSMS"));
+        QCOMPARE(line->text(), sms);
+        QCOMPARE(line->toolTip(), sms + QStringLiteral("\nClick to edit"));
+        // Given room, the line fits whole again.
+        view.setCaption(Item::lblSMS, QStringLiteral("Alarm SMS: 112"));
+        window.resize(1100, 600);
+        QCoreApplication::processEvents();
+        QCOMPARE(line->toolTip(), QStringLiteral("Click to edit"));
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -61,7 +62,7 @@ QSize Wire::sizeHint() const
 
 QSize Wire::minimumSizeHint() const
 {
-    return {fontMetrics().height() * 2, 1};
+    return {fontMetrics().height(), 1};
 }
 
 QPen connectorPen(const QWidget *on)
@@ -148,6 +149,48 @@ void DeviceColumn::paintEvent(QPaintEvent *)
     painter.drawLine(QPointF(x, *top), QPointF(x, *bottom));
 }
 
+CaptionLabel::CaptionLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setTextFormat(Qt::PlainText);
+}
+
+QSize CaptionLabel::sizeHint() const
+{
+    // Where there is room, room for a provider value as the read shortens it
+    // (14 characters and "...") after its label, whatever is shown at the start.
+    const QSize whole = QLabel::sizeHint();
+    const QMargins m = contentsMargins();
+    return {qMax(whole.width(), fontMetrics().averageCharWidth() * 22 + m.left() + m.right()), whole.height()};
+}
+
+QSize CaptionLabel::minimumSizeHint() const
+{
+    // Room for a few characters and the ellipsis: growing captions must not
+    // widen the window.
+    const QMargins m = contentsMargins();
+    return {fontMetrics().averageCharWidth() * 6 + m.left() + m.right(), QLabel::minimumSizeHint().height()};
+}
+
+bool CaptionLabel::isElided() const
+{
+    return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+}
+
+void CaptionLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect room = contentsRect();
+    const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
+    style()->drawItemText(&painter, room, int(alignment()), palette(), isEnabled(), shown, foregroundRole());
+}
+
+CaptionLabel *captionLabel(const char *name, const QString &text, QWidget *parent)
+{
+    auto *l = new CaptionLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
 QLabel *plainLabel(const char *name, const QString &text, QWidget *parent)
 {
     auto *l = new QLabel(text, parent);
@@ -167,6 +210,9 @@ QLabel *nodeCaption(const char *name, const QString &text, QWidget *parent)
 {
     QLabel *l = plainLabel(name, text, parent);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // A long caption ("Merolan expects data calls") takes two lines in a
+    // narrow window.
+    l->setWordWrap(true);
     const int gap = l->fontMetrics().averageCharWidth();
     l->setContentsMargins(gap, 0, gap, 0);
     QFont f = l->font();
@@ -177,7 +223,7 @@ QLabel *nodeCaption(const char *name, const QString &text, QWidget *parent)
 
 int nodeWidth(const QWidget *on)
 {
-    return on->fontMetrics().height() * 9;
+    return on->fontMetrics().height() * 7;
 }
 
 QHBoxLayout *nodeCell(std::initializer_list<Picture *> pictures, bool wireLeft, bool wireRight, Wire **rightWire)

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QLabel>
 #include <QSvgRenderer>
 #include <QWidget>
 #include <initializer_list>
 #include <vector>
 
 class QHBoxLayout;
-class QLabel;
 
 // One of the program's line pictures, drawn from its SVG at whatever pixel
 // ratio the screen has. Its size follows the font, so the diagrams keep their
@@ -70,6 +70,23 @@ private:
     std::vector<const Wire *> m_stubs;
 };
 
+// A one-line caption that gives way when its place is narrow: the text is
+// cut at its end and marked "…", never clipped at either edge, where a cut
+// value (a phone number, an address) would still look whole. The text stays
+// whole for text() and for screen readers.
+class CaptionLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit CaptionLabel(const QString &text, QWidget *parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool isElided() const;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+};
+
 // The pen the diagrams draw their connectors with.
 QPen connectorPen(const QWidget *on);
 
@@ -77,6 +94,7 @@ QPen connectorPen(const QWidget *on);
 
 // A caption that shows the modem's own texts: never rich text.
 QLabel *plainLabel(const char *name, const QString &text, QWidget *parent);
+CaptionLabel *captionLabel(const char *name, const QString &text, QWidget *parent);
 Picture *picture(const char *name, const QString &file, qreal lines, QWidget *parent);
 // The bold caption under a node's picture.
 QLabel *nodeCaption(const char *name, const QString &text, QWidget *parent);

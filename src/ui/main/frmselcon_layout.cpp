@@ -177,10 +177,10 @@ QWidget *frmSelCon::buildProgramTab()
     cmdRefresh->setMinimumWidth(buttonWidth);
     cmdWrite->setMinimumWidth(buttonWidth);
 
-    auto *controls = new QHBoxLayout;
-    controls->addWidget(cboRole);
-    controls->addSpacing(fontMetrics().height());
-    controls->addWidget(chkOmbrilex, 1);
+    // The logger box under the role: the data-call role's text is long.
+    auto *controls = new QVBoxLayout;
+    controls->addWidget(cboRole, 0, Qt::AlignLeft);
+    controls->addWidget(chkOmbrilex);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdRefresh);

@@ -22,7 +22,15 @@ constexpr qreal kSmallLines = 1.2;  // clocks and marks beside a caption
 
 const QString kEditTip = QStringLiteral("Click to edit");
 const QString kScheduleTip = QStringLiteral("Click to set On/Off times");
-const QColor kDriftColour(255, 128, 128);
+// The write button's colour while changes wait: on the lines it would write,
+// and on a clock that wants setting.
+const QColor kChangedColour(255, 128, 128);
+
+// The room beside a setting line for its change mark.
+int markRoom(const QWidget *on)
+{
+    return on->fontMetrics().height() * 3 / 4;
+}
 
 QString deviceTip(int device)
 {
@@ -35,11 +43,11 @@ QVBoxLayout *settingsColumn(std::initializer_list<QLabel *> labels)
     auto *column = new QVBoxLayout;
     column->setSpacing(2);
     for (QLabel *l : labels) {
-        // Neighbouring columns touch (their connectors must): keep texts apart.
-        const int gap = l->fontMetrics().averageCharWidth();
+        // Neighbouring columns touch (their connectors must): the room for
+        // the change mark keeps texts apart too.
+        const int gap = markRoom(l);
         l->setContentsMargins(gap, 0, gap, 0);
         l->setAlignment(Qt::AlignHCenter);
-        l->setToolTip(kEditTip);
         column->addWidget(l);
     }
     column->addStretch(1);
@@ -76,6 +84,14 @@ SetupDiagram::SetupDiagram(QWidget *parent) : QWidget(parent)
     }
     clickTarget(lblPWDSet, [this] { emit passwordClicked(); });
     clickTarget(lblTimeSet, [this] { emit clockClicked(); });
+
+    for (QLabel *l : {lblTessarinIP, lblTessarinPort, lblServerPort, lblAPN, lblProviderUser, lblProviderPWD, lblSMS,
+                      lblEmail, lblBaud})
+        m_lineTips.insert(l, kEditTip);
+    for (QLabel *l : lblTime)
+        m_lineTips.insert(l, kScheduleTip);
+    for (QLabel *l : m_lineTips.keys())
+        refreshTip(l);
 }
 
 void SetupDiagram::clickTarget(QWidget *target, const std::function<void()> &emitClick)
@@ -91,7 +107,29 @@ bool SetupDiagram::eventFilter(QObject *watched, QEvent *event)
 {
     const auto found = m_targets.constFind(watched);
     auto *target = static_cast<QWidget *>(watched);
-    if (found == m_targets.cend() || !target->isEnabled())
+    if (found == m_targets.cend())
+        return QWidget::eventFilter(watched, event);
+    auto *line = qobject_cast<QLabel *>(target);
+    if (event->type() == QEvent::Resize && m_lineTips.contains(line))
+        refreshTip(line); // the text may fit now, or no longer
+    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
+        // Like a link, the caption underlined under the pointer; a picture's
+        // caption with it. Links always underlined stay so.
+        auto *caption = qobject_cast<QLabel *>(target->focusProxy() ? target->focusProxy() : target);
+        const bool hover = event->type() == QEvent::Enter && target->isEnabled();
+        if (caption && hover != m_hovered.contains(caption) && (!hover || !caption->font().underline())) {
+            QFont f = caption->font();
+            f.setUnderline(hover);
+            caption->setFont(f);
+            if (hover)
+                m_hovered.insert(caption);
+            else
+                m_hovered.remove(caption);
+        }
+    }
+    if (event->type() == QEvent::Paint && m_changeTips.contains(line))
+        paintMark(line);
+    if (!target->isEnabled())
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -146,6 +184,8 @@ QGroupBox *SetupDiagram::buildInfoFrame()
     lblTimeSet->setToolTip(QStringLiteral("Click to set the Merolan's clock from this computer's clock"));
     lblTimeSet->setAccessibleName(QStringLiteral("Set the Merolan's clock from this computer"));
     lblClockDrift = plainLabel("lblClockDrift", QString(), fraInfo);
+    // A long distance takes two lines rather than widen the window.
+    lblClockDrift->setWordWrap(true);
     lblClockDrift->hide();
     lblPWD = plainLabel("lblPWD", QStringLiteral("Password: Disabled"), fraInfo);
     lblPWDSet = plainLabel("lblPWDSet", QStringLiteral("Change"), fraInfo);
@@ -192,22 +232,22 @@ QGroupBox *SetupDiagram::buildSetupFrame()
     imgInternet = picture("imgInternet", QStringLiteral("internet"), kNodeLines, f);
     imgModem = picture("imgModem", QStringLiteral("localmodem"), kNodeLines, f);
     lblServer = nodeCaption("lblServer", QStringLiteral("Modem"), f);
-    lblTessarinIP = plainLabel("lblTessarinIP", QString(), f);
-    lblTessarinPort = plainLabel("lblTessarinPort", QStringLiteral("Port: 1023"), f);
-    lblServerPort = plainLabel("lblServerPort", QStringLiteral("Server IP Port: 1023"), f);
+    lblTessarinIP = captionLabel("lblTessarinIP", QString(), f);
+    lblTessarinPort = captionLabel("lblTessarinPort", QStringLiteral("Port: 1023"), f);
+    lblServerPort = captionLabel("lblServerPort", QStringLiteral("Server IP Port: 1023"), f);
 
     imgGPRS = picture("imgGPRS", QStringLiteral("gprs"), kNodeLines, f);
     imgGSM = picture("imgGSM", QStringLiteral("gsm"), kNodeLines, f);
     lblNetwork = nodeCaption("lblNetwork", QStringLiteral("GSM network"), f);
-    lblAPN = plainLabel("lblAPN", QStringLiteral("APN: "), f);
-    lblProviderUser = plainLabel("lblProviderUser", QStringLiteral("User: "), f);
-    lblProviderPWD = plainLabel("lblProviderPWD", QStringLiteral("PWD: "), f);
+    lblAPN = captionLabel("lblAPN", QStringLiteral("APN: "), f);
+    lblProviderUser = captionLabel("lblProviderUser", QStringLiteral("User: "), f);
+    lblProviderPWD = captionLabel("lblProviderPWD", QStringLiteral("PWD: "), f);
 
     auto *imgMerolan = picture("imgMerolan", QStringLiteral("modem"), kNodeLines, f);
     lblMerolan = nodeCaption("lblMerolan", QStringLiteral("Merolan expects data calls"), f);
-    lblSMS = plainLabel("lblSMS", QStringLiteral("Alarm SMS: Disabled"), f);
-    lblBaud = plainLabel("lblBaud", QStringLiteral("Baud: 9600"), f);
-    lblEmail = plainLabel("lblEmail", QStringLiteral("Email: Disabled"), f);
+    lblSMS = captionLabel("lblSMS", QStringLiteral("Alarm SMS: Disabled"), f);
+    lblBaud = captionLabel("lblBaud", QStringLiteral("Baud: 9600"), f);
+    lblEmail = captionLabel("lblEmail", QStringLiteral("Email: Disabled"), f);
 
     auto *outer = new QVBoxLayout(fraDataStyl);
     auto *grid = new QGridLayout;
@@ -270,9 +310,10 @@ QGroupBox *SetupDiagram::buildSetupFrame()
         imgTime[n]->setObjectName(QStringLiteral("imgTime%1").arg(i));
         imgTime[n]->setToolTip(kScheduleTip);
         imgTime[n]->setAccessibleName(QStringLiteral("Device %1 On/Off times").arg(i + 1));
+        // A schedule caption is short and never cut: it keeps its whole width.
         lblTime[n] = plainLabel("", i == 0 ? QStringLiteral("ON 11:30~20:00") : QStringLiteral("Always OFF"), group);
         lblTime[n]->setObjectName(QStringLiteral("lblTime%1").arg(i));
-        lblTime[n]->setToolTip(kScheduleTip);
+        lblTime[n]->setContentsMargins(markRoom(lblTime[n]), 0, 0, 0);
 
         auto *schedule = new QHBoxLayout;
         schedule->setSpacing(lineGap / 3);
@@ -339,8 +380,50 @@ QLabel *SetupDiagram::itemLabel(Item item) const
 
 void SetupDiagram::setCaption(Item item, const QString &text)
 {
-    if (QLabel *l = itemLabel(item))
+    if (QLabel *l = itemLabel(item)) {
         l->setText(text);
+        if (m_lineTips.contains(l))
+            refreshTip(l);
+    }
+}
+
+void SetupDiagram::showChanges(const QMap<Item, QString> &tips)
+{
+    m_changeTips.clear();
+    for (auto tip = tips.cbegin(); tip != tips.cend(); ++tip) {
+        if (QLabel *l = itemLabel(tip.key()); m_lineTips.contains(l))
+            m_changeTips.insert(l, tip.value());
+    }
+    for (QLabel *l : m_lineTips.keys()) {
+        refreshTip(l);
+        l->update();
+    }
+}
+
+void SetupDiagram::refreshTip(QLabel *line)
+{
+    // A value cut short is shown whole in the tip, above what the line does
+    // or, once changed, what the modem holds.
+    QStringList tip;
+    if (const auto *caption = qobject_cast<CaptionLabel *>(line); caption && caption->isElided())
+        tip << line->text();
+    tip << m_changeTips.value(line, m_lineTips.value(line));
+    line->setToolTip(tip.join(QLatin1Char('\n')));
+}
+
+void SetupDiagram::paintMark(QLabel *line)
+{
+    // A dot just before the text, in the room the margin keeps for it.
+    const QRect room = line->contentsRect();
+    const int text = qMin(line->fontMetrics().horizontalAdvance(line->text()), room.width());
+    const int left = line->alignment() & Qt::AlignHCenter ? room.left() + (room.width() - text) / 2 : room.left();
+    const qreal size = line->fontMetrics().height() * 0.45;
+    const QRectF dot(left - markRoom(line) / 2.0 - size / 2, room.center().y() + 0.5 - size / 2, size, size);
+    QPainter painter(line);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kChangedColour.darker(160), 1));
+    painter.setBrush(kChangedColour);
+    painter.drawEllipse(dot);
 }
 
 QString SetupDiagram::caption(Item item) const
@@ -406,6 +489,8 @@ void SetupDiagram::showLogger(bool ticked, qint16 emailInterval)
     lblBaud->setEnabled(false);
     lblEmail->setEnabled(true);
     lblEmail->setText(emailCaption(emailInterval));
+    refreshTip(lblBaud);
+    refreshTip(lblEmail);
 }
 
 void SetupDiagram::showDevices(qint16 count)
@@ -431,7 +516,7 @@ void SetupDiagram::showClockDrift(std::optional<qint64> seconds)
     // The palette rather than a style sheet, which the tool-tip would take too.
     QPalette marked;
     if (wantsSet) {
-        marked.setColor(QPalette::Window, kDriftColour);
+        marked.setColor(QPalette::Window, kChangedColour);
         marked.setColor(QPalette::WindowText, Qt::black);
     }
     lblClockDrift->setPalette(marked);

@@ -3,6 +3,8 @@
 #include "session.h"
 
 #include <QHash>
+#include <QMap>
+#include <QSet>
 #include <QWidget>
 
 #include <array>
@@ -46,6 +48,9 @@ public:
     // The modem clock's distance from the computer's, under the clock; hidden
     // when the modem's clock reply held no time.
     void showClockDrift(std::optional<qint64> seconds);
+    // Marks the lines of a setting that a write would change, each with its
+    // tip; every other line loses its mark.
+    void showChanges(const QMap<Item, QString> &tips);
 
 signals:
     void gprsClicked();       // APN, provider user and password
@@ -67,8 +72,13 @@ private:
     QGroupBox *buildSetupFrame();
     void clickTarget(QWidget *target, const std::function<void()> &emitClick);
     QLabel *itemLabel(Item item) const;
+    void refreshTip(QLabel *line);
+    void paintMark(QLabel *line);
 
     QHash<QObject *, std::function<void()>> m_targets;
+    QHash<QLabel *, QString> m_lineTips;   // the setting lines and their own tips
+    QHash<QLabel *, QString> m_changeTips; // the lines a write would change
+    QSet<QLabel *> m_hovered;              // underlined while the pointer is on them
 
     QLabel *lblVersion = nullptr;
     QLabel *lblSerial = nullptr;
