@@ -17,6 +17,7 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -765,6 +766,22 @@ private slots:
         });
         emit diagram->emailClicked();
         QCOMPARE(seen, QStringLiteral("read@plant.gr"));
+
+        // File > Pending changes lists what Write would send, passwords masked.
+        s.EditSetup.XPas = QStringLiteral("m41lpw");
+        QStringList pending;
+        onDialog([&](QWidget *dialog) {
+            const auto *list = dialog->findChild<QListWidget *>(QStringLiteral("lstPending"));
+            for (int i = 0; list && i < list->count(); ++i)
+                pending << list->item(i)->text();
+            dialog->close();
+        });
+        auto *mnuFilePending = rig.window->findChild<QAction *>(QStringLiteral("mnuFilePending"));
+        mnuFilePending->setEnabled(true); // as while a modem is connected
+        mnuFilePending->trigger();
+        QVERIFY2(pending.contains(QStringLiteral("HSTPORTNUMBER=1023")), qPrintable(pending.join('|')));
+        QVERIFY(pending.contains(QStringLiteral("XPAS=***")));
+        QVERIFY(!pending.join('|').contains(QStringLiteral("m41lpw")));
 
         // A record without a rate opens on 9600; OK stores its entry.
         s.EditSetup.Baud = 0;
