@@ -767,6 +767,15 @@ private slots:
         emit diagram->emailClicked();
         QCOMPARE(seen, QStringLiteral("read@plant.gr"));
 
+        // The two lines edited in an input box.
+        rig.prompt.answerInput(QStringLiteral("5020"));
+        emit diagram->serverPortClicked();
+        rig.prompt.answerInput(QStringLiteral(" +30690002 "));
+        emit diagram->smsClicked();
+        QCOMPARE(s.EditSetup.HostPort, 5020);
+        QCOMPARE(rig.window->caption(Item::lblServerPort), QStringLiteral("Server IP port: 5020"));
+        QCOMPARE(rig.window->caption(Item::lblSMS), QStringLiteral("Alarm SMS: +30690002"));
+
         // File > Pending changes lists what Write would send, passwords masked.
         s.EditSetup.XPas = QStringLiteral("m41lpw");
         QStringList pending;
@@ -779,7 +788,7 @@ private slots:
         auto *mnuFilePending = rig.window->findChild<QAction *>(QStringLiteral("mnuFilePending"));
         mnuFilePending->setEnabled(true); // as while a modem is connected
         mnuFilePending->trigger();
-        QVERIFY2(pending.contains(QStringLiteral("HSTPORTNUMBER=1023")), qPrintable(pending.join('|')));
+        QVERIFY2(pending.contains(QStringLiteral("HSTPORTNUMBER=5020")), qPrintable(pending.join('|')));
         QVERIFY(pending.contains(QStringLiteral("XPAS=***")));
         QVERIFY(!pending.join('|').contains(QStringLiteral("m41lpw")));
 
