@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -192,5 +193,11 @@ QWidget *frmSelCon::buildProgramTab()
     layout->addLayout(controls);
     layout->addWidget(m_diagram, 1);
     layout->addLayout(buttons);
+    // Wide enough for the diagram's usual values where the screen allows;
+    // left alone, the first size is at most two thirds of the screen, and
+    // values shown on the narrow diagram would be cut. The height is the
+    // least the window needs.
+    const int margins = fontMetrics().height() * 2;
+    resize(qMin(tab->sizeHint().width() + margins, screen()->availableGeometry().width() * 9 / 10), 0);
     return tab;
 }

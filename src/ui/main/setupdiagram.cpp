@@ -417,7 +417,7 @@ void SetupDiagram::paintMark(QLabel *line)
     const QRect room = line->contentsRect();
     const int text = qMin(line->fontMetrics().horizontalAdvance(line->text()), room.width());
     const int left = line->alignment() & Qt::AlignHCenter ? room.left() + (room.width() - text) / 2 : room.left();
-    const qreal size = line->fontMetrics().height() * 0.45;
+    const qreal size = line->fontMetrics().height() * 0.55;
     const QRectF dot(left - markRoom(line) / 2.0 - size / 2, room.center().y() + 0.5 - size / 2, size, size);
     QPainter painter(line);
     painter.setRenderHint(QPainter::Antialiasing);
