@@ -786,7 +786,7 @@ private slots:
             dialog->close();
         });
         auto *mnuFilePending = rig.window->findChild<QAction *>(QStringLiteral("mnuFilePending"));
-        mnuFilePending->setEnabled(true); // as while a modem is connected
+        rig.window->UpdateControls();
         mnuFilePending->trigger();
         QVERIFY2(pending.contains(QStringLiteral("HSTPORTNUMBER=5020")), qPrintable(pending.join('|')));
         QVERIFY(pending.contains(QStringLiteral("XPAS=***")));

@@ -30,8 +30,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -112,13 +110,6 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     // Enabled with Write (below), but not while an operation runs: a modal
     // view opened inside a write's wait would hold the write up.
-    auto *mnuFilePending = new QAction(QStringLiteral("Pending changes..."), this);
-    mnuFilePending->setObjectName(QStringLiteral("mnuFilePending"));
-    mnuFilePending->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuFilePending->setEnabled(false);
-    // Beside the file commands, before the separator above Exit.
-    QMenu *mnuFile = menuBar()->findChild<QMenu *>(QStringLiteral("mnuFile"));
-    mnuFile->insertAction(mnuFile->actions().value(mnuFile->actions().indexOf(mnuFileExit) - 1), mnuFilePending);
     connect(mnuFilePending, &QAction::triggered, this,
             [this] { PendingChanges(ShownPendingLines(m_session, false), this).exec(); });
     connect(cmdConnect, &QPushButton::clicked, this, &frmSelCon::cmdConnectClick);
@@ -163,9 +154,6 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     tmrControl->setObjectName(QStringLiteral("tmrControl"));
     tmrControl->setInterval(kControlMs);
     connect(tmrControl, &QTimer::timeout, this, &frmSelCon::UpdateControls);
-    connect(tmrControl, &QTimer::timeout, mnuFilePending, [this, mnuFilePending] {
-        mnuFilePending->setEnabled(cmdWrite->isEnabled() && !m_session.state.anyRunning());
-    });
     tmrControl->start();
 
     cboPort->watch([this] { return SSTab->currentIndex() == 0 && !m_session.state.anyRunning(); });
@@ -278,6 +266,8 @@ void frmSelCon::UpdateControls()
         cmdWrite->setEnabled(true);
         fraStart->setEnabled(true);
     }
+    // Not during a write either: a dialog opened inside its wait would hold it up.
+    mnuFilePending->setEnabled(!running);
     setBusyCursor(!s.Writing && !s.Reading && s.Busy);
     ProgBar->setVisible(running);
 }

@@ -105,6 +105,7 @@ private:
 
     QAction *mnuFileLoad = nullptr;
     QAction *mnuFileSave = nullptr;
+    QAction *mnuFilePending = nullptr;
     QAction *mnuFileExit = nullptr;
     QAction *mnuHelpContents = nullptr;
     QAction *mnuHelpAbout = nullptr;

@@ -33,6 +33,9 @@ void frmSelCon::buildMenus()
     mnuFileSave = mnuFile->addAction(QStringLiteral("Save Setup to file"));
     mnuFileSave->setObjectName(QStringLiteral("mnuFileSave"));
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFilePending = mnuFile->addAction(QStringLiteral("Pending changes..."));
+    mnuFilePending->setObjectName(QStringLiteral("mnuFilePending"));
+    mnuFilePending->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFile->addSeparator();
     mnuFileExit = mnuFile->addAction(QStringLiteral("Exit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
