@@ -1,6 +1,6 @@
 #include "emailsettings.h"
 
-#include "limitedtext.h"
+#include "dialogparts.h"
 #include "simcardframe.h"
 #include "userprompt.h"
 
@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -93,14 +92,6 @@ EmailSettings::EmailSettings(const SetupRecord &edit, const Presets &presets, Us
     Frame1->setMinimumWidth(columnWidth);
     fraGPRS->setMinimumWidth(columnWidth);
 
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    auto *cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(cmdOK, &QPushButton::clicked, this, &EmailSettings::cmdOKClick);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-
     auto *interval = new QHBoxLayout;
     interval->addWidget(Label6, 1);
     interval->addWidget(cboInterval);
@@ -118,10 +109,7 @@ EmailSettings::EmailSettings(const SetupRecord &edit, const Presets &presets, Us
     auto *columns = new QHBoxLayout;
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout *buttons = okCancelRow(this, [this] { cmdOKClick(); });
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addLayout(buttons);

@@ -1,11 +1,11 @@
 #include "frmbaud.h"
 
 #include "captions.h"
+#include "dialogparts.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,21 +40,10 @@ frmBaud::frmBaud(const SetupRecord &edit, const QString &firmwareVersion, QWidge
     }
     cboBaud->setCurrentIndex(selected);
 
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    auto *cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(cmdOK, &QPushButton::clicked, this, &frmBaud::cmdOKClick);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-
     auto *rate = new QHBoxLayout;
     rate->addWidget(lblRate);
     rate->addWidget(cboBaud, 1);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout *buttons = okCancelRow(this, [this] { cmdOKClick(); });
     // Wide enough for its caption in the title bar.
     setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     auto *layout = new QVBoxLayout(this);

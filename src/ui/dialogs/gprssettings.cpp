@@ -1,10 +1,10 @@
 #include "gprssettings.h"
 
+#include "dialogparts.h"
 #include "simcardframe.h"
 #include "userprompt.h"
 
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 GPRSSettings::GPRSSettings(const SetupRecord &edit, const Presets &presets, UserPrompt &prompt, QWidget *parent)
@@ -18,18 +18,7 @@ GPRSSettings::GPRSSettings(const SetupRecord &edit, const Presets &presets, User
     fraGPRS->setValues(edit.APN, edit.GPRSID, edit.GPRSPass);
     connect(fraGPRS, &SimCardFrame::mailServerAccepted, this, [this](const QString &server) { m_mailServer = server; });
 
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    auto *cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(cmdOK, &QPushButton::clicked, this, &GPRSSettings::cmdOKClick);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout *buttons = okCancelRow(this, [this] { cmdOKClick(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(fraGPRS);
     layout->addLayout(buttons);

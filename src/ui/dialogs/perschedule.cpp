@@ -1,5 +1,6 @@
 #include "perschedule.h"
 
+#include "dialogparts.h"
 #include "scheduleedit.h"
 #include "scheduletime.h"
 #include "scheduletimeline.h"
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -59,18 +59,7 @@ PerSchedule::PerSchedule(const Times &onTime, const Times &offTime, bool loggerM
     m_timeline = new ScheduleTimeline(this);
     layout->addWidget(m_timeline);
 
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    auto *cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    layout->addLayout(buttons);
-    connect(cmdOK, &QPushButton::clicked, this, &PerSchedule::cmdOKClick);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    layout->addLayout(okCancelRow(this, [this] { cmdOKClick(); }));
 
     // Form_Load
     Updating = true;

@@ -1,12 +1,12 @@
 #include "serversettings.h"
 
+#include "dialogparts.h"
 #include "userprompt.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 ServerSettings::ServerSettings(const SetupRecord &edit, UserPrompt &prompt, QWidget *parent)
     : QDialog(parent), m_record(edit), m_prompt(prompt)
@@ -28,18 +28,7 @@ ServerSettings::ServerSettings(const SetupRecord &edit, UserPrompt &prompt, QWid
     Label1->setBuddy(txtPort);
     connect(txtPort, &QLineEdit::textChanged, this, &ServerSettings::txtPortChange);
 
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    auto *cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    connect(cmdOK, &QPushButton::clicked, this, &ServerSettings::cmdOKClick);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QHBoxLayout *buttons = okCancelRow(this, [this] { cmdOKClick(); });
     auto *layout = new QFormLayout(this);
     layout->addRow(Label2, txtIP);
     layout->addRow(Label1, txtPort);

@@ -1,6 +1,6 @@
 #include "simcardframe.h"
 
-#include "limitedtext.h"
+#include "dialogparts.h"
 #include "settingsedit.h"
 #include "userprompt.h"
 

@@ -1,0 +1,35 @@
+#include "dialogparts.h"
+
+#include "settingsedit.h"
+#include "userprompt.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+void limitLength(QLineEdit *box, int limit, UserPrompt &prompt)
+{
+    QObject::connect(box, &QLineEdit::textChanged, box, [box, limit, &prompt](const QString &text) {
+        if (const std::optional<QString> cut = cutToLimit(text, limit)) {
+            box->setText(*cut);
+            prompt.beep();
+        }
+    });
+}
+
+QHBoxLayout *okCancelRow(QDialog *dialog, const std::function<void()> &onOK)
+{
+    auto *cmdOK = new QPushButton(QStringLiteral("OK"), dialog);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    auto *cmdCancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    QObject::connect(cmdOK, &QPushButton::clicked, dialog, onOK);
+    QObject::connect(cmdCancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(cmdOK);
+    row->addWidget(cmdCancel);
+    return row;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+
+class QDialog;
+class QHBoxLayout;
+class QLineEdit;
+class UserPrompt;
+
+// Pieces every settings dialog is made of.
+
+// A box that cuts its text to limit characters whenever it grows longer, by
+// typing, pasting or being set, and beeps once for the cut.
+void limitLength(QLineEdit *box, int limit, UserPrompt &prompt);
+
+// The dialog's last row: "OK" (cmdOK, the default button) runs onOK, "Cancel"
+// (cmdCancel) rejects; both at the right.
+QHBoxLayout *okCancelRow(QDialog *dialog, const std::function<void()> &onOK);
