@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -16,6 +17,17 @@ void limitLength(QLineEdit *box, int limit, UserPrompt &prompt)
             prompt.beep();
         }
     });
+}
+
+QLabel *namedLabel(const char *name, const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    if (buddy) {
+        label->setBuddy(buddy);
+        buddy->setAccessibleName(text);
+    }
+    return label;
 }
 
 QHBoxLayout *okCancelRow(QDialog *dialog, const std::function<void()> &onOK)

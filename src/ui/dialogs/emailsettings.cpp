@@ -22,15 +22,6 @@ constexpr qint16 kDataCallRole = 3;
 constexpr int kRecipientLines = 4;
 constexpr int kColumnChars = 56; // the width of each column, in average characters
 
-QLabel *label(const char *name, const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(QLatin1String(name));
-    if (buddy)
-        l->setBuddy(buddy);
-    return l;
-}
-
 QLineEdit *mailBox(const char *name, UserPrompt &prompt, QWidget *parent)
 {
     auto *box = new QLineEdit(parent);
@@ -70,23 +61,24 @@ EmailSettings::EmailSettings(const SetupRecord &edit, const Presets &presets, Us
     // list keeps its nine entries.
     cboInterval->setCompleter(nullptr);
     cboInterval->setInsertPolicy(QComboBox::NoInsert);
-    auto *Label6 = label("Label6", QStringLiteral("Time interval of email  in hours (required)"), cboInterval, this);
+    auto *Label6 =
+        namedLabel("Label6", QStringLiteral("Time interval of email  in hours (required)"), cboInterval, this);
     connect(cboInterval, &QComboBox::activated, this, &EmailSettings::cboIntervalClick);
 
     Frame1 = buildEmailParameters();
     Frame3 = buildSmtpSettings();
     Frame2 = buildAuthentication();
-    auto *Label7 = label("Label7",
-                         QStringLiteral("(*) These parameters are required by certain providers. Consult with the "
-                                        "particular provider."),
-                         nullptr, this);
+    auto *Label7 = namedLabel("Label7",
+                              QStringLiteral("(*) These parameters are required by certain providers. Consult with the "
+                                             "particular provider."),
+                              nullptr, this);
     Label7->setWordWrap(true);
 
     fraGPRS = new SimCardFrame(presets.providers, prompt, this);
     fraGPRS->setObjectName(QStringLiteral("fraGPRS"));
     // Here a provider's mail server goes into this dialog's own box.
     connect(fraGPRS, &SimCardFrame::mailServerAccepted, txtSMTP, &QLineEdit::setText);
-    lblInfo = label("lblInfo", QString(), nullptr, this);
+    lblInfo = namedLabel("lblInfo", QString(), nullptr, this);
     lblInfo->setWordWrap(true);
     const int columnWidth = fontMetrics().averageCharWidth() * kColumnChars;
     Frame1->setMinimumWidth(columnWidth);
@@ -127,11 +119,11 @@ QGroupBox *EmailSettings::buildEmailParameters()
     txtRecip->setFixedHeight(txtRecip->fontMetrics().lineSpacing() * kRecipientLines
                              + 2 * (txtRecip->frameWidth() + int(txtRecip->document()->documentMargin())));
     connect(txtRecip, &QPlainTextEdit::textChanged, this, &EmailSettings::txtRecipChange);
-    auto *Label4 = label(
+    auto *Label4 = namedLabel(
         "Label4", QStringLiteral("Recipients (required). Enter 1 or more items separated by colons (;)."), txtRecip, f);
     Label4->setWordWrap(true);
     txtSender = mailBox("txtSender", m_prompt, f);
-    auto *Label5 = label("Label5", QStringLiteral("Sender (required)"), txtSender, f);
+    auto *Label5 = namedLabel("Label5", QStringLiteral("Sender (required)"), txtSender, f);
 
     auto *layout = new QVBoxLayout(f);
     layout->addWidget(Label4);
@@ -146,7 +138,7 @@ QGroupBox *EmailSettings::buildSmtpSettings()
     QGroupBox *f = frame("Frame3", QStringLiteral("SMTP Settings"), this);
     txtSMTP = mailBox("txtSMTP", m_prompt, f);
     auto *layout = new QVBoxLayout(f);
-    layout->addWidget(label("Label1", QStringLiteral("Server name (required)"), txtSMTP, f));
+    layout->addWidget(namedLabel("Label1", QStringLiteral("Server name (required)"), txtSMTP, f));
     layout->addWidget(txtSMTP);
     return f;
 }
@@ -158,8 +150,8 @@ QGroupBox *EmailSettings::buildAuthentication()
     txtPWD = mailBox("txtPWD", m_prompt, f);
     txtPWD->setEchoMode(QLineEdit::Password);
     auto *layout = new QFormLayout(f);
-    layout->addRow(label("Label2", QStringLiteral("UserID"), txtUser, f), txtUser);
-    layout->addRow(label("Label3", QStringLiteral("Password"), txtPWD, f), txtPWD);
+    layout->addRow(namedLabel("Label2", QStringLiteral("UserID"), txtUser, f), txtUser);
+    layout->addRow(namedLabel("Label3", QStringLiteral("Password"), txtPWD, f), txtPWD);
     return f;
 }
 

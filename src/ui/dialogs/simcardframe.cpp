@@ -20,15 +20,6 @@ QLineEdit *box(const QString &name, int limit, UserPrompt &prompt, QWidget *pare
     return edit;
 }
 
-QLabel *label(const QString &name, const QString &text, QWidget *buddy, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setBuddy(buddy);
-    buddy->setAccessibleName(text);
-    return l;
-}
-
 } // namespace
 
 SimCardFrame::SimCardFrame(const QList<Provider> &providers, UserPrompt &prompt, QWidget *parent)
@@ -54,10 +45,10 @@ SimCardFrame::SimCardFrame(const QList<Provider> &providers, UserPrompt &prompt,
     txtAPN->setMinimumWidth(fontMetrics().averageCharWidth() * (kApnLimit + 2));
 
     auto *form = new QFormLayout(this);
-    form->addRow(label(QStringLiteral("lblProv"), QStringLiteral("Network Provider"), cboProvider, this), cboProvider);
-    form->addRow(label(QStringLiteral("lblAPN"), QStringLiteral("APN (required)"), txtAPN, this), txtAPN);
-    form->addRow(label(QStringLiteral("lblUser"), QStringLiteral("USER"), txtGPRSUser, this), txtGPRSUser);
-    form->addRow(label(QStringLiteral("lblPWD"), QStringLiteral("PASSWORD"), txtGPRSPWD, this), txtGPRSPWD);
+    form->addRow(namedLabel("lblProv", QStringLiteral("Network Provider"), cboProvider, this), cboProvider);
+    form->addRow(namedLabel("lblAPN", QStringLiteral("APN (required)"), txtAPN, this), txtAPN);
+    form->addRow(namedLabel("lblUser", QStringLiteral("USER"), txtGPRSUser, this), txtGPRSUser);
+    form->addRow(namedLabel("lblPWD", QStringLiteral("PASSWORD"), txtGPRSPWD, this), txtGPRSPWD);
 
     // A pick from the list, not typing: a typed name is "any other text".
     connect(cboProvider, &QComboBox::activated, this, &SimCardFrame::providerClicked);
