@@ -108,8 +108,6 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     connect(mnuFileLoad, &QAction::triggered, this, [this] { LoadSetupCommand(m_session); });
     connect(mnuFileSave, &QAction::triggered, this, [this] { SaveSetupCommand(m_session); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
-    // Enabled with Write (below), but not while an operation runs: a modal
-    // view opened inside a write's wait would hold the write up.
     connect(mnuFilePending, &QAction::triggered, this,
             [this] { PendingChanges(ShownPendingLines(m_session, false), this).exec(); });
     connect(cmdConnect, &QPushButton::clicked, this, &frmSelCon::cmdConnectClick);
