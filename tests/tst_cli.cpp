@@ -247,7 +247,7 @@ private slots:
         }
         const Run version = cli({"--version"});
         QCOMPARE(version.exit, 0);
-        QCOMPARE(version.out, QByteArray("merolan-cli 1.0.0\n"));
+        QCOMPARE(version.out, QByteArray("merolan-cli 1.0.0.1\n"));
 
         QTemporaryDir dir;
         const QString truncated = dir.filePath(QStringLiteral("short.mrl"));

@@ -17,12 +17,12 @@ fail() {
 
 "$cpack" --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
   { cat "$scratch/cpack.log" >&2; fail "cpack could not build the package"; }
-deb="$scratch/out/merolan-programmer_1.0.0_$(dpkg --print-architecture).deb"
+deb="$scratch/out/merolan-programmer_1.0.0.1_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "cpack made no $(basename "$deb"); it made: $(ls "$scratch/out")"
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes"
 
 [ "$(dpkg-deb -f "$deb" Package)" = merolan-programmer ] || fail "Package field is '$(dpkg-deb -f "$deb" Package)'"
-[ "$(dpkg-deb -f "$deb" Version)" = 1.0.0 ] || fail "Version field is '$(dpkg-deb -f "$deb" Version)'"
+[ "$(dpkg-deb -f "$deb" Version)" = 1.0.0.1 ] || fail "Version field is '$(dpkg-deb -f "$deb" Version)'"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "depends: $depends"
 for p in qt6-qpa-plugins libqt6widgets6 libqt6serialport6 libqt6svg6; do
@@ -63,7 +63,7 @@ fi
 
 cli="$root/usr/bin/merolan-cli"
 version=$("$cli" --version) || fail "merolan-cli --version exited $?"
-grep -q '1\.0\.0' <<<"$version" || fail "merolan-cli --version printed '$version', not 1.0.0"
+grep -qx 'merolan-cli 1\.0\.0\.1' <<<"$version" || fail "merolan-cli --version printed '$version', not 1.0.0.1"
 read=$(timeout 60 "$cli" --demo read 2>/dev/null) || fail "merolan-cli --demo read exited $?"
 grep -q SerialNumber <<<"$read" || fail "merolan-cli --demo read printed no SerialNumber: $read"
 echo "package: all checks passed"
