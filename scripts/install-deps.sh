@@ -2,7 +2,8 @@
 # Installs the Debian packages the programmer needs:
 #   install-deps.sh run    building and running the programs
 #   install-deps.sh test   that, plus the tests, the style checks, the fuzz
-#                          target and the package check (the default)
+#                          target, the package check and the help compiler
+#                          (the default)
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
@@ -20,6 +21,7 @@ case "$mode" in
       clang libclang-rt-14-dev clang-format clang-tidy
       xvfb xauth x11-utils imagemagick xdotool
       dpkg-dev desktop-file-utils python3-jsonschema
+      fp-utils
     )
     ;;
   *)
