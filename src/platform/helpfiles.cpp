@@ -22,6 +22,11 @@ std::string helpFilePath(const std::string &directory, HelpLanguage language)
     return directory + helpFileName(language);
 }
 
+std::string licenceFilePath(const std::string &directory)
+{
+    return directory + kSeparator + "Brantholm Freeware License Agreement.rtf";
+}
+
 HelpLanguage helpLanguageOfLocaleId(unsigned long localeId)
 {
     return localeId == kGreekGreece ? HelpLanguage::Greek : HelpLanguage::English;

@@ -21,6 +21,7 @@ HelpLanguage helpLanguageOfLocaleId(unsigned long localeId);
 // other language give English.
 HelpLanguage helpLanguageOfLocaleName(const std::string &name);
 
-inline constexpr const char *kLicenceFileName = "Brantholm Freeware License Agreement.rtf";
+// The licence agreement "Brantholm Freeware License Agreement.rtf" in the folder.
+std::string licenceFilePath(const std::string &directory);
 
 } // namespace platform

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -36,6 +37,14 @@ public:
     // Further folders that hold the program's installed files (help, licence),
     // searched after the program's own folder; none on Windows.
     virtual std::vector<std::string> dataDirectories() const = 0;
+    // The program's own folder, then the data folders: where its files are looked for.
+    std::vector<std::string> programFolders() const
+    {
+        std::vector<std::string> folders{programDirectory()};
+        for (std::string &folder : dataDirectories())
+            folders.push_back(std::move(folder));
+        return folders;
+    }
     // Opens a file or a web address with the desktop's default handler, in a
     // normal window; false when nothing could be started.
     virtual bool openDocument(const std::string &pathOrAddress) = 0;

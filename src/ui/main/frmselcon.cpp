@@ -5,6 +5,7 @@
 #include "connection.h"
 #include "emailsettings.h"
 #include "fieldeditors.h"
+#include "frmabout.h"
 #include "frmbaud.h"
 #include "frmcom.h"
 #include "gprssettings.h"
@@ -67,8 +68,10 @@ const QString kGprsInfo = QStringLiteral("You will be programming a remote Merol
 
 } // namespace
 
-frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &options, QWidget *parent)
-    : QMainWindow(parent), Comm(comm), m_prompt(prompt), m_session(comm, *this, prompt)
+frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &options, platform::Platform &system,
+                     QWidget *parent)
+    : QMainWindow(parent), Comm(comm), m_prompt(prompt), m_system(system), m_help(system),
+      m_session(comm, *this, prompt)
 {
     // First, so that the system's port list is read while the widgets are
     // built; with a parent from the start, so it is never a window of its own.
@@ -108,6 +111,8 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     connect(mnuFileLoad, &QAction::triggered, this, [this] { LoadSetupCommand(m_session); });
     connect(mnuFileSave, &QAction::triggered, this, [this] { SaveSetupCommand(m_session); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuHelpContents, &QAction::triggered, this, [this] { m_help.showForUser(this); });
+    connect(mnuHelpAbout, &QAction::triggered, this, [this] { frmAbout(m_system, m_prompt, this).exec(); });
     connect(mnuFilePending, &QAction::triggered, this,
             [this] { PendingChanges(ShownPendingLines(m_session, false), this).exec(); });
     connect(cmdConnect, &QPushButton::clicked, this, &frmSelCon::cmdConnectClick);
@@ -339,6 +344,7 @@ void frmSelCon::scheduleClicked()
     SetupRecord &edit = m_session.EditSetup;
     // The dialog edits all three devices, whichever one was clicked.
     PerSchedule dialog(edit.OnTime, edit.OffTime, edit.Logger == 1, m_session.DeviceCount, m_prompt, this);
+    addHelpKey(&dialog, m_help);
     if (dialog.exec() == QDialog::Accepted) {
         edit.OnTime = dialog.onTimes();
         edit.OffTime = dialog.offTimes();
@@ -353,6 +359,7 @@ void frmSelCon::gprsClicked()
     if (!editorMayOpen())
         return;
     GPRSSettings dialog(m_session.EditSetup, presets(), m_prompt, this);
+    addHelpKey(&dialog, m_help);
     if (dialog.exec() == QDialog::Accepted)
         applyEdit(dialog.record(), dialog.captions());
     // The answer to a provider's mail-server question stands, even after Cancel.
@@ -367,6 +374,7 @@ void frmSelCon::serverClicked()
         return;
     applyServerDefaults(m_session.EditSetup, presets().serverHost);
     ServerSettings dialog(m_session.EditSetup, m_prompt, this);
+    addHelpKey(&dialog, m_help);
     if (dialog.exec() == QDialog::Accepted)
         applyEdit(dialog.record(), dialog.captions());
     m_session.HasChanges();
@@ -381,6 +389,7 @@ void frmSelCon::emailClicked()
         m_email.reset();
     if (!m_email) {
         m_email = std::make_unique<EmailSettings>(m_session.EditSetup, presets(), m_prompt, this);
+        addHelpKey(m_email.get(), m_help);
         m_emailBaseline = m_session.ModemSetup;
     }
     if (m_email->exec() == QDialog::Accepted) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "commandline.h"
+#include "help.h"
+#include "platform.h"
 #include "presets.h"
 #include "session.h"
 #include "settingsedit.h"
@@ -44,7 +46,9 @@ class frmSelCon final : public QMainWindow, public SetupView
 {
     Q_OBJECT
 public:
-    frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &options = {}, QWidget *parent = nullptr);
+    // The system's help viewer, documents and module list come through system.
+    frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &options = {},
+              platform::Platform &system = platform::systemPlatform(), QWidget *parent = nullptr);
     ~frmSelCon() override;
 
     Session &session() { return m_session; }
@@ -100,6 +104,8 @@ private:
 
     SerialLink &Comm;
     UserPrompt &m_prompt;
+    platform::Platform &m_system;
+    HelpDesk m_help;
     Session m_session;
     frmCom *m_com = nullptr;
 

@@ -48,9 +48,6 @@ void frmSelCon::buildMenus()
     mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
     mnuHelpAbout = mnuHelp->addAction(QStringLiteral("About"));
     mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
-    // Help and the about box are not part of this program yet.
-    mnuHelpContents->setEnabled(false);
-    mnuHelpAbout->setEnabled(false);
 }
 
 QWidget *frmSelCon::buildStartTab()

@@ -1,0 +1,75 @@
+#include "help.h"
+
+#include "platform.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QWidget>
+
+using platform::HelpLanguage;
+
+HelpDesk::HelpDesk(platform::Platform &system) : m_system(system) {}
+
+HelpDesk::~HelpDesk()
+{
+    delete m_guide;
+}
+
+void HelpDesk::showForUser(QWidget *owner)
+{
+    show(owner, m_system.greekLocale() ? HelpLanguage::Greek : HelpLanguage::English);
+}
+
+QString HelpDesk::firstExisting(const std::string &relative) const
+{
+    for (const std::string &folder : m_system.programFolders()) {
+        const QString path = QString::fromLocal8Bit(folder + relative);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+void HelpDesk::show(QWidget *owner, HelpLanguage language)
+{
+    // The help file belongs in the program's folder; an installed program may
+    // keep it with its other data. Where it is nowhere, the viewer is still
+    // asked for it beside the program and answers in its own words.
+    QString file = firstExisting(platform::helpFileName(language));
+    if (file.isEmpty())
+        file = QString::fromLocal8Bit(platform::helpFilePath(m_system.programDirectory(), language));
+    if (m_system.showHelpFile(file.toLocal8Bit().toStdString(), std::uintptr_t(owner->window()->winId())))
+        return;
+
+    const QString guide =
+        firstExisting(language == HelpLanguage::Greek ? "/help/el/index.html" : "/help/en/index.html");
+    if (guide.isEmpty())
+        return;
+    if (!m_guide) {
+        // Owned by the main window, so that it neither outlives it nor keeps
+        // the program running, and not by a dialog that closes before it.
+        QWidget *home = owner->window();
+        while (home->parentWidget())
+            home = home->parentWidget()->window();
+        m_guide = new HelpWindow(home);
+    }
+    m_guide->showGuide(guide);
+}
+
+void addHelpKey(QWidget *dialog, HelpDesk &help)
+{
+    auto *action = new QAction(dialog);
+    action->setObjectName(QStringLiteral("helpKey"));
+    QList<QKeySequence> keys;
+    for (Qt::KeyboardModifiers held :
+         {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier), Qt::KeyboardModifiers(Qt::ControlModifier),
+          Qt::KeyboardModifiers(Qt::AltModifier), Qt::ShiftModifier | Qt::ControlModifier,
+          Qt::ShiftModifier | Qt::AltModifier, Qt::ControlModifier | Qt::AltModifier,
+          Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier})
+        keys << QKeySequence(QKeyCombination(held, Qt::Key_F1));
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    dialog->addAction(action);
+    QObject::connect(action, &QAction::triggered, dialog,
+                     [dialog, &help] { help.show(dialog, HelpLanguage::English); });
+}
