@@ -39,8 +39,20 @@ expected="./usr/bin/merolan
 ./usr/share/man/man1/merolan-cli.1
 ./usr/share/man/man1/merolan-sim.1
 ./usr/share/man/man1/merolan.1
+./usr/share/merolan/help/el/index.html
+./usr/share/merolan/help/en/index.html
 ./usr/share/merolan/presets.json"
-actual=$(cd "$root" && find . -type f | LC_ALL=C sort)
+# The Windows help files come only from a build that had chmcmd.
+if [ -f "$build/src/Merolan Programmer_EN.chm" ]; then
+  expected+="
+./usr/share/merolan/Merolan Programmer_EN.chm
+./usr/share/merolan/Merolan Programmer_GR.chm"
+else
+  echo "package: the build made no .chm help files (no chmcmd)"
+fi
+expected=$(LC_ALL=C sort <<<"$expected")
+# The guide's other pages and pictures change with its text; its entry pages stand for them.
+actual=$(cd "$root" && find . -type f ! \( -path './usr/share/merolan/help/*' ! -name index.html \) | LC_ALL=C sort)
 missing=$(LC_ALL=C comm -23 <(echo "$expected") <(echo "$actual"))
 extra=$(LC_ALL=C comm -13 <(echo "$expected") <(echo "$actual"))
 [ -z "$missing" ] || fail "missing from the package: $missing"
@@ -60,6 +72,12 @@ if command -v groff >/dev/null; then
     [ -z "$warnings" ] || fail "$m.1 does not format cleanly: $warnings"
   done
 fi
+
+for lang in en el; do
+  pages=$(find "$root/usr/share/merolan/help/$lang" -name '*.html' | wc -l)
+  [ "$pages" -gt 1 ] && [ -f "$root/usr/share/merolan/help/$lang/images/screenshot-start.png" ] ||
+    fail "the $lang guide in the package has $pages pages, or lacks its pictures"
+done
 
 cli="$root/usr/bin/merolan-cli"
 version=$("$cli" --version) || fail "merolan-cli --version exited $?"
