@@ -5,6 +5,7 @@
 #include "portpicker.h"
 #include "ptymodem.h"
 #include "qtseriallink.h"
+#include "recordingplatform.h"
 #include "scriptedprompt.h"
 #include "setupdiagram.h"
 #include "virtualclock.h"
@@ -49,6 +50,7 @@ struct Rig
     SimModem sim{clock};
     MemorySerialLink link{clock, sim};
     ScriptedPrompt prompt;
+    RecordingPlatform system;
     std::unique_ptr<frmSelCon> window;
 
     // COMx3 is there for a port field that is not a number: it must not be taken.
@@ -58,7 +60,7 @@ struct Rig
     {
         link.setPorts(ports);
         window = std::make_unique<frmSelCon>(other ? *other : link, prompt,
-                                             StartOptions{commandLine, other ? ports : QStringList()});
+                                             StartOptions{commandLine, other ? ports : QStringList()}, system);
     }
     template <typename T = QWidget>
     T *get(const char *name, const QObject *in = nullptr) const
@@ -662,6 +664,41 @@ private slots:
     // The settings lines open their dialogs on the edited record. What a
     // dialog leaves in the record after Cancel or its close box is part of
     // its rule; a damaged presets file is told once.
+    // Help in the user's language from the main window; the English file from
+    // four of the dialogs, whatever modifier is held; none from the baud dialog.
+    void helpFromTheWindowsThatOfferIt()
+    {
+        Rig rig;
+        rig.system.greek = true;
+        rig.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        QTest::keyClick(rig.window.get(), Qt::Key_F1);
+        rig.system.greek = false;
+        rig.get<QAction>("mnuHelpContents")->trigger();
+        rig.system.greek = true;
+        SetupDiagram *diagram = rig.window->diagram();
+        const std::pair<std::function<void()>, Qt::KeyboardModifiers> dialogs[] = {
+            {[diagram] { emit diagram->scheduleClicked(1); }, Qt::NoModifier},
+            {[diagram] { emit diagram->gprsClicked(); }, Qt::ShiftModifier},
+            {[diagram] { emit diagram->serverClicked(); }, Qt::ControlModifier},
+            {[diagram] { emit diagram->emailClicked(); }, Qt::ShiftModifier | Qt::ControlModifier},
+            {[diagram] { emit diagram->baudClicked(); }, Qt::NoModifier}};
+        for (const auto &[open, held] : dialogs) {
+            QTimer::singleShot(0, rig.window.get(), [held = held] {
+                auto *dialog = static_cast<QDialog *>(QApplication::activeModalWidget());
+                QTRY_VERIFY(QApplication::activeWindow() == dialog);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, held);
+                dialog->reject();
+            });
+            open();
+        }
+        QCOMPARE(rig.system.helpShown,
+                 (std::vector<std::string>{
+                     "/opt/merolan/Merolan Programmer_GR.chm", "/opt/merolan/Merolan Programmer_EN.chm",
+                     "/opt/merolan/Merolan Programmer_EN.chm", "/opt/merolan/Merolan Programmer_EN.chm",
+                     "/opt/merolan/Merolan Programmer_EN.chm", "/opt/merolan/Merolan Programmer_EN.chm"}));
+    }
+
     void settingsDialogsFromTheDiagram()
     {
         QStandardPaths::setTestModeEnabled(true);
