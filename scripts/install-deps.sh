@@ -4,6 +4,8 @@
 #   install-deps.sh test   that, plus the tests, the style checks, the fuzz
 #                          target, the package check and the help compiler
 #                          (the default)
+#   install-deps.sh windows  the MinGW-w64 cross compiler and wine, for the
+#                          check of the Windows platform layer
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
@@ -24,8 +26,11 @@ case "$mode" in
       fp-utils
     )
     ;;
+  windows)
+    packages=(wine wine64 g++-mingw-w64-x86-64-posix)
+    ;;
   *)
-    echo "usage: $0 [run|test]" >&2
+    echo "usage: $0 [run|test|windows]" >&2
     exit 2
     ;;
 esac
