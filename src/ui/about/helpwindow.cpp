@@ -50,9 +50,12 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QToolButton::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QToolButton::setEnabled);
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
-        const QString title = m_browser->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Merolan programmer Help")
-                                       : QStringLiteral("Merolan programmer Help - ") + title);
+        const QString guide = QStringLiteral("Merolan programmer Help");
+        const QString page = m_browser->documentTitle();
+        // The contents page is named after the guide itself.
+        setWindowTitle(page.isEmpty() || page.startsWith(QStringLiteral("Merolan programmer"), Qt::CaseInsensitive)
+                           ? guide
+                           : guide + QStringLiteral(" - ") + page);
     });
 
     auto *tools = new QHBoxLayout;
@@ -63,7 +66,7 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(tools);
     layout->addWidget(m_browser, 1);
-    resize(fontMetrics().averageCharWidth() * 100, fontMetrics().height() * 40);
+    resize(fontMetrics().averageCharWidth() * 120, fontMetrics().height() * 45);
 }
 
 void HelpWindow::showGuide(const QString &indexPath)
