@@ -243,7 +243,8 @@ public:
                     break;
                 }
             }
-            if (!version) {
+            // The kernel's own object (linux-vdso.so.1) is no file: nothing to say of it.
+            if (!version && paths[i].rfind('/', 0) == 0) {
                 // The link the loader followed carries only the major number.
                 std::error_code error;
                 const std::filesystem::path real = std::filesystem::canonical(paths[i], error);
