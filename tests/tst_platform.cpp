@@ -2,6 +2,7 @@
 #include "platform_linux.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -112,6 +113,45 @@ private slots:
         QVERIFY(plain.open(QIODevice::WriteOnly));
         plain.close();
         QCOMPARE(findSysInfoTool(search), (first.path() + QStringLiteral("/hardinfo")).toStdString());
+    }
+
+    // The desktop's own handlers, played by scripts on the search path that
+    // note what they were asked.
+    void desktopHandlers()
+    {
+        QTemporaryDir bin;
+        const QString asked = bin.filePath(QStringLiteral("asked"));
+        const auto script = [&](const char *name, const QByteArray &body) {
+            QFile file(bin.filePath(QLatin1String(name)));
+            return file.open(QIODevice::WriteOnly) && file.write("#!/bin/sh\n" + body + '\n') > 0
+                   && file.setPermissions(QFile::ExeOwner | QFile::ReadOwner);
+        };
+        QVERIFY(script("xdg-open", "echo \"open $1\" >> '" + asked.toUtf8() + "'"));
+        QVERIFY(script("xdg-mime", "[ \"$3\" = application/vnd.ms-htmlhelp ] && [ -e '"
+                                       + bin.filePath("viewer").toUtf8() + "' ] && echo xchm.desktop; exit 0"));
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", bin.path().toUtf8() + ':' + path);
+        const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+        const auto lines = [&] {
+            QFile file(asked);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                                                  : QStringList();
+        };
+        platform::Platform &system = platform::systemPlatform();
+        const std::string help = bin.filePath(QStringLiteral("Merolan Programmer_EN.chm")).toStdString();
+
+        QFile viewer(bin.filePath(QStringLiteral("viewer")));
+        QVERIFY(viewer.open(QIODevice::WriteOnly));
+        QVERIFY(!system.showHelpFile(help, 0)); // no file: the guide is shown instead
+        QFile(QString::fromStdString(help)).open(QIODevice::WriteOnly);
+        QVERIFY(system.showHelpFile(help, 0));
+        QTRY_COMPARE(lines(), QStringList{QStringLiteral("open ") + QString::fromStdString(help)});
+        QVERIFY(viewer.remove());
+        QVERIFY(!system.showHelpFile(help, 0)); // no viewer registered
+
+        QVERIFY(system.openDocument("https://www.brantholm.example/merolan"));
+        QTRY_COMPARE(lines().size(), 2);
+        QCOMPARE(lines()[1], QStringLiteral("open https://www.brantholm.example/merolan"));
     }
 
     // This very process: the program first, then its libraries, which Debian's
