@@ -23,7 +23,7 @@ void HelpDesk::showForUser(QWidget *owner)
 QString HelpDesk::firstExisting(const std::string &relative) const
 {
     for (const std::string &folder : m_system.programFolders()) {
-        const QString path = QString::fromLocal8Bit(folder + relative);
+        QString path = QString::fromLocal8Bit(folder + relative);
         if (QFileInfo::exists(path))
             return path;
     }
