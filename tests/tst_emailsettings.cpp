@@ -187,11 +187,9 @@ private slots:
             u"Email: per 12h"_s);
         row("APN No", {{}, a, s, m, {}, {}, blanks}, {kApn}, -1, {}, 1, 0);
         row("APN Yes, then interval", {{}, a, s, m, {}, {}, blanks}, {kApn, kNoInterval}, -1, {}, 2, 1);
-        row("APN Yes", {u"2.5"_s, a, s, m, {}, {}, blanks}, {kApn}, 2, u"Email: per 2h"_s, 1, 1);
         row("role 3 never asks", {u"3.5"_s, a, s, m, {}, {}, {}}, {}, 4, u"Email: per 4h"_s);
         row("recipient @ first", {u"1"_s, u"@b.gr"_s, s, m, {}, {}, apn}, {kRecipient});
         row("sender without @", {u"1"_s, a, u"se"_s, m, {}, {}, apn}, {kSender});
-        row("checked when disabled", {u"Email Disabled"_s, a, {}, m, {}, {}, apn}, {kSender});
         row("disabled", {u"Email Disabled"_s, a, s, m, {}, {}, apn}, {}, 0, u"Email: Disabled"_s);
     }
     void ok()
@@ -232,7 +230,6 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("beeps");
         const QString w39(39, u'w'), r88(88, u'r');
-        QTest::newRow("txtSender 40") << u"txtSender"_s << w39 + u'x' << w39 + u'x' << 0;
         for (const char *box : {"txtSender", "txtSMTP", "txtUser", "txtPWD"})
             QTest::addRow("%s 41", box) << QString::fromLatin1(box) << w39 + u"xy"_s << w39 + u'x' << 1;
         QTest::newRow("90th cut") << u"txtRecip"_s << r88 + u"st"_s << r88 + u's' << 1;
