@@ -7,8 +7,8 @@ Every local link and picture of every page resolves (file and #anchor, inside
 its own language), both languages hold the same pages, each page says it is
 UTF-8 and has a title, Greek pages are in Greek, every page is in the contents
 (index.html and the help file's contents.hhc), and each compiled help file is a
-help file that holds at least its pictures, compiled without a chmcmd error or
-warning.
+help file whose directory names every page and picture of its language, compiled
+without a chmcmd error or warning.
 """
 import argparse
 import re
@@ -106,11 +106,17 @@ def main():
 
     for (chm, log), lang in zip(args.chm, LANGUAGES):
         chm, log = Path(chm), Path(log)
-        pictures = sum(p.stat().st_size for p in (args.stage / lang / "images").glob("*.png"))
+        # The directory of a help file keeps its entries' names as plain text.
+        wanted = [f"/{p.name}" for p in (args.stage / lang).glob("*.html")]
+        wanted += [f"/images/{p.name}" for p in (args.stage / lang / "images").glob("*.png")]
         if not chm.is_file():
             errors.append(f"{chm.name} was not built")
-        elif chm.read_bytes()[:4] != b"ITSF" or chm.stat().st_size < pictures:
-            errors.append(f"{chm.name}: {chm.stat().st_size} bytes, no help file holding {pictures} bytes of pictures")
+        else:
+            data = chm.read_bytes()
+            if data[:4] != b"ITSF":
+                errors.append(f"{chm.name} is no compiled help file")
+            for name in sorted(n for n in wanted if n.encode() not in data):
+                errors.append(f"{chm.name} lacks {name}")
         problems = [l for l in log.read_text(errors="replace").splitlines() if re.match(r"\s*(error|warning)", l, re.I)]
         errors.extend(f"chmcmd, {chm.name}: {p}" for p in problems)
 
