@@ -65,7 +65,7 @@ def check_language(folder, lang, errors):
             parts = urlsplit(link)
             if parts.scheme or parts.netloc:
                 continue
-            target = (folder / unquote(parts.path)).resolve() if parts.path else folder / name
+            target = (folder / (unquote(parts.path) if parts.path else name)).resolve()
             if folder.resolve() not in target.parents:
                 errors.append(f"{where}: {link} leaves the {lang} folder")
             elif not target.is_file():
