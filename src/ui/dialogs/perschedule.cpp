@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -144,6 +145,12 @@ void PerSchedule::buildSide(Side &side, int i, const QString &which, QWidget *fr
 
 bool PerSchedule::eventFilter(QObject *watched, QEvent *event)
 {
+    // A click selects the box's two digits, as Tab does, so that what is
+    // typed next replaces them rather than making a third.
+    if (event->type() == QEvent::MouseButtonRelease) {
+        if (auto *box = qobject_cast<QLineEdit *>(watched))
+            box->selectAll();
+    }
     // A click or the keyboard's focus picks the box that the stepper drives.
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::FocusIn) {
         for (Device &d : m_devices) {
@@ -165,6 +172,7 @@ QString PerSchedule::text(const Side &side)
 
 void PerSchedule::LoadTimes()
 {
+    const QScopedValueRollback loading(m_loading, true);
     for (size_t i = 0; i < 3; ++i) {
         Device &d = m_devices[i];
         const QString on = timeText(OnTime[i]);
@@ -178,6 +186,8 @@ void PerSchedule::LoadTimes()
         else if (pairKind(on, off) == PairKind::AlwaysOn)
             d.on.chk->setChecked(true);
     }
+    for (size_t i = 0; i < 3; ++i)
+        m_loaded[i] = {text(m_devices[i].on), text(m_devices[i].off)};
 }
 
 // Minutes first: the hours set last leave the stepper driving the hours.
@@ -262,7 +272,10 @@ void PerSchedule::chkONClick(int i)
         Device &other = m_devices[size_t(k)];
         if (ticked) {
             other.on.chk->setEnabled(false);
-            other.off.chk->setChecked(true);
+            // A stored always-on device leaves the others' stored times as
+            // they are: only a tick of the user's turns them off.
+            if (!m_loading)
+                other.off.chk->setChecked(true);
             other.off.chk->setEnabled(false);
         } else {
             other.off.chk->setEnabled(true);
@@ -319,14 +332,19 @@ void PerSchedule::cmdOKClick()
         Device &d = m_devices[i];
         const QString on = text(d.on);
         const QString off = text(d.off);
-        m_captions[i] = scheduleCaption(on, off);
         switch (pairKind(on, off)) {
         case PairKind::AlwaysOn: d.on.chk->setChecked(true); break;
         case PairKind::AlwaysOff: d.off.chk->setChecked(true); break;
         case PairKind::Timed: break;
         }
-        OnTime[i] = parseTimeOfDay(on).value_or(0.0);
-        OffTime[i] = parseTimeOfDay(off).value_or(0.0);
+        // A device that shows what it opened with keeps its stored times: a
+        // stored 08:15 shows as 08:10 and an always off of 09:00 as 12:00,
+        // and neither may change unless the user changes it.
+        if (m_loaded[i] != std::pair{on, off}) {
+            OnTime[i] = parseTimeOfDay(on).value_or(0.0);
+            OffTime[i] = parseTimeOfDay(off).value_or(0.0);
+        }
+        m_captions[i] = scheduleCaption(timeText(OnTime[i]), timeText(OffTime[i]));
     }
     accept();
 }
@@ -345,4 +363,10 @@ void PerSchedule::showTimeline()
         everyDeviceShort = everyDeviceShort && complete && isShortPair(on, off);
     }
     m_timeline->setRows(rows, everyDeviceShort);
+    // The note under the axis needs a line of its own: grow the window for
+    // it rather than let the layout squeeze it away.
+    layout()->activate();
+    const int needed = layout()->totalHeightForWidth(width());
+    if (height() < needed)
+        resize(width(), needed);
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <utility>
 
 class QCheckBox;
 class QGroupBox;
@@ -79,6 +80,9 @@ private:
     UserPrompt &m_prompt;
     std::array<Device, 3> m_devices;
     std::array<QString, 3> m_captions;
+    // Each device's ON and OFF texts as LoadTimes left them.
+    std::array<std::pair<QString, QString>, 3> m_loaded;
     ScheduleTimeline *m_timeline = nullptr;
     bool Updating = false;
+    bool m_loading = false; // LoadTimes runs
 };
