@@ -104,6 +104,22 @@ private slots:
             QVERIFY2(!tip.contains(u"secret"_s), qPrintable(tip));
     }
 
+    // The read gives the mail password as 99 asterisks, the e-mail dialog as
+    // eight: both are the placeholder that is never sent, so no change.
+    void mailPasswordPlaceholdersAreNoChange()
+    {
+        SetupRecord modem = kModem;
+        modem.XPas = QString(99, u'*');
+        for (const QString &password : {u"********"_s, QString(), u"*x*"_s}) {
+            SetupRecord edit = modem;
+            edit.XPas = password;
+            const bool typed = password == u"*x*"_s;
+            QCOMPARE(edit == modem, !typed);
+            const Marks marks = typed ? Marks{{Item::lblEmail, u"Password changed"_s}} : Marks{};
+            QCOMPARE(changedLines(edit, modem), marks);
+        }
+    }
+
     // What the modem holds is said even when it holds nothing.
     void modemValuesWithoutText()
     {

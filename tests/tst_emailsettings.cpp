@@ -2,9 +2,11 @@
 #include "scriptedprompt.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -23,7 +25,7 @@ const QString kNoInterval = u"No email interval was selected!"_s;
 const QString kRecipient = u"Email recipient is not acceptable!"_s;
 const QString kSender = u"Email sender is not acceptable!"_s;
 const QString kCosmote = u"mailgate.cosmotemail.gr"_s;
-const QStringList kColumns{u"Frame1"_s, u"Frame2"_s, u"Frame3"_s, u"fraGPRS"_s, u"lblInfo"_s};
+const QStringList kColumns{u"Frame1"_s, u"Frame2"_s, u"Frame3"_s, u"Label7"_s, u"fraGPRS"_s, u"lblInfo"_s};
 
 SetupRecord loaded(qint16 role = 3, qint16 interval = 4, const QString &user = u"xuser"_s)
 {
@@ -99,7 +101,7 @@ private slots:
         QTest::addColumn<QStringList>("shown");
         QTest::newRow("disabled, role 1") << 1 << 0 << QString() << u"Email Disabled"_s << QString() << QStringList();
         QTest::newRow("4 hours, role 3") << 3 << 4 << u"xuser"_s << u"4"_s << u"********"_s << kColumns;
-        QTest::newRow("24 hours, role 2") << 2 << 24 << u"u24"_s << u"24"_s << u"********"_s << kColumns.first(3);
+        QTest::newRow("24 hours, role 2") << 2 << 24 << u"u24"_s << u"24"_s << u"********"_s << kColumns.first(4);
     }
     void load()
     {
@@ -127,14 +129,26 @@ private slots:
         QVERIFY(wide.dialog->width() > narrow.dialog->width() + wide.get<QWidget>("fraGPRS")->width() / 2);
     }
 
-    void choosingAnIntervalShowsTheFrames()
+    // Any interval above 0, picked or typed, shows the e-mail frames; without
+    // them the window shrinks.
+    void intervalShowsTheFrames()
     {
-        Rig rig(loaded(3, 0));
-        QTest::keyClick(rig.combo("cboInterval"), Qt::Key_Down);
-        QCOMPARE(rig.combo("cboInterval")->currentText(), u"1 hour"_s);
-        QCOMPARE(rig.shown(), kColumns);
-        QTest::keyClick(rig.combo("cboInterval"), Qt::Key_Up);
-        QCOMPARE(rig.shown(), kColumns.last(2));
+        Rig rig(loaded(1, 0));
+        QComboBox *interval = rig.combo("cboInterval");
+        const int disabled = rig.dialog->height();
+        QTest::keyClick(interval, Qt::Key_Down);
+        QCOMPARE(interval->currentText(), u"1 hour"_s);
+        QCOMPARE(rig.shown(), kColumns.first(4));
+        const int enabled = rig.dialog->height();
+        QVERIFY(enabled > disabled + rig.get<QWidget>("Frame1")->height());
+        QTest::keyClick(interval, Qt::Key_Up);
+        QCOMPARE(rig.shown(), QStringList());
+        QCOMPARE(rig.dialog->height(), disabled);
+        for (const auto &[typed, frames] : {std::pair{"5", true}, {"0", false}, {"99", true}, {"weekly", false}}) {
+            interval->lineEdit()->clear();
+            QTest::keyClicks(interval, QLatin1String(typed));
+            QCOMPARE(rig.shown(), frames ? kColumns.first(4) : QStringList());
+        }
     }
 
     // Each box its own value with blanks around it, so a swap or a missed
@@ -247,13 +261,45 @@ private slots:
             QCOMPARE(rig.recipients()->textCursor().position(), shown.size());
     }
 
-    void recipientsCaretGoesToTheEnd()
+    // Typing inside the addresses goes on at the caret; a paste takes text only.
+    void typingAndPastingIntoTheRecipients()
     {
-        Rig rig;
-        QTest::keyClick(rig.recipients(), Qt::Key_Home, Qt::ControlModifier);
-        QTest::keyClicks(rig.recipients(), u"zy"_s);
-        QCOMPARE(rig.recipients()->toPlainText(), u"za@b.gr;c@d.gry"_s);
-        QCOMPARE(rig.recipients()->textCursor().position(), 15);
+        SetupRecord two = loaded();
+        two.ERecep = u"first@example.net,second@example.net"_s;
+        Rig rig(two);
+        QTextCursor caret = rig.recipients()->textCursor();
+        caret.setPosition(4);
+        rig.recipients()->setTextCursor(caret);
+        QTest::keyClicks(rig.recipients(), u"XY"_s);
+        QCOMPARE(rig.recipients()->toPlainText(), u"firsXYt@example.net;second@example.net"_s);
+        QCOMPARE(rig.recipients()->textCursor().position(), 6);
+
+        auto *picture = new QMimeData;
+        picture->setImageData(QImage(4, 4, QImage::Format_RGB32));
+        QGuiApplication::clipboard()->setMimeData(picture);
+        QTest::keyClick(rig.recipients(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(rig.recipients()->toPlainText(), u"firsXYt@example.net;second@example.net"_s);
+        QGuiApplication::clipboard()->setText(u";third@example.net"_s);
+        rig.recipients()->moveCursor(QTextCursor::End);
+        QTest::keyClick(rig.recipients(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(rig.recipients()->toPlainText(), u"firsXYt@example.net;second@example.net;third@example.net"_s);
+        QVERIFY(rig.prompt.unexpected().isEmpty() && rig.prompt.beeps() == 0);
+    }
+
+    // OK on boxes left as they were stores nothing, though the boxes show
+    // the record otherwise than it stands: the password as its placeholder,
+    // recipients with blanks joined by ";", a mail server with blanks.
+    void okUntouchedStoresNothing()
+    {
+        SetupRecord r = loaded(2, 6);
+        r.XPas = QString(99, u'*');
+        r.ERecep = u"a@b.gr, c@d.gr"_s;
+        r.MailServer = u" smtp.blank "_s;
+        Rig rig(r);
+        rig.ok();
+        QCOMPARE(rig.dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(rig.dialog->record().XPas, QString(99, u'*'));
+        QVERIFY(rig.dialog->record() == r && rig.dialog->captions().isEmpty());
     }
 
     // A network's mail server goes into this dialog's box on Yes; the record

@@ -776,20 +776,26 @@ private slots:
         emit diagram->emailClicked();
         QCOMPARE(seen, QStringLiteral("typed@plant.gr"));
         QCOMPARE(s.EditSetup.ESender, QStringLiteral("m7@plant.gr"));
-        // OK in the kept dialog takes its own fields, not what was edited meanwhile.
+        // OK in the kept dialog stores what was typed into it; its other
+        // boxes show what was edited meanwhile, the hidden APN too.
         s.EditSetup.SMSNum = QStringLiteral("+30690001");
-        rig.prompt.answerQuestion(true); // the modem's APN is left empty
+        s.EditSetup.APN = QStringLiteral("newapn");
+        s.EditSetup.MailServer = QStringLiteral("smtp.agreed");
+        const QString apnCaption = rig.window->caption(Item::lblAPN);
+        QStringList boxes;
         onDialog([&](QWidget *dialog) {
-            dialog->findChild<QLineEdit *>(QStringLiteral("txtAPN"))->clear();
-            // The mail server agreed to above wants a login this setup lacks.
-            dialog->findChild<QLineEdit *>(QStringLiteral("txtSMTP"))->setText(QStringLiteral("smtp.plant"));
+            for (const char *box : {"txtAPN", "txtSMTP", "txtSender"})
+                boxes << dialog->findChild<QLineEdit *>(QLatin1String(box))->text();
             click(dialog, "cmdOK");
         });
         emit diagram->emailClicked();
+        QCOMPARE(boxes, (QStringList{QStringLiteral("newapn"), QStringLiteral("smtp.agreed"),
+                                     QStringLiteral("typed@plant.gr")}));
         QCOMPARE(s.EditSetup.ESender, QStringLiteral("typed@plant.gr"));
-        QCOMPARE(s.EditSetup.APN, QString());
+        QCOMPARE(s.EditSetup.APN, QStringLiteral("newapn"));
+        QCOMPARE(s.EditSetup.MailServer, QStringLiteral("smtp.agreed"));
         QCOMPARE(s.EditSetup.SMSNum, QStringLiteral("+30690001"));
-        QCOMPARE(rig.window->caption(Item::lblAPN), QStringLiteral("APN: "));
+        QCOMPARE(rig.window->caption(Item::lblAPN), apnCaption);
         onDialog([&](QWidget *dialog) {
             sender(dialog)->setText(QStringLiteral("again@plant.gr"));
             dialog->close();

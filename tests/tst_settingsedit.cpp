@@ -74,8 +74,9 @@ void TestSettingsEdit::emailInterval_data()
     QTest::newRow("half down to even") << "2.5" << std::optional<qint16>(2);
     QTest::newRow("half up to even") << "3.5" << std::optional<qint16>(4);
     QTest::newRow("no number") << "weekly" << std::optional<qint16>(0);
-    QTest::newRow("largest") << "32767" << std::optional<qint16>(32767);
-    QTest::newRow("beyond 16 bits") << "32768" << std::optional<qint16>();
+    QTest::newRow("a day") << "24" << std::optional<qint16>(24);
+    QTest::newRow("half a day beyond, to even") << "24.5" << std::optional<qint16>(24);
+    QTest::newRow("beyond a day") << "25" << std::optional<qint16>();
     QTest::newRow("negative") << "-1" << std::optional<qint16>();
 }
 

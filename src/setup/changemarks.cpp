@@ -1,6 +1,7 @@
 #include "changemarks.h"
 
 #include "captions.h"
+#include "settinglines.h"
 #include "setuprecord.h"
 
 namespace {
@@ -30,7 +31,7 @@ QString emailTip(const SetupRecord &edit, const SetupRecord &modem)
     QStringList tip;
     if (!held.isEmpty())
         tip << QStringLiteral("In the Merolan:") << held;
-    if (edit.XPas != modem.XPas)
+    if (!sameMailPassword(edit.XPas, modem.XPas))
         tip << kPasswordChanged;
     return tip.join(QLatin1Char('\n'));
 }

@@ -53,6 +53,11 @@ bool isPasswordPlaceholder(const QString &password)
     return true;
 }
 
+bool sameMailPassword(const QString &a, const QString &b)
+{
+    return a == b || (isPasswordPlaceholder(a) && isPasswordPlaceholder(b));
+}
+
 QStringList settingLines(const SetupRecord &edit, const SetupRecord &modem, bool writeAll, double firmware)
 {
     QStringList lines;

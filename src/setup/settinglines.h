@@ -28,6 +28,8 @@ bool isPrintableAscii(const QString &text);
 // them (an empty one too): the modem never reports its password, so the
 // program shows asterisks and sends a password only once one was typed.
 bool isPasswordPlaceholder(const QString &password);
+// Two mail passwords the modem would hold alike: equal, or both placeholders.
+bool sameMailPassword(const QString &a, const QString &b);
 
 // What is wrong with the first of these setting lines that the modem cannot
 // take, in words naming the setting; empty when all can go. A value with a

@@ -9,7 +9,8 @@ using Item = SetupView::Item;
 namespace {
 
 constexpr qint32 kDefaultHostPort = 1023;
-constexpr qint32 kDefaultBaudEntry = 4; // 9600
+constexpr qint32 kDefaultBaudEntry = 4;      // 9600
+constexpr qint16 kLongestEmailInterval = 24; // hours
 
 } // namespace
 
@@ -37,7 +38,7 @@ QStringList emailIntervalList()
 std::optional<qint16> emailIntervalOfText(const QString &text)
 {
     const std::optional<qint16> hours = wholeNumber<qint16>(NumberValue(text));
-    if (!hours || *hours < 0)
+    if (!hours || *hours < 0 || *hours > kLongestEmailInterval)
         return std::nullopt;
     return hours;
 }
@@ -94,36 +95,50 @@ QString emailCheckText(EmailCheck check)
     return {};
 }
 
-void storeEmail(const EmailBoxes &boxes, SetupRecord &record)
+EmailBoxes emailBoxesOf(const SetupRecord &r)
 {
-    record.ERecep = storedRecipients(boxes.recipients);
-    record.XPas = boxes.password.trimmed();
-    record.XUser = boxes.user.trimmed();
-    record.MailServer = boxes.smtp.trimmed();
-    record.ESender = boxes.sender.trimmed();
-    record.EmailInterval = emailIntervalOfText(boxes.interval).value_or(0);
-    storeGprs(boxes.apn, boxes.gprsUser, boxes.gprsPassword, record);
+    return {r.EmailInterval == 0 ? emailIntervalList().first() : QString::number(r.EmailInterval),
+            recipientsOnScreen(r.ERecep),
+            r.ESender,
+            r.MailServer,
+            r.XUser,
+            r.XUser.isEmpty() ? QString() : QString::fromLatin1(kPasswordPlaceholder),
+            r.APN,
+            r.GPRSID,
+            r.GPRSPass};
 }
 
-void copyEmailFields(const SetupRecord &from, SetupRecord &to)
+void storeEmail(const EmailBoxes &loaded, const EmailBoxes &boxes, SetupRecord &record)
 {
-    to.EmailInterval = from.EmailInterval;
-    to.ERecep = from.ERecep;
-    to.ESender = from.ESender;
-    to.MailServer = from.MailServer;
-    to.XUser = from.XUser;
-    to.XPas = from.XPas;
-    to.APN = from.APN;
-    to.GPRSID = from.GPRSID;
-    to.GPRSPass = from.GPRSPass;
+    const auto store = [&](QString EmailBoxes::*box, QString SetupRecord::*field) {
+        if (boxes.*box != loaded.*box)
+            record.*field = (boxes.*box).trimmed();
+    };
+    if (boxes.recipients != loaded.recipients)
+        record.ERecep = storedRecipients(boxes.recipients);
+    store(&EmailBoxes::password, &SetupRecord::XPas);
+    store(&EmailBoxes::user, &SetupRecord::XUser);
+    store(&EmailBoxes::smtp, &SetupRecord::MailServer);
+    store(&EmailBoxes::sender, &SetupRecord::ESender);
+    if (boxes.interval != loaded.interval)
+        record.EmailInterval = emailIntervalOfText(boxes.interval).value_or(0);
+    store(&EmailBoxes::apn, &SetupRecord::APN);
+    store(&EmailBoxes::gprsUser, &SetupRecord::GPRSID);
+    store(&EmailBoxes::gprsPassword, &SetupRecord::GPRSPass);
 }
 
-CaptionList emailCaptions(const EmailBoxes &boxes)
+CaptionList emailCaptions(const EmailBoxes &loaded, const EmailBoxes &boxes)
 {
-    return {{Item::lblEmail, emailCaption(emailIntervalOfText(boxes.interval).value_or(0))},
-            {Item::lblAPN, apnCaption(boxes.apn)},
-            {Item::lblProviderUser, providerUserCaption(boxes.gprsUser)},
-            {Item::lblProviderPWD, providerPasswordCaption(boxes.gprsPassword)}};
+    CaptionList captions;
+    if (boxes.interval != loaded.interval)
+        captions.append({Item::lblEmail, emailCaption(emailIntervalOfText(boxes.interval).value_or(0))});
+    if (boxes.apn != loaded.apn)
+        captions.append({Item::lblAPN, apnCaption(boxes.apn)});
+    if (boxes.gprsUser != loaded.gprsUser)
+        captions.append({Item::lblProviderUser, providerUserCaption(boxes.gprsUser)});
+    if (boxes.gprsPassword != loaded.gprsPassword)
+        captions.append({Item::lblProviderPWD, providerPasswordCaption(boxes.gprsPassword)});
+    return captions;
 }
 
 QString gprsRefusal(const QString &apn)

@@ -38,7 +38,7 @@ std::optional<QString> cutRecipients(const QString &text);
 QStringList emailIntervalList();
 // The interval a combo text stands for: its leading number rounded to whole
 // hours, halves to even ("Email Disabled" and texts without a number are 0).
-// No value when it is not 0 to 32767 hours.
+// No value when it is not 0 to 24 hours, all the modem keeps.
 std::optional<qint16> emailIntervalOfText(const QString &text);
 // Recipients as the box shows them, ";" between them, and as the record keeps
 // them: line breaks and spaces removed, trailing ";" dropped, "," between.
@@ -73,20 +73,24 @@ enum class EmailCheck {
     BadRecipient,
     BadSender,
 };
+// What the e-mail dialog shows for a record: the interval as a number, or
+// "Email Disabled" for 0; the password placeholder when there is a user.
+EmailBoxes emailBoxesOf(const SetupRecord &record);
+
 // The first of OK's checks that fails, in order; EmptyApn only while the user
 // has not confirmed an empty APN (role below 3). loginServers: mail servers
 // that want the SMTP user and password.
 EmailCheck checkEmail(const EmailBoxes &boxes, qint16 role, const QStringList &loginServers, bool apnConfirmed);
 // The message of a failed check; for EmptyApn, the question.
 QString emailCheckText(EmailCheck check);
-// What OK stores from boxes that passed: the record's e-mail and GPRS fields.
-void storeEmail(const EmailBoxes &boxes, SetupRecord &record);
-// The fields the e-mail dialog edits, from its record into another: the
-// dialog may have been filled before other edits were made to that one.
-void copyEmailFields(const SetupRecord &from, SetupRecord &to);
-// The captions OK sets: lblEmail from the stored interval, and the APN, user
-// and password lines from the SIM boxes as typed.
-CaptionList emailCaptions(const EmailBoxes &boxes);
+// What OK stores from boxes that passed: the e-mail and GPRS field of each
+// box that the user changed from what it showed (loaded). A box left as it
+// was keeps its field as stored, the mail password's placeholder among them.
+void storeEmail(const EmailBoxes &loaded, const EmailBoxes &boxes, SetupRecord &record);
+// The captions OK sets for the boxes the user changed: lblEmail from the
+// stored interval, and the APN, user and password lines from the SIM boxes as
+// typed.
+CaptionList emailCaptions(const EmailBoxes &loaded, const EmailBoxes &boxes);
 
 // GPRS
 

@@ -26,7 +26,10 @@ struct SetupRecord
     std::array<double, 3> OnTime{};
     std::array<double, 3> OffTime{};
 
-    bool operator==(const SetupRecord &) const = default;
+    // Field by field, but two mail passwords of asterisks only are the same
+    // placeholder, whatever their length: neither is ever sent, so neither
+    // changes what the modem holds.
+    bool operator==(const SetupRecord &other) const;
 };
 
 // The modem's serial rates by index 1 to 7; 0 for an index outside the table.

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QShowEvent>
@@ -34,13 +35,24 @@ QGroupBox *frame(const char *name, const QString &title, QWidget *parent)
 {
     auto *f = new QGroupBox(title, parent);
     f->setObjectName(QLatin1String(name));
-    // Hiding the e-mail frames for "Email Disabled" leaves their place empty,
-    // so the window does not jump about.
-    QSizePolicy policy = f->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    f->setSizePolicy(policy);
     return f;
 }
+
+// The recipients box takes only text: a paste or a drop of anything else
+// (a picture, files) inserts nothing.
+class RecipientsBox final : public QPlainTextEdit
+{
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    bool canInsertFromMimeData(const QMimeData *source) const override { return source && source->hasText(); }
+    void insertFromMimeData(const QMimeData *source) override
+    {
+        if (canInsertFromMimeData(source))
+            insertPlainText(source->text());
+    }
+};
 
 } // namespace
 
@@ -63,15 +75,16 @@ EmailSettings::EmailSettings(const SetupRecord &edit, const Presets &presets, Us
     cboInterval->setInsertPolicy(QComboBox::NoInsert);
     auto *Label6 =
         namedLabel("Label6", QStringLiteral("Time interval of email  in hours (required)"), cboInterval, this);
-    connect(cboInterval, &QComboBox::activated, this, &EmailSettings::cboIntervalClick);
+    // A picked entry sets the edit text too, so typing and picking are one.
+    connect(cboInterval, &QComboBox::editTextChanged, this, &EmailSettings::intervalChanged);
 
     Frame1 = buildEmailParameters();
     Frame3 = buildSmtpSettings();
     Frame2 = buildAuthentication();
-    auto *Label7 = namedLabel("Label7",
-                              QStringLiteral("(*) These parameters are required by certain providers. Consult with the "
-                                             "particular provider."),
-                              nullptr, this);
+    Label7 = namedLabel("Label7",
+                        QStringLiteral("(*) These parameters are required by certain providers. Consult with the "
+                                       "particular provider."),
+                        nullptr, this);
     Label7->setWordWrap(true);
 
     fraGPRS = new SimCardFrame(presets.providers, prompt, this);
@@ -112,7 +125,7 @@ EmailSettings::EmailSettings(const SetupRecord &edit, const Presets &presets, Us
 QGroupBox *EmailSettings::buildEmailParameters()
 {
     QGroupBox *f = frame("Frame1", QStringLiteral("Email Parameters"), this);
-    txtRecip = new QPlainTextEdit(f);
+    txtRecip = new RecipientsBox(f);
     txtRecip->setObjectName(QStringLiteral("txtRecip"));
     txtRecip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtRecip->setTabChangesFocus(true);
@@ -155,40 +168,71 @@ QGroupBox *EmailSettings::buildAuthentication()
     return f;
 }
 
-// Runs once: a dialog kept by the close box shows its boxes as they were left.
 void EmailSettings::load()
 {
     cboInterval->addItems(emailIntervalList());
-    txtRecip->setPlainText(recipientsOnScreen(m_record.ERecep));
-    txtUser->setText(m_record.XUser);
-    // The stored password is never shown; the placeholder is never sent.
-    if (!txtUser->text().isEmpty())
-        txtPWD->setText(QString::fromLatin1(kPasswordPlaceholder));
-    txtSMTP->setText(m_record.MailServer);
-    txtSender->setText(m_record.ESender);
-    if (m_record.EmailInterval == 0) {
-        cboInterval->setCurrentIndex(0);
-        cboIntervalClick(0);
-    } else {
-        cboInterval->setCurrentIndex(-1);
-        cboInterval->setEditText(QString::number(m_record.EmailInterval));
-    }
-    fraGPRS->setValues(m_record.APN, m_record.GPRSID, m_record.GPRSPass);
     lblInfo->setText(QStringLiteral("\n  The SIM card provider settings are required to be able to send email. "));
+    m_loaded = emailBoxesOf(m_record);
+    fill(m_loaded);
+}
+
+void EmailSettings::takeRecord(const SetupRecord &edit)
+{
+    const EmailBoxes typed = boxes();
+    EmailBoxes next = emailBoxesOf(edit);
+    // What the user typed stays; every box left as it was follows the record.
+    for (QString EmailBoxes::*box :
+         {&EmailBoxes::interval, &EmailBoxes::recipients, &EmailBoxes::sender, &EmailBoxes::smtp, &EmailBoxes::user,
+          &EmailBoxes::password, &EmailBoxes::apn, &EmailBoxes::gprsUser, &EmailBoxes::gprsPassword}) {
+        if (typed.*box != m_loaded.*box)
+            next.*box = typed.*box;
+    }
+    m_record = edit;
+    m_loaded = emailBoxesOf(edit);
+    fill(next);
+}
+
+void EmailSettings::fill(const EmailBoxes &b)
+{
+    txtRecip->setPlainText(b.recipients);
+    txtUser->setText(b.user);
+    // The stored password is never shown; the placeholder is never sent.
+    txtPWD->setText(b.password);
+    txtSMTP->setText(b.smtp);
+    txtSender->setText(b.sender);
+    const int entry = cboInterval->findText(b.interval);
+    cboInterval->setCurrentIndex(entry);
+    if (entry < 0)
+        cboInterval->setEditText(b.interval);
+    intervalChanged(cboInterval->currentText());
+    fraGPRS->setValues(b.apn, b.gprsUser, b.gprsPassword);
     // Only a modem that takes data calls needs its SIM card's access here;
     // the other roles set it on the main window. QDialog centres the window
     // on its owner when it shows.
     const bool simColumn = m_record.Role == kDataCallRole;
     fraGPRS->setVisible(simColumn);
     lblInfo->setVisible(simColumn);
-    adjustSize();
+    fitContents();
 }
 
-void EmailSettings::cboIntervalClick(int index)
+// The e-mail frames and their note show for any interval above 0, typed or
+// picked; without them the window shrinks.
+void EmailSettings::intervalChanged(const QString &text)
 {
-    const bool enabled = index != 0;
-    for (QGroupBox *f : {Frame1, Frame2, Frame3})
-        f->setVisible(enabled);
+    // An interval the modem cannot keep is above 0 too: OK will say so.
+    const bool enabled = emailIntervalOfText(text).value_or(1) > 0;
+    if (enabled == !Frame1->isHidden())
+        return;
+    for (QWidget *w : std::initializer_list<QWidget *>{Frame1, Frame2, Frame3, Label7})
+        w->setVisible(enabled);
+    fitContents();
+}
+
+void EmailSettings::fitContents()
+{
+    // The layout first takes in what was hidden, or its old minimum holds the size.
+    layout()->activate();
+    adjustSize();
 }
 
 void EmailSettings::txtRecipChange()
@@ -199,8 +243,9 @@ void EmailSettings::txtRecipChange()
         const QScopedValueRollback cutting(m_cuttingRecipients, true);
         txtRecip->setPlainText(*cut);
         m_prompt.beep();
+        // Only a cut moves the caret: typing inside the addresses goes on where it is.
+        txtRecip->moveCursor(QTextCursor::End);
     }
-    txtRecip->moveCursor(QTextCursor::End);
 }
 
 EmailBoxes EmailSettings::boxes() const
@@ -234,8 +279,8 @@ void EmailSettings::cmdOKClick()
         }
         apnConfirmed = true;
     }
-    storeEmail(typed, m_record);
-    m_captions = emailCaptions(typed);
+    storeEmail(m_loaded, typed, m_record);
+    m_captions = emailCaptions(m_loaded, typed);
     accept();
 }
 

@@ -33,6 +33,9 @@ public:
     // True when the close box ended the last opening; false after OK, Cancel
     // or Esc.
     bool kept() const { return m_kept; }
+    // Before a kept dialog opens again: the boxes the user changed keep what
+    // was typed, the others show edit, which may have changed meanwhile.
+    void takeRecord(const SetupRecord &edit);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -43,12 +46,15 @@ private:
     QGroupBox *buildSmtpSettings();
     QGroupBox *buildAuthentication();
     void load();
-    void cboIntervalClick(int index);
+    void fill(const EmailBoxes &boxes);
+    void intervalChanged(const QString &text);
+    void fitContents();
     void txtRecipChange();
     void cmdOKClick();
     EmailBoxes boxes() const;
 
     SetupRecord m_record;
+    EmailBoxes m_loaded; // what the boxes showed for m_record
     UserPrompt &m_prompt;
     QStringList m_loginServers;
     CaptionList m_captions;
@@ -59,6 +65,7 @@ private:
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame2 = nullptr;
     QGroupBox *Frame3 = nullptr;
+    QLabel *Label7 = nullptr;
     QPlainTextEdit *txtRecip = nullptr;
     QLineEdit *txtSender = nullptr;
     QLineEdit *txtSMTP = nullptr;

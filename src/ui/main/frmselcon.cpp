@@ -391,13 +391,12 @@ void frmSelCon::emailClicked()
         m_email = std::make_unique<EmailSettings>(m_session.EditSetup, presets(), m_prompt, this);
         addHelpKey(m_email.get(), m_help);
         m_emailBaseline = m_session.ModemSetup;
+    } else {
+        // Other editors may have changed what it did not.
+        m_email->takeRecord(m_session.EditSetup);
     }
-    if (m_email->exec() == QDialog::Accepted) {
-        // Only its own fields: the record may have changed since it was filled.
-        copyEmailFields(m_email->record(), m_session.EditSetup);
-        for (const Caption &c : m_email->captions())
-            setCaption(c.item, c.text);
-    }
+    if (m_email->exec() == QDialog::Accepted)
+        applyEdit(m_email->record(), m_email->captions());
     if (!m_email->kept())
         m_email.reset();
     m_session.HasChanges();
