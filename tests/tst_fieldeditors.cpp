@@ -28,7 +28,7 @@ private slots:
         QTest::addColumn<int>("refusals");
         QTest::newRow("plain") << QStringList{"502"} << "Server IP port: 502" << 502 << 0;
         QTest::newRow("leading number") << QStringList{"80abc"} << "Server IP port: 80" << 80 << 0;
-        QTest::newRow("half to even") << QStringList{"1023.5"} << "Server IP port: 1023.5" << 1024 << 0;
+        QTest::newRow("half to even") << QStringList{"1023.5"} << "Server IP port: 1024" << 1024 << 0;
         QTest::newRow("lowest after 0.5") << QStringList{"0.5", "1"} << "Server IP port: 1" << 1 << 1;
         QTest::newRow("highest after 65535.5")
             << QStringList{"65535.5", "65535"} << "Server IP port: 65535" << 65535 << 1;

@@ -752,13 +752,16 @@ private slots:
                  qPrintable(rig.prompt.messages()[0]));
         QVERIFY(rig.prompt.messages()[0].endsWith(QStringLiteral("). The built-in presets are offered instead.")));
 
-        // The server's defaults go into the record on opening, Cancel or not.
+        // The server's port goes into the record on opening, Cancel or not,
+        // and the diagram shows it; no mediation server is known to offer.
         s.EditSetup.HostIP.clear();
         s.EditSetup.HostPort = 0;
         onDialog([&](QWidget *dialog) { click(dialog, "cmdCancel"); });
         emit diagram->serverClicked();
-        QCOMPARE(s.EditSetup.HostIP, QStringLiteral("tessarin.example"));
+        QCOMPARE(s.EditSetup.HostIP, QString());
         QCOMPARE(s.EditSetup.HostPort, 1023);
+        QCOMPARE(rig.window->caption(Item::lblTessarinPort), QStringLiteral("Port: 1023"));
+        QCOMPARE(rig.window->caption(Item::lblServerPort), QStringLiteral("Server IP port: 1023"));
 
         // The e-mail dialog's close box keeps what was typed for the next
         // opening, until another setup replaces the one it was filled from.
@@ -834,9 +837,10 @@ private slots:
         QVERIFY(pending.contains(QStringLiteral("XPAS=***")));
         QVERIFY(!pending.join('|').contains(QStringLiteral("m41lpw")));
 
-        // A record without a rate opens on 9600; OK stores its entry.
+        // A record without a rate takes 9600 on opening, Cancel or not, and
+        // the diagram shows it.
         s.EditSetup.Baud = 0;
-        onDialog([&](QWidget *dialog) { click(dialog, "cmdOK"); });
+        onDialog([&](QWidget *dialog) { click(dialog, "cmdCancel"); });
         emit diagram->baudClicked();
         QCOMPARE(s.EditSetup.Baud, 4);
         QCOMPARE(rig.window->caption(Item::lblBaud), QStringLiteral("Baud: 9600"));

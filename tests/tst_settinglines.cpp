@@ -84,7 +84,7 @@ private slots:
         const QList<QPair<QString, QString>> rows{
             {"GPRSPass=s3cr=t", "GPRSPass=***"},    {"XPAS=m41l", "XPAS=***"},
             {"GPRSID=GPRSPass", "GPRSID=GPRSPass"}, {"APN=a=b", "APN=a=b"},
-            {"P1ON=06:00", "P1ON=06:00"},
+            {"P1ON=06:00", "P1ON=06:00"},           {"GPRSPass=", "GPRSPass="},
         };
         for (const auto &[line, shown] : rows)
             QCOMPARE(maskedSettingLine(line), shown);

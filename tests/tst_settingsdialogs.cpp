@@ -54,10 +54,19 @@ SetupRecord stored()
 
 const char *const kSimBoxes[] = {"txtAPN", "txtGPRSUser", "txtGPRSPWD"};
 
+// The shipped networks, each with a mail server to offer.
+Presets withMailServers()
+{
+    Presets presets = builtInPresets();
+    presets.providers[1].mailServer = "smtp.vodafone.test";
+    presets.providers[2].mailServer = "smtp.wind.test";
+    return presets;
+}
+
 struct GprsRig
 {
     ScriptedPrompt prompt;
-    GPRSSettings dialog{stored(), builtInPresets(), prompt};
+    GPRSSettings dialog{stored(), withMailServers(), prompt};
 
     GprsRig() { dialog.show(); }
     // "apn|user|password", then whether the boxes take input.
@@ -92,7 +101,7 @@ private slots:
         rig.prompt.answerQuestion(false);
         rig.choose("Vodafone GR");
         QCOMPARE(rig.boxes(), "internet|user|kexo locked");
-        QCOMPARE(rig.prompt.questions(), QStringList{"Update mail server to 'smtp.vodafone-gr.example' ?"});
+        QCOMPARE(rig.prompt.questions(), QStringList{"Update mail server to 'smtp.vodafone.test' ?"});
         QCOMPARE(rig.dialog.mailServerChosen(), std::nullopt);
         rig.choose("Other");
         QCOMPARE(rig.boxes(), "internet|user|kexo open");
@@ -115,7 +124,7 @@ private slots:
     // server asks nothing; the question prefers No.
     void gprsProviderByKeyboard()
     {
-        Presets presets = builtInPresets();
+        Presets presets = withMailServers();
         presets.providers.append({"Acme NL", "acme.iot", "", "", "", false});
         ScriptedPrompt prompt;
         GPRSSettings dialog(stored(), presets, prompt);
@@ -126,7 +135,7 @@ private slots:
         prompt.answerQuestion(false);
         QTest::keyClicks(provider->lineEdit(), "Wind GR");
         QTest::keyClick(provider->lineEdit(), Qt::Key_Return);
-        QCOMPARE(prompt.questions(), QStringList{"Update mail server to 'smtp.wind-gr.example' ?"});
+        QCOMPARE(prompt.questions(), QStringList{"Update mail server to 'smtp.wind.test' ?"});
         QCOMPARE(prompt.shown().last().preferred, UserPrompt::Answer::No);
         QVERIFY(dialog.isVisible());
         QCOMPARE(child(&dialog, "txtAPN")->text(), "gint.b-online.gr");
@@ -231,9 +240,10 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.record().HostIP, address);
         QCOMPARE(dialog.record().HostPort, written);
-        QCOMPARE(dialog.captions(), (CaptionList{{Item::lblTessarinIP, address},
-                                                 {Item::lblTessarinPort, "Port: " + port},
-                                                 {Item::lblServerPort, "Server IP port: " + port}}));
+        QCOMPARE(dialog.captions(),
+                 (CaptionList{{Item::lblTessarinIP, address},
+                              {Item::lblTessarinPort, "Port: " + QString::number(written)},
+                              {Item::lblServerPort, "Server IP port: " + QString::number(written)}}));
     }
 
     void baudList()

@@ -49,6 +49,8 @@ private slots:
     void shippedPresetsMatchTheBuiltIn();
     void damagedPresetsFallBack_data();
     void damagedPresetsFallBack();
+    void placeholderPresetsAreNotGiven_data();
+    void placeholderPresetsAreNotGiven();
     void presetFileLookup();
 };
 
@@ -235,7 +237,8 @@ void TestSettingsEdit::damagedPresetsFallBack_data()
                                << "Password of \"A\" holds a character the modem cannot take";
     QTest::newRow("login flag") << QByteArray(R"({"Providers": [{"Name": "A", "MailLoginRequired": 1}])") + host
                                 << "MailLoginRequired of \"A\" is not true or false";
-    QTest::newRow("no host") << QByteArray(R"({"Providers": []})") << "\"ServerHost\" is not a host name";
+    QTest::newRow("host not a text") << QByteArray(R"({"Providers": [], "ServerHost": 7})")
+                                     << "\"ServerHost\" is not a host name";
 }
 
 void TestSettingsEdit::damagedPresetsFallBack()
@@ -247,7 +250,37 @@ void TestSettingsEdit::damagedPresetsFallBack()
     if (!fault.isEmpty())
         QCOMPARE(presets.problem, fault);
     QCOMPARE(presets.providers, builtInPresets().providers);
-    QCOMPARE(presets.serverHost, QStringLiteral("tessarin.example"));
+    QCOMPARE(presets.serverHost, QString());
+}
+
+// A host under a name kept for examples resolves nowhere: the file's value
+// counts as not given, so it is never offered nor written.
+void TestSettingsEdit::placeholderPresetsAreNotGiven_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<bool>("given");
+    QTest::newRow("under .example") << "smtp.wind-gr.example" << false;
+    QTest::newRow("capitals, root dot") << "SMTP.X.EXAMPLE." << false;
+    QTest::newRow("the name itself") << "example" << false;
+    QTest::newRow("under .invalid") << "med.invalid" << false;
+    QTest::newRow("ends in example") << "myexample" << true;
+    QTest::newRow("example as a label") << "smtp.example.gr" << true;
+}
+
+void TestSettingsEdit::placeholderPresetsAreNotGiven()
+{
+    QFETCH(QString, host);
+    QFETCH(bool, given);
+    const Presets presets =
+        parsePresets(QStringLiteral(R"({"Providers": [{"Name": "A", "APN": "%1", "MailServer": "%1"}],
+                                                            "ServerHost": "%1"})")
+                         .arg(host)
+                         .toLatin1());
+    QCOMPARE(presets.problem, QString());
+    const QString kept = given ? host : QString();
+    QCOMPARE(presets.providers.value(0).apn, kept);
+    QCOMPARE(presets.providers.value(0).mailServer, kept);
+    QCOMPARE(presets.serverHost, kept);
 }
 
 void TestSettingsEdit::presetFileLookup()

@@ -22,8 +22,9 @@ void ServerPortClicked(Session &s)
             s.prompt.message(QStringLiteral("Wrong Server Port Number!"));
             continue;
         }
-        s.view.setCaption(Item::lblServerPort, serverPortCaption(numberText(port)));
         s.EditSetup.HostPort = qint32(std::nearbyint(port)); // halves to even
+        // The line shows the port the modem will get, not a fraction it never sees.
+        s.view.setCaption(Item::lblServerPort, serverPortCaption(QString::number(s.EditSetup.HostPort)));
         // The write button shows a pending port like any other change.
         s.HasChanges();
         return;

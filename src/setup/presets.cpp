@@ -19,6 +19,20 @@ const QString kFileName = QStringLiteral("presets.json");
 // A presets file is a few hundred bytes; anything far bigger is not one.
 constexpr qint64 kMaxFileBytes = qint64(64) * 1024;
 
+// A host under a name reserved for examples resolves nowhere: a modem given
+// one could never reach it, so such a value counts as not given.
+QString realValue(const QString &value)
+{
+    QString host = value.trimmed().toLower();
+    if (host.endsWith(QLatin1Char('.')))
+        host.chop(1);
+    for (const QLatin1String reserved : {QLatin1String("example"), QLatin1String("invalid")}) {
+        if (host == reserved || host.endsWith(QLatin1Char('.') + reserved))
+            return {};
+    }
+    return value;
+}
+
 // A value the file gives, as the modem would take it; empty when it cannot.
 QString checkedValue(const QJsonObject &entry, const QString &key, int limit, QString &fault)
 {
@@ -49,10 +63,10 @@ QString parseProvider(const QJsonValue &value, QList<Provider> &providers)
     if (providerNamed(providers, p.name))
         return QStringLiteral("\"%1\" is listed twice").arg(p.name);
     QString fault;
-    p.apn = checkedValue(entry, QStringLiteral("APN"), kApnLimit, fault);
+    p.apn = realValue(checkedValue(entry, QStringLiteral("APN"), kApnLimit, fault));
     p.user = checkedValue(entry, QStringLiteral("User"), kGprsLoginLimit, fault);
     p.password = checkedValue(entry, QStringLiteral("Password"), kGprsLoginLimit, fault);
-    p.mailServer = checkedValue(entry, QStringLiteral("MailServer"), kMailTextLimit, fault);
+    p.mailServer = realValue(checkedValue(entry, QStringLiteral("MailServer"), kMailTextLimit, fault));
     const QJsonValue login = entry.value(QStringLiteral("MailLoginRequired"));
     if (!login.isUndefined() && !login.isBool())
         fault = QStringLiteral("MailLoginRequired of \"%1\" is not true or false").arg(p.name);
@@ -74,8 +88,8 @@ Presets fallback(const QString &problem)
 Presets builtInPresets()
 {
     // Cosmote's mail gateway wants the account's user and password. The
-    // Vodafone and Wind mail servers are examples: a technician enters the
-    // networks' current ones in the presets file.
+    // Vodafone and Wind mail servers and the mediation server are not known
+    // here: a technician enters the real ones in the presets file.
     return {{
                 {QStringLiteral("Cosmote GR"),
                  QStringLiteral("internet"),
@@ -83,16 +97,15 @@ Presets builtInPresets()
                  {},
                  QStringLiteral("mailgate.cosmotemail.gr"),
                  true},
-                {QStringLiteral("Vodafone GR"), QStringLiteral("internet"), QStringLiteral("user"),
-                 QStringLiteral("kexo"), QStringLiteral("smtp.vodafone-gr.example"), false},
-                {QStringLiteral("Wind GR"),
-                 QStringLiteral("gint.b-online.gr"),
+                {QStringLiteral("Vodafone GR"),
+                 QStringLiteral("internet"),
+                 QStringLiteral("user"),
+                 QStringLiteral("kexo"),
                  {},
-                 {},
-                 QStringLiteral("smtp.wind-gr.example"),
                  false},
+                {QStringLiteral("Wind GR"), QStringLiteral("gint.b-online.gr"), {}, {}, {}, false},
             },
-            QStringLiteral("tessarin.example"),
+            {},
             {}};
 }
 
@@ -115,9 +128,9 @@ Presets parsePresets(const QByteArray &json)
             return fallback(fault);
 
     const QJsonValue host = root.value(QStringLiteral("ServerHost"));
-    if (!host.isString() || host.toString().trimmed().isEmpty() || !isPrintableAscii(host.toString()))
+    if (!host.isUndefined() && (!host.isString() || !isPrintableAscii(host.toString())))
         return fallback(QStringLiteral("\"ServerHost\" is not a host name"));
-    presets.serverHost = host.toString().trimmed();
+    presets.serverHost = realValue(host.toString().trimmed());
     return presets;
 }
 

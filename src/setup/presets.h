@@ -25,7 +25,7 @@ struct Provider
 struct Presets
 {
     QList<Provider> providers; // in the file's order; "Other" follows them in the lists
-    QString serverHost;        // the mediation server's host name
+    QString serverHost;        // the mediation server's host name; empty when not known
     // Why the file could not be used (its path and the fault); empty when it
     // was used or when there was none. The defaults stand in for it then.
     QString problem;
@@ -38,7 +38,8 @@ Presets builtInPresets();
 // "MailServer", "MailLoginRequired"}, ...], "ServerHost": "..."}. Names must
 // be unique and not "Other"; every value must fit its box and be printable
 // ASCII, as the modem takes it. Any fault gives the built-in values and the
-// fault in problem.
+// fault in problem. An APN, mail server or server host under the names
+// reserved for examples (".example", ".invalid") is taken as not given.
 Presets parsePresets(const QByteArray &json);
 
 // The first file of presetLocations() that exists, parsed; the built-in values

@@ -145,7 +145,8 @@ QString maskedSettingLine(const QString &line)
 {
     const qsizetype eq = line.indexOf(QLatin1Char('='));
     const QString key = line.left(eq);
-    if (eq < 0
+    // An empty password is shown as empty: sending it clears the modem's.
+    if (eq < 0 || eq + 1 == line.size()
         || (key.compare(QLatin1String("GPRSPass"), Qt::CaseInsensitive) != 0
             && key.compare(QLatin1String("XPAS"), Qt::CaseInsensitive) != 0))
         return line;

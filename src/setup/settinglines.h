@@ -40,7 +40,7 @@ bool sameMailPassword(const QString &a, const QString &b);
 QString unsendableSetting(const QStringList &lines);
 
 // The line as it may be shown to anyone: the value of a password setting
-// (GPRS, mail) becomes asterisks.
+// (GPRS, mail) becomes asterisks, unless it is empty.
 QString maskedSettingLine(const QString &line);
 
 // Every line a write sends, in the modem's order: with writeAll each setting,

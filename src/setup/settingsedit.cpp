@@ -183,11 +183,12 @@ std::optional<qint32> hostPortOfText(const QString &text)
     return port;
 }
 
-CaptionList serverCaptions(const QString &address, const QString &port)
+CaptionList serverCaptions(const QString &address, qint32 port)
 {
+    const QString number = QString::number(port);
     return {{Item::lblTessarinIP, address},
-            {Item::lblTessarinPort, tessarinPortCaption(port)},
-            {Item::lblServerPort, serverPortCaption(port)}};
+            {Item::lblTessarinPort, tessarinPortCaption(number)},
+            {Item::lblServerPort, serverPortCaption(number)}};
 }
 
 bool offers115200(const QString &firmwareVersion)

@@ -112,8 +112,8 @@ QString portBoxText(const QString &text);
 // not a number or not 1 to 65535 ("Wrong Host Port Number!").
 std::optional<qint32> hostPortOfText(const QString &text);
 // lblTessarinIP (the address as typed), lblTessarinPort and lblServerPort
-// (the port as typed).
-CaptionList serverCaptions(const QString &address, const QString &port);
+// (the port stored, so "1023.5" shows as the 1024 that is sent).
+CaptionList serverCaptions(const QString &address, qint32 port);
 
 // Baud rate
 

@@ -61,6 +61,6 @@ void ServerSettings::cmdOKClick()
     }
     m_record.HostIP = txtIP->text();
     m_record.HostPort = *port;
-    m_captions = serverCaptions(txtIP->text(), txtPort->text());
+    m_captions = serverCaptions(txtIP->text(), *port);
     accept();
 }

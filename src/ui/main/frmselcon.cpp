@@ -320,6 +320,11 @@ bool frmSelCon::editorMayOpen()
 void frmSelCon::applyEdit(const SetupRecord &record, const CaptionList &captions)
 {
     m_session.EditSetup = record;
+    showCaptions(captions);
+}
+
+void frmSelCon::showCaptions(const CaptionList &captions)
+{
     for (const Caption &c : captions)
         setCaption(c.item, c.text);
 }
@@ -372,8 +377,12 @@ void frmSelCon::serverClicked()
 {
     if (!editorMayOpen())
         return;
-    applyServerDefaults(m_session.EditSetup, presets().serverHost);
-    ServerSettings dialog(m_session.EditSetup, m_prompt, this);
+    // The defaults go into the record at once, Cancel or not, so the diagram
+    // shows them at once too.
+    SetupRecord &edit = m_session.EditSetup;
+    applyServerDefaults(edit, presets().serverHost);
+    showCaptions(serverCaptions(edit.HostIP, edit.HostPort));
+    ServerSettings dialog(edit, m_prompt, this);
     addHelpKey(&dialog, m_help);
     if (dialog.exec() == QDialog::Accepted)
         applyEdit(dialog.record(), dialog.captions());
@@ -407,6 +416,7 @@ void frmSelCon::baudClicked()
     if (!editorMayOpen())
         return;
     applyBaudDefault(m_session.EditSetup);
+    setCaption(Item::lblBaud, baudCaption(m_session.EditSetup.Baud));
     frmBaud dialog(m_session.EditSetup, m_session.FirmwareVersion, this);
     if (dialog.exec() == QDialog::Accepted)
         applyEdit(dialog.record(), dialog.captions());

@@ -92,6 +92,7 @@ private:
     void loggerClicked(bool ticked);
     bool editorMayOpen();
     void applyEdit(const SetupRecord &record, const CaptionList &captions);
+    void showCaptions(const CaptionList &captions);
     const Presets &presets();
     void scheduleClicked();
     void gprsClicked();
