@@ -174,6 +174,16 @@ private slots:
         SetupRecord edit = kRead;
         change(edit);
         QCOMPARE(settingLines(edit, kRead, writeAll, firmware), lines);
+        // A modem that accepted every line of a change holds the whole edit;
+        // recipients only once their last line is accepted.
+        if (writeAll || firmware < 2.0 || firmware >= 3.0)
+            return;
+        SetupRecord held = kRead;
+        for (const QString &line : lines) {
+            QCOMPARE(held.ERecep, kRead.ERecep);
+            acceptSettingLine(line, edit, held);
+        }
+        QCOMPARE(held, edit);
     }
 
     // What the password box keeps and the suggestion for a refused password.

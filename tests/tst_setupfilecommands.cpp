@@ -2,6 +2,7 @@
 #include "setupfile.h"
 #include "setupfilecommands.h"
 #include "showsetup.h"
+#include "writesetup.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -42,6 +43,7 @@ class TestSetupFileCommands : public QObject
 private slots:
     void saveThenLoad_data();
     void saveThenLoad();
+    void loadBesideTheModemReadIsToBeWritten();
     void unreadableFileChangesNothing();
     void cancelDoesNothing();
     void saveFailureIsReported();
@@ -94,6 +96,32 @@ void TestSetupFileCommands::saveThenLoad()
     QVERIFY(!loader.view.marked());
     QVERIFY(loader.prompt.shown().size() == 1);
     QCOMPARE(loader.session.state.status(), QStringLiteral("before"));
+}
+
+// With the modem that was read still connected, the file is what is to be
+// written: the modem's setup stays the baseline. Without one, both take it.
+void TestSetupFileCommands::loadBesideTheModemReadIsToBeWritten()
+{
+    const QString path = m_dir.filePath(QStringLiteral("stored.mrl"));
+    QString error;
+    QVERIFY(saveSetupFile(path, sample(0, 4), &error));
+    SetupRecord read = sample(0, 4);
+    read.APN = QStringLiteral("apn.in.modem");
+    for (const auto &[portOpen, serial] : {std::pair{true, "MRL0012345"}, {false, "MRL0012345"}, {true, ""}}) {
+        Rig rig;
+        if (portOpen)
+            rig.openPort();
+        rig.session.SerialNumber = QLatin1String(serial);
+        rig.session.ModemSetup = rig.session.EditSetup = read;
+        rig.prompt.answerFile(path);
+        QVERIFY(LoadSetupCommand(rig.session));
+        const bool beside = portOpen && *serial;
+        QVERIFY(rig.session.EditSetup == sample(0, 4));
+        QVERIFY(rig.session.ModemSetup == (beside ? read : sample(0, 4)));
+        QCOMPARE(rig.view.marked(), beside);
+        QCOMPARE(PendingLines(rig.session, false),
+                 beside ? QStringList{QStringLiteral("APN=internet.example.long.name")} : QStringList());
+    }
 }
 
 void TestSetupFileCommands::unreadableFileChangesNothing()

@@ -97,6 +97,42 @@ QStringList settingLines(const SetupRecord &edit, const SetupRecord &modem, bool
     return lines;
 }
 
+void acceptSettingLine(const QString &line, const SetupRecord &edit, SetupRecord &modem)
+{
+    const QString key = line.section(QLatin1Char('='), 0, 0);
+    for (size_t n = 0; n < 3; ++n) {
+        const QString device = QStringLiteral("P") + QString::number(n + 1);
+        if (key == device + QStringLiteral("ON"))
+            modem.OnTime[n] = edit.OnTime[n];
+        else if (key == device + QStringLiteral("OFF"))
+            modem.OffTime[n] = edit.OffTime[n];
+    }
+    using Copy = void (*)(const SetupRecord &, SetupRecord &);
+    static const std::pair<const char *, Copy> kFields[] = {
+        {"Logger", [](const SetupRecord &e, SetupRecord &m) { m.Logger = e.Logger; }},
+        {"MODEMROLE", [](const SetupRecord &e, SetupRecord &m) { m.Role = e.Role; }},
+        {"SMSNUM", [](const SetupRecord &e, SetupRecord &m) { m.SMSNum = e.SMSNum; }},
+        {"BAUD", [](const SetupRecord &e, SetupRecord &m) { m.Baud = e.Baud; }},
+        {"APN", [](const SetupRecord &e, SetupRecord &m) { m.APN = e.APN; }},
+        {"GPRSID", [](const SetupRecord &e, SetupRecord &m) { m.GPRSID = e.GPRSID; }},
+        {"GPRSPass", [](const SetupRecord &e, SetupRecord &m) { m.GPRSPass = e.GPRSPass; }},
+        {"HOSTIP", [](const SetupRecord &e, SetupRecord &m) { m.HostIP = e.HostIP; }},
+        {"HSTPORTNUMBER", [](const SetupRecord &e, SetupRecord &m) { m.HostPort = e.HostPort; }},
+        {"Email", [](const SetupRecord &e, SetupRecord &m) { m.EmailInterval = e.EmailInterval; }},
+        {"MAILS", [](const SetupRecord &e, SetupRecord &m) { m.MailServer = e.MailServer; }},
+        {"XUSER", [](const SetupRecord &e, SetupRecord &m) { m.XUser = e.XUser; }},
+        {"XPAS", [](const SetupRecord &e, SetupRecord &m) { m.XPas = e.XPas; }},
+        {"ESender", [](const SetupRecord &e, SetupRecord &m) { m.ESender = e.ESender; }},
+    };
+    for (const auto &[name, copy] : kFields) {
+        if (key == QLatin1String(name))
+            copy(edit, modem);
+    }
+    // Only the last recipient line ends without the comma that says more follow.
+    if (key == QLatin1String("ERecep") && !line.endsWith(QLatin1Char(',')))
+        modem.ERecep = edit.ERecep;
+}
+
 QString unsendableSetting(const QStringList &lines)
 {
     struct Setting

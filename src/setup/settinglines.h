@@ -43,6 +43,11 @@ QString unsendableSetting(const QStringList &lines);
 // (GPRS, mail) becomes asterisks, unless it is empty.
 QString maskedSettingLine(const QString &line);
 
+// What the modem holds once it accepted a line that settingLines made from
+// edit: the setting's field of modem takes edit's value. The recipients are
+// held once their last line is accepted.
+void acceptSettingLine(const QString &line, const SetupRecord &edit, SetupRecord &modem);
+
 // Every line a write sends, in the modem's order: with writeAll each setting,
 // else those whose value in edit differs from modem. The firmware number
 // decides whether the logger mode (2.0 to below 3.0) and the e-mail settings

@@ -1,5 +1,6 @@
 #include "setupfilecommands.h"
 
+#include "seriallink.h"
 #include "session.h"
 #include "setupfile.h"
 #include "showsetup.h"
@@ -17,30 +18,35 @@ UserPrompt::FileDialog setupFileDialog(const QString &title)
 
 } // namespace
 
-void LoadSetupCommand(Session &s)
+bool LoadSetupCommand(Session &s)
 {
     // A setup loaded while the modem is read or written would be overwritten
     // by the read, or be taken for what the write just stored.
     if (s.state.anyRunning()) {
         s.prompt.beep();
-        return;
+        return false;
     }
     const std::optional<QString> path =
         s.prompt.openFileName(setupFileDialog(QStringLiteral("Select a Merolan setup file to load")));
     if (!path || path->isEmpty())
-        return;
+        return false;
     QString error;
     const std::optional<SetupRecord> record = loadSetupFile(*path, &error);
     // Only a whole record may become the baseline: a file that cannot be read
     // to its end leaves both records and the diagram as they were.
     if (!record) {
         s.prompt.message(error);
-        return;
+        return false;
     }
-    s.ModemSetup = *record;
-    s.EditSetup = s.ModemSetup;
+    // A stored setup loaded beside the modem it is meant for must reach it:
+    // as the baseline, it would make Write find no changes whatever it held.
+    const bool modemRead = s.Comm.PortOpen() && !s.SerialNumber.isEmpty();
+    if (!modemRead)
+        s.ModemSetup = *record;
+    s.EditSetup = *record;
     ShowSetup(s);
     s.HasChanges();
+    return true;
 }
 
 void SaveSetupCommand(Session &s)

@@ -2,10 +2,12 @@
 
 class Session;
 
-// File > Load Setup from file: the chosen file becomes ModemSetup and
-// EditSetup, and the diagram shows it. A file that cannot be read whole
-// changes nothing.
-void LoadSetupCommand(Session &session);
+// File > Load Setup from file: the chosen file becomes EditSetup, and the
+// diagram shows it. While the modem that was read is connected, ModemSetup
+// stays what it holds, so the marks and Write show and send what differs;
+// otherwise the file becomes ModemSetup too. A file that cannot be read
+// whole changes nothing. True when a file was loaded.
+bool LoadSetupCommand(Session &session);
 
 // File > Save Setup to file: stores EditSetup.
 void SaveSetupCommand(Session &session);

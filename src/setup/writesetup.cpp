@@ -145,8 +145,14 @@ bool WriteSetup(Session &s, bool writeAll)
         const bool refused = reply == QLatin1String("ERROR");
         if (LineLost(s.Comm) || s.state.ReplyMissing)
             s.LastWrite.unconfirmed << s.LastWrite.notWritten.takeFirst();
-        else if (!refused)
+        else if (!refused) {
             s.LastWrite.accepted << s.LastWrite.notWritten.takeFirst();
+            // The modem now holds it, whatever becomes of the rest: the marks
+            // and the next write go by that. Another modem's setup is not
+            // known, so everything goes to it again.
+            if (!writeAll)
+                acceptSettingLine(line, s.EditSetup, s.ModemSetup);
+        }
         if (writeEnds(s, line, refused))
             return false;
     }

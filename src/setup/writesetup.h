@@ -22,7 +22,9 @@ bool ValidateSetup(Session &session);
 
 // Sends EditSetup (every setting with writeAll, else only what differs from
 // ModemSetup). True when every line sent was accepted; then ModemSetup
-// becomes EditSetup.
+// becomes EditSetup. Otherwise ModemSetup takes each setting the modem
+// accepted before the write ended (not with writeAll: that modem's setup
+// was never read).
 bool WriteSetup(Session &session, bool writeAll);
 
 // The write after the checks: with writeAll every setting, else what differs

@@ -108,7 +108,11 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
         ProgBar->setValue(qBound(0, value, maximum));
     });
 
-    connect(mnuFileLoad, &QAction::triggered, this, [this] { LoadSetupCommand(m_session); });
+    connect(mnuFileLoad, &QAction::triggered, this, [this] {
+        // What the e-mail dialog kept was typed for another setup.
+        if (LoadSetupCommand(m_session))
+            m_email.reset();
+    });
     connect(mnuFileSave, &QAction::triggered, this, [this] { SaveSetupCommand(m_session); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuHelpContents, &QAction::triggered, this, [this] { m_help.showForUser(this); });
