@@ -84,6 +84,12 @@ private slots:
         QCOMPARE(s.EditSetup.SMSNum, QString());
         QCOMPARE(rig.view.caption(Item::lblSMS), QStringLiteral("Alarm SMS: Disabled"));
         QVERIFY(rig.view.marked());
+
+        // Taken as offered, a number with blanks from a file stays as stored.
+        s.ModemSetup.SMSNum = s.EditSetup.SMSNum = QStringLiteral(" +30690003 ");
+        rig.prompt.answerInput(QStringLiteral(" +30690003 "));
+        SMSClicked(s);
+        QCOMPARE(s.EditSetup.SMSNum, QStringLiteral(" +30690003 "));
     }
 
     // Told only while something is pending, by the firmware's version number.

@@ -49,6 +49,7 @@ private slots:
     void shippedPresetsMatchTheBuiltIn();
     void damagedPresetsFallBack_data();
     void damagedPresetsFallBack();
+    void untouchedTextsStayAsStored();
     void placeholderPresetsAreNotGiven_data();
     void placeholderPresetsAreNotGiven();
     void presetFileLookup();
@@ -212,6 +213,18 @@ void TestSettingsEdit::shippedPresetsMatchTheBuiltIn()
     QCOMPARE(vodafone->apn + '/' + vodafone->user + '/' + vodafone->password, QStringLiteral("internet/user/kexo"));
     QCOMPARE(providerNamed(builtIn.providers, QStringLiteral("Other")), nullptr);
     QCOMPARE(mailServerQuestion(QStringLiteral("mx.example")), QStringLiteral("Update mail server to 'mx.example' ?"));
+}
+
+// The GPRS dialog opens on the stored texts: OK on those changes nothing,
+// not even their blanks; a typed text is stored trimmed.
+void TestSettingsEdit::untouchedTextsStayAsStored()
+{
+    SetupRecord record;
+    record.APN = QStringLiteral(" internet ");
+    record.GPRSID = QStringLiteral("id ");
+    record.GPRSPass = QStringLiteral("pw");
+    storeGprs(QStringLiteral(" internet "), QStringLiteral("id "), QStringLiteral(" pw2 "), record);
+    QCOMPARE((QStringList{record.APN, record.GPRSID, record.GPRSPass}), (QStringList{" internet ", "id ", "pw2"}));
 }
 
 void TestSettingsEdit::damagedPresetsFallBack_data()

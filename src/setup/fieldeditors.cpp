@@ -37,8 +37,9 @@ void SMSClicked(Session &s)
         s.prompt.input(QStringLiteral("Merolan will use this number to send a low power supply alarm. Leave field "
                                       "blank to disable this alarm."),
                        QStringLiteral("SMS number"), s.EditSetup.SMSNum);
-    // Backing out keeps the alarm; only an empty answer given with OK ends it.
-    if (!answer)
+    // Backing out keeps the alarm; only an empty answer given with OK ends
+    // it. The number offered and taken as it was stays as stored.
+    if (!answer || *answer == s.EditSetup.SMSNum)
         return;
     s.EditSetup.SMSNum = answer->trimmed();
     s.view.setCaption(Item::lblSMS, smsCaption(s.EditSetup.SMSNum));

@@ -148,9 +148,15 @@ QString gprsRefusal(const QString &apn)
 
 void storeGprs(const QString &apn, const QString &user, const QString &password, SetupRecord &record)
 {
-    record.APN = apn.trimmed();
-    record.GPRSID = user.trimmed();
-    record.GPRSPass = password.trimmed();
+    // The boxes open on the stored texts: one that still holds its own is
+    // left as it is stored, blanks and all.
+    const auto store = [](const QString &text, QString &field) {
+        if (text != field)
+            field = text.trimmed();
+    };
+    store(apn, record.APN);
+    store(user, record.GPRSID);
+    store(password, record.GPRSPass);
 }
 
 CaptionList gprsCaptions(const QString &apn, const QString &user, const QString &password)

@@ -96,7 +96,8 @@ CaptionList emailCaptions(const EmailBoxes &loaded, const EmailBoxes &boxes);
 
 // "APN field may not be empty" for an APN of blanks only, else empty.
 QString gprsRefusal(const QString &apn);
-// What OK stores: the three texts without surrounding blanks.
+// What OK stores: each text that is not the record's own, without
+// surrounding blanks.
 void storeGprs(const QString &apn, const QString &user, const QString &password, SetupRecord &record);
 // The APN line keeps the APN's blanks, the user and password lines do not.
 CaptionList gprsCaptions(const QString &apn, const QString &user, const QString &password);
