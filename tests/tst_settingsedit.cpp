@@ -50,7 +50,6 @@ private slots:
     void damagedPresetsFallBack_data();
     void damagedPresetsFallBack();
     void untouchedTextsStayAsStored();
-    void placeholderPresetsAreNotGiven_data();
     void placeholderPresetsAreNotGiven();
     void presetFileLookup();
 };
@@ -268,32 +267,23 @@ void TestSettingsEdit::damagedPresetsFallBack()
 
 // A host under a name kept for examples resolves nowhere: the file's value
 // counts as not given, so it is never offered nor written.
-void TestSettingsEdit::placeholderPresetsAreNotGiven_data()
-{
-    QTest::addColumn<QString>("host");
-    QTest::addColumn<bool>("given");
-    QTest::newRow("under .example") << "smtp.wind-gr.example" << false;
-    QTest::newRow("capitals, root dot") << "SMTP.X.EXAMPLE." << false;
-    QTest::newRow("the name itself") << "example" << false;
-    QTest::newRow("under .invalid") << "med.invalid" << false;
-    QTest::newRow("ends in example") << "myexample" << true;
-    QTest::newRow("example as a label") << "smtp.example.gr" << true;
-}
-
 void TestSettingsEdit::placeholderPresetsAreNotGiven()
 {
-    QFETCH(QString, host);
-    QFETCH(bool, given);
-    const Presets presets =
-        parsePresets(QStringLiteral(R"({"Providers": [{"Name": "A", "APN": "%1", "MailServer": "%1"}],
-                                                            "ServerHost": "%1"})")
-                         .arg(host)
-                         .toLatin1());
-    QCOMPARE(presets.problem, QString());
-    const QString kept = given ? host : QString();
-    QCOMPARE(presets.providers.value(0).apn, kept);
-    QCOMPARE(presets.providers.value(0).mailServer, kept);
-    QCOMPARE(presets.serverHost, kept);
+    for (const auto &[host, given] : {std::pair{"smtp.wind-gr.example", false},
+                                      {"SMTP.X.EXAMPLE.", false},
+                                      {"example", false},
+                                      {"med.invalid", false},
+                                      {"myexample", true},
+                                      {"smtp.example.gr", true}}) {
+        const QByteArray json =
+            R"({"Providers": [{"Name": "A", "APN": "%1", "MailServer": "%1"}], "ServerHost": "%1"})";
+        const Presets presets = parsePresets(QString::fromLatin1(json).arg(QLatin1String(host)).toLatin1());
+        QCOMPARE(presets.problem, QString());
+        const QString kept = given ? QLatin1String(host) : QString();
+        QCOMPARE(presets.providers.value(0).apn, kept);
+        QCOMPARE(presets.providers.value(0).mailServer, kept);
+        QCOMPARE(presets.serverHost, kept);
+    }
 }
 
 void TestSettingsEdit::presetFileLookup()
