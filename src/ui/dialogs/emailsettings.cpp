@@ -179,7 +179,8 @@ void EmailSettings::load()
 void EmailSettings::takeRecord(const SetupRecord &edit)
 {
     const EmailBoxes typed = boxes();
-    EmailBoxes next = emailBoxesOf(edit);
+    const EmailBoxes fresh = emailBoxesOf(edit);
+    EmailBoxes next = fresh;
     // What the user typed stays; every box left as it was follows the record.
     for (QString EmailBoxes::*box :
          {&EmailBoxes::interval, &EmailBoxes::recipients, &EmailBoxes::sender, &EmailBoxes::smtp, &EmailBoxes::user,
@@ -188,7 +189,7 @@ void EmailSettings::takeRecord(const SetupRecord &edit)
             next.*box = typed.*box;
     }
     m_record = edit;
-    m_loaded = emailBoxesOf(edit);
+    m_loaded = fresh;
     fill(next);
 }
 
