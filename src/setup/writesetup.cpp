@@ -153,7 +153,10 @@ bool WriteSetup(Session &s, bool writeAll)
             if (!writeAll)
                 acceptSettingLine(line, s.EditSetup, s.ModemSetup);
         }
-        if (writeEnds(s, line, refused))
+        // A STOP during the last line's exchange comes too late to stop
+        // anything: once the modem accepted every line, the write is whole.
+        const bool completed = s.LastWrite.notWritten.isEmpty() && s.LastWrite.unconfirmed.isEmpty();
+        if (!completed && writeEnds(s, line, refused))
             return false;
     }
 
@@ -192,13 +195,14 @@ void WriteClicked(Session &s)
         s.prompt.beep();
         return;
     }
-    if (ValidateSetup(s))
-        return;
+    // A STOP only stops: the checks are for starting a write.
     if (stopClick) {
         s.state.setStatus(QStringLiteral("Aborting. Please wait..."));
         s.state.AbortRequested = true;
         return;
     }
+    if (ValidateSetup(s))
+        return;
 
     if (!FindModem(s))
         return;
