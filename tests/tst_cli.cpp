@@ -275,7 +275,7 @@ private slots:
         QVERIFY(onlyDocument(bad.out).value("Error").toString().contains("ends in the middle"));
         const Run endless = cli({"show", "/dev/zero"});
         QCOMPARE(endless.exit, 2);
-        QVERIFY(endless.err.contains("/dev/zero: The file is larger than a setup file can be (more than 1 MiB)"));
+        QVERIFY(endless.err.contains("/dev/zero: It is not a regular file (a folder, a device or a pipe)"));
         const Run badArgs = cli({"read", "--json", "--bogus"});
         QCOMPARE(badArgs.exit, 2);
         QCOMPARE(onlyDocument(badArgs.out).value("Error").toString(), QStringLiteral("Unknown option 'bogus'."));
@@ -289,6 +289,11 @@ private slots:
         QVERIFY2(nowhere.err.contains(
                      QStringLiteral("Cannot save to %1/site.mrl: the folder %1 does not exist").arg(missing).toUtf8()),
                  nowhere.err.constData());
+        const QString link = dir.filePath(QStringLiteral("link.mrl"));
+        QVERIFY(QFile::link(truncated, link));
+        const Run throughLink = cli({"--port", modem.devicePath(), "read", "--save", link});
+        QCOMPARE(throughLink.exit, 2);
+        QVERIFY(throughLink.err.contains(" is a symbolic link, and a setup file is never written through one"));
         const Run notAFolder = cli({"--port", modem.devicePath(), "--port", "/dev/null", "read", "--save", truncated});
         QCOMPARE(notAFolder.exit, 2);
         QVERIFY(notAFolder.err.contains("reading several ports needs --save naming an existing folder"));
@@ -589,7 +594,10 @@ private slots:
         const QJsonObject entry = onlyDocument(r.out).value("Modems").toArray().at(0).toObject();
         const QString rescue = entry.value("SavedTo").toString();
         QVERIFY2(rescue.startsWith(QDir::tempPath() + QStringLiteral("/merolan-")), qPrintable(rescue));
-        QVERIFY(rescue.endsWith(QLatin1String("-MRL0000007.mrl")));
+        // A new name nobody could guess, the owner's alone.
+        QVERIFY2(QRegularExpression(QStringLiteral("-MRL0000007-[A-Za-z0-9]{6}\\.mrl$")).match(rescue).hasMatch(),
+                 qPrintable(rescue));
+        QCOMPARE(QFile::permissions(rescue) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
         QVERIFY(r.err.contains("It was saved to " + rescue.toUtf8() + " instead."));
         QString error;
         const auto saved = loadSetupFile(rescue, &error);

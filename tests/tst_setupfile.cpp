@@ -8,6 +8,7 @@
 #include <QtEndian>
 
 #include <limits>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -144,7 +145,8 @@ private slots:
     }
 
     // A file at the limit loads (the record, then what older saves left); one
-    // byte more, or a device without end, is refused without being read whole.
+    // byte more is refused without being read whole. A device, a pipe (whose
+    // open would wait for a writer) or a folder is not opened at all.
     void sizeLimit()
     {
         QTemporaryDir dir;
@@ -159,10 +161,15 @@ private slots:
 
         QVERIFY(file.open(QIODevice::Append) && file.write("x") == 1);
         file.close();
-        for (const QString &tooLarge : {path, QStringLiteral("/dev/zero")}) {
+        QVERIFY(!loadSetupFile(path, &error));
+        QCOMPARE(error, QStringLiteral("The file is larger than a setup file can be (more than 1 MiB)"));
+
+        const QString pipe = dir.filePath(QStringLiteral("pipe.mrl"));
+        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        for (const QString &other : {QStringLiteral("/dev/zero"), pipe, dir.path()}) {
             error.clear();
-            QVERIFY(!loadSetupFile(tooLarge, &error));
-            QCOMPARE(error, QStringLiteral("The file is larger than a setup file can be (more than 1 MiB)"));
+            QVERIFY(!loadSetupFile(other, &error));
+            QCOMPARE(error, QStringLiteral("It is not a regular file (a folder, a device or a pipe)"));
         }
     }
 
@@ -178,6 +185,13 @@ private slots:
         const QString fresh = dir.filePath(QStringLiteral("new.mrl"));
         QVERIFY2(saveSetupFile(fresh, SetupRecord{}, &error), qPrintable(error));
         QCOMPARE(QFile::permissions(fresh) & 0x7077, P::ReadOwner | P::WriteOwner);
+        // A link is never written through: its target keeps its bytes and mode.
+        const QString link = dir.filePath(QStringLiteral("link.mrl"));
+        QVERIFY(QFile::link(fresh, link));
+        QVERIFY(!saveSetupFile(link, kDistinct, &error));
+        QCOMPARE(error, QStringLiteral("It is a symbolic link, and a setup file is never written through one"));
+        QCOMPARE(loadSetupFile(fresh, &error), std::optional(SetupRecord{}));
+        QVERIFY(QFileInfo(link).isSymLink());
 
         for (const auto &[name, mode, replaced] :
              {std::tuple{"shared.mrl", P::ReadOwner | P::WriteOwner | P::ReadGroup, true},

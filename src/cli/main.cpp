@@ -26,6 +26,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryFile>
 #include <QThread>
 #include <QTimer>
 
@@ -81,9 +82,8 @@ struct PortResult
 // a read is never thrown away. Returns the result line.
 QString saveRead(const Session &s, const QString &target, PortResult &r)
 {
-    const QString fileName =
-        QString(s.SerialNumber).replace(QLatin1Char('/'), QLatin1Char('_')) + QStringLiteral(".mrl");
-    const QString path = QFileInfo(target).isDir() ? QDir(target).filePath(fileName) : target;
+    const QString serial = QString(s.SerialNumber).replace(QLatin1Char('/'), QLatin1Char('_'));
+    const QString path = QFileInfo(target).isDir() ? QDir(target).filePath(serial + QStringLiteral(".mrl")) : target;
     QString error;
     if (saveSetupFile(path, s.EditSetup, &error)) {
         r.object.insert(QStringLiteral("SavedTo"), path);
@@ -91,11 +91,24 @@ QString saveRead(const Session &s, const QString &target, PortResult &r)
     }
     r.exit = Failed;
     r.object.insert(QStringLiteral("SaveError"), error);
-    const QString rescue = QDir(QDir::tempPath())
-                               .filePath(QStringLiteral("merolan-%1-%2")
-                                             .arg(QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"), fileName));
+    // A new name nobody can guess, made here: no file or link laid in wait
+    // in the shared folder can take the passwords.
+    QTemporaryFile made(QDir(QDir::tempPath())
+                            .filePath(QStringLiteral("merolan-%1-%2-XXXXXX.mrl")
+                                          .arg(QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss"), serial)));
+    made.setAutoRemove(false);
     QString rescueError;
-    if (saveSetupFile(rescue, s.EditSetup, &rescueError)) {
+    bool rescued = false;
+    if (made.open()) {
+        made.close();
+        rescued = saveSetupFile(made.fileName(), s.EditSetup, &rescueError);
+        if (!rescued)
+            QFile::remove(made.fileName());
+    } else {
+        rescueError = made.errorString();
+    }
+    const QString rescue = made.fileName().isEmpty() ? made.fileTemplate() : made.fileName();
+    if (rescued) {
         r.object.insert(QStringLiteral("SavedTo"), rescue);
         return QStringLiteral("Setup read, but not saved to %1 (%2). It was saved to %3 instead.")
             .arg(path, error, rescue);

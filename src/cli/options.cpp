@@ -29,6 +29,8 @@ QString saveTargetProblem(const QString &target, bool severalPorts)
         return info.isWritable() ? QString() : QStringLiteral("the folder %1 is not writable").arg(target);
     if (severalPorts)
         return QStringLiteral("reading several ports needs --save naming an existing folder");
+    if (info.isSymLink())
+        return QStringLiteral("%1 is a symbolic link, and a setup file is never written through one").arg(target);
     if (info.exists()) {
         if (!info.isFile())
             return QStringLiteral("%1 is not a regular file").arg(target);

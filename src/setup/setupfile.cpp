@@ -186,10 +186,17 @@ std::optional<SetupRecord> decodeSetup(const QByteArray &bytes, QString *error)
 
 bool saveSetupFile(const QString &path, const SetupRecord &record, QString *error)
 {
+    const QFileInfo existing(path);
+    // Written through, a link would hand the passwords to whatever it points
+    // at, with that file's permissions.
+    if (existing.isSymLink()) {
+        if (error)
+            *error = QStringLiteral("It is a symbolic link, and a setup file is never written through one");
+        return false;
+    }
     const QByteArray bytes = encodeSetup(record, error);
     if (bytes.isEmpty())
         return false;
-    const QFileInfo existing(path);
     // The file holds the GPRS and mail passwords: a new one is its owner's
     // alone. A replaced file keeps its own permissions, read-only included.
     // (Its "user" bits say what this process may do, not what the file allows.)
@@ -217,6 +224,10 @@ std::optional<SetupRecord> loadSetupFile(const QString &path, QString *error)
         return std::nullopt;
     };
     const QString tooLarge = QStringLiteral("The file is larger than a setup file can be (more than 1 MiB)");
+    // Opening a pipe waits for a writer, a device may never end: only a
+    // regular file (or a link to one) can be a setup file.
+    if (const QFileInfo info(path); info.exists() && !info.isFile())
+        return fail(QStringLiteral("It is not a regular file (a folder, a device or a pipe)"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());

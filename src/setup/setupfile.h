@@ -25,11 +25,13 @@ std::optional<SetupRecord> decodeSetup(const QByteArray &bytes, QString *error);
 // temporary file beside it first, so a failure never leaves a half-written or
 // stale file (except in a folder that is not writable, where a writable file
 // is written in place). A new file is readable by its owner only; an existing
-// one keeps its permissions. *error gets the system's description of a failure.
+// one keeps its permissions. A symbolic link at path is refused, never
+// written through. *error gets the system's description of a failure.
 bool saveSetupFile(const QString &path, const SetupRecord &record, QString *error);
 
 // The longest record is about 640 KiB; anything beyond 1 MiB is no setup file
-// and is refused without being read whole.
+// and is refused without being read whole. Only a regular file is opened: a
+// folder, a device or a pipe is refused.
 constexpr qint64 kMaxSetupFileBytes = qint64(1024) * 1024;
 
 std::optional<SetupRecord> loadSetupFile(const QString &path, QString *error);
