@@ -218,6 +218,7 @@ private slots:
         SetupRecord record;
         record.Role = 2;
         record.APN = QStringLiteral("caf\u00e9.net");
+        record.SMSNum = QStringLiteral("+30\r\n#AUTO\\x\x1b\x7f");
         record.OnTime[1] = 0.25;
         QString error;
         QVERIFY(saveSetupFile(file, record, &error));
@@ -227,6 +228,8 @@ private slots:
         QVERIFY2(text.out.contains("Role: 2\n"), text.out.constData());
         QVERIFY2(text.out.contains("APN: caf\xc3\xa9.net\n"), text.out.constData());
         QVERIFY(text.out.contains("OnTime: 00:00 06:00 00:00\n"));
+        // A file's control characters cannot draw on the terminal.
+        QVERIFY2(text.out.contains("SMSNum: +30\\x0d\\x0a#AUTO\\\\x\\x1b\\x7f\n"), text.out.constData());
 
         const Run json = cli({"show", file, "--json"});
         QCOMPARE(json.exit, 0);

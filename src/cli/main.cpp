@@ -50,6 +50,24 @@ void printErr(const QString &text)
     writeError(text + QLatin1Char('\n'));
 }
 
+// A value as a terminal may show it: a control character from a file would
+// move the cursor or draw a line of its own, so it is written \xNN, and a
+// backslash \\ so that no value reads like an escape.
+QString shownValue(const QString &value)
+{
+    QString shown;
+    for (const QChar c : value) {
+        const char16_t u = c.unicode();
+        if (u == u'\\')
+            shown += QLatin1String("\\\\");
+        else if (u < 0x20 || (u >= 0x7f && u < 0xa0))
+            shown += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 QByteArray setupText(const SetupRecord &record)
 {
     QString out;
@@ -61,7 +79,7 @@ QByteArray setupText(const SetupRecord &record)
                 items << v.toString();
             text = items.join(QLatin1Char(' '));
         } else if (value.isString()) {
-            text = value.toString();
+            text = shownValue(value.toString());
         } else {
             text = QString::number(value.toInteger());
         }
