@@ -24,11 +24,12 @@ std::string native(const QString &path)
     return path.toLocal8Bit().toStdString();
 }
 
-bool touch(const QString &path)
+bool touch(const QString &path, const QString &title = QStringLiteral("Contents"))
 {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write("<html><title>Contents</title></html>") > 0;
+    return file.open(QIODevice::WriteOnly)
+           && file.write("<html><head><meta charset=\"utf-8\"><title>" + title.toUtf8() + "</title></head></html>") > 0;
 }
 
 QStringList column(QTreeWidget *list, int c)
@@ -137,6 +138,7 @@ private slots:
         QCOMPARE(system.opened, std::vector<std::string>{"https://www.brantholm.example/merolan"});
     }
 
+    // Enter presses OK even with the focus on another button.
     void enterAndEscapeClose()
     {
         RecordingPlatform system;
@@ -145,8 +147,11 @@ private slots:
             frmAbout about(system, prompt);
             about.show();
             QVERIFY(QTest::qWaitForWindowActive(&about));
+            about.findChild<QWidget *>(QStringLiteral("cmdSysInfo"))->setFocus(Qt::TabFocusReason);
             QTest::keyClick(QApplication::focusWidget(), key);
             QVERIFY(!about.isVisible());
+            QCOMPARE(about.result(), int(key == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected));
+            QVERIFY(system.sysInfoStarts == 0 && prompt.shown().isEmpty());
         }
     }
 
@@ -236,11 +241,17 @@ private slots:
         system.viewer = false;
         help.showForUser(&owner);
         QVERIFY(!help.guideWindow());
-        QVERIFY(touch(data.path() + QStringLiteral("/help/el/index.html")));
+        const QString el = data.path() + QStringLiteral("/help/el/");
+        const QString guide = QStringLiteral("\u0392\u03bf\u03ae\u03b8\u03b5\u03b9\u03b1 Merolan");
+        QVERIFY(touch(el + QStringLiteral("index.html"), guide)
+                && touch(el + QStringLiteral("email.html"), QStringLiteral("e-mail")));
         help.showForUser(&owner);
         QVERIFY(help.guideWindow() && help.guideWindow()->isVisible());
-        QCOMPARE(help.guideWindow()->browser()->source(),
-                 QUrl::fromLocalFile(data.path() + QStringLiteral("/help/el/index.html")));
+        QCOMPARE(help.guideWindow()->browser()->source(), QUrl::fromLocalFile(el + QStringLiteral("index.html")));
+        // The title is the guide's own name, in the guide's language, then the page's.
+        QCOMPARE(help.guideWindow()->windowTitle(), guide);
+        help.guideWindow()->browser()->setSource(QUrl::fromLocalFile(el + QStringLiteral("email.html")));
+        QCOMPARE(help.guideWindow()->windowTitle(), guide + QStringLiteral(" - e-mail"));
         QVERIFY(prompt.messages().isEmpty());
     }
 };

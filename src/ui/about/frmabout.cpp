@@ -32,6 +32,8 @@ QPushButton *aboutButton(const char *name, const QString &text, QWidget *parent)
     auto *button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    // Enter is OK's, whichever button has the focus; Space presses that one.
+    button->setAutoDefault(false);
     return button;
 }
 

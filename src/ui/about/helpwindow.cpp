@@ -25,7 +25,8 @@ QToolButton *toolButton(const char *name, const QString &text, const QKeySequenc
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Merolan programmer Help"));
+    m_guide = QStringLiteral("Merolan programmer Help");
+    setWindowTitle(m_guide);
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_back = toolButton("cmdBack", QStringLiteral("&Back"), QKeySequence::Back, this);
@@ -49,13 +50,13 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     connect(m_contents, &QToolButton::clicked, m_browser, &QTextBrowser::home);
     connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QToolButton::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QToolButton::setEnabled);
-    connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
-        const QString guide = QStringLiteral("Merolan programmer Help");
+    connect(m_browser, &QTextBrowser::sourceChanged, this, [this](const QUrl &source) {
         const QString page = m_browser->documentTitle();
-        // The contents page is named after the guide itself.
-        setWindowTitle(page.isEmpty() || page.startsWith(QStringLiteral("Merolan programmer"), Qt::CaseInsensitive)
-                           ? guide
-                           : guide + QStringLiteral(" - ") + page);
+        // The contents page is named after the guide itself, in its language.
+        const bool contents = source == m_index;
+        if (contents && !page.isEmpty())
+            m_guide = page;
+        setWindowTitle(contents || page.isEmpty() ? m_guide : m_guide + QStringLiteral(" - ") + page);
     });
 
     auto *tools = new QHBoxLayout;
@@ -73,6 +74,7 @@ void HelpWindow::showGuide(const QString &indexPath)
 {
     const QUrl index = QUrl::fromLocalFile(indexPath);
     if (m_browser->source() != index) {
+        m_index = index;
         m_browser->clearHistory();
         m_browser->setSource(index);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QUrl>
 #include <QWidget>
 
 class QTextBrowser;
@@ -13,7 +14,8 @@ class HelpWindow final : public QWidget
 public:
     explicit HelpWindow(QWidget *parent = nullptr);
 
-    // Shows the guide's contents page and brings the window to the front.
+    // Shows the guide's contents page and brings the window to the front. The
+    // title is the guide's name from that page, then the page shown.
     void showGuide(const QString &indexPath);
     QTextBrowser *browser() const { return m_browser; }
 
@@ -22,4 +24,7 @@ private:
     QToolButton *m_back;
     QToolButton *m_forward;
     QToolButton *m_contents;
+    // The guide's name, as its contents page gives it in the guide's language.
+    QString m_guide;
+    QUrl m_index;
 };
