@@ -462,12 +462,14 @@ private slots:
         QVERIFY2(at >= 0, qPrintable(sent.join(u' ')));
         QCOMPARE(sent.value(at + 1), QStringLiteral("#TIME?"));
         QCOMPARE(sent.last(), QStringLiteral("#AUTO"));
-        // The clock read before the refused set is not shown as the modem's.
+        // A refused set leaves the clock as it was read (this modem refused
+        // that too), beside the computer's.
         const QJsonObject refused = doc.value("Modems").toArray().at(1).toObject();
         QCOMPARE(refused.value("Ok").toBool(true), false);
         QCOMPARE(refused.value("ClockSet").toBool(true), false);
         QCOMPARE(refused.value("Result").toString(), QStringLiteral("Time set failed."));
-        QVERIFY(!refused.contains("ModemClock") && !refused.contains("DriftSeconds") && !refused.contains("Drift"));
+        QCOMPARE(refused.value("ModemClock").toString(), QStringLiteral("ERROR"));
+        QVERIFY(refused.contains("ComputerClock") && !refused.contains("DriftSeconds") && !refused.contains("Drift"));
     }
 
     // A device is switched on only when the question is answered Yes, on

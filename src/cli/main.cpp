@@ -236,9 +236,8 @@ Done clockCommand(Session &s, const Options &o, CliPrompt &prompt, PortResult &r
 {
     bool set = false;
     if (o.setClock) {
-        // After a set, the clock the connect read is history: only a read-back counts.
-        s.view.setCaption(SetupView::Item::lblClock, QString());
-        s.ClockDrift.reset();
+        // A set that fails leaves the clock the connect read standing; after
+        // one that took, only the read-back counts.
         set = SetClock(s);
         r.object.insert(QStringLiteral("ClockSet"), set);
     }

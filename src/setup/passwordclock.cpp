@@ -127,12 +127,13 @@ bool SetClock(Session &s)
     QString failed = failure(s, set);
     if (failed.isEmpty()) {
         const QString clock = GetResponse(s.Comm, s.state, QStringLiteral("#TIME?"));
-        if (failure(s, clock).isEmpty()) {
-            showModemClock(s, clock);
-            s.state.setStatus(QStringLiteral("Time set successfully."));
-        } else {
-            s.state.setStatus(QStringLiteral("Time set successfully, but the Merolan did not report its clock back."));
-        }
+        // The clock shown before the set is history either way: what the
+        // read-back said ("ERROR", or nothing) stands in its place, no drift.
+        showModemClock(s, clock);
+        s.state.setStatus(
+            failure(s, clock).isEmpty()
+                ? QStringLiteral("Time set successfully.")
+                : QStringLiteral("Time set successfully, but the Merolan did not report its clock back."));
     } else {
         s.state.setStatus((QStringLiteral("Time set failed.") + failed).trimmed());
     }
