@@ -822,9 +822,13 @@ private slots:
         QCOMPARE(rig.window->caption(Item::lblSMS), QStringLiteral("Alarm SMS: +30690002"));
 
         // File > Pending changes lists what Write would send, passwords masked.
+        // They are for the modem read: another one gets the whole setup.
         s.EditSetup.XPas = QStringLiteral("m41lpw");
+        s.SerialNumber = QStringLiteral("MRL0012345");
         QStringList pending;
         onDialog([&](QWidget *dialog) {
+            for (const char *label : {"lblPending", "lblOther"})
+                pending << dialog->findChild<QLabel *>(QLatin1String(label))->text();
             const auto *list = dialog->findChild<QListWidget *>(QStringLiteral("lstPending"));
             for (int i = 0; list && i < list->count(); ++i)
                 pending << list->item(i)->text();
@@ -833,6 +837,10 @@ private slots:
         auto *mnuFilePending = rig.window->findChild<QAction *>(QStringLiteral("mnuFilePending"));
         rig.window->UpdateControls();
         mnuFilePending->trigger();
+        QCOMPARE(pending.mid(0, 2),
+                 (QStringList{QStringLiteral("Write sends these setting lines to the Merolan S/N MRL0012345, in this "
+                                             "order:"),
+                              QStringLiteral("A Merolan with another serial number gets the whole setup.")}));
         QVERIFY2(pending.contains(QStringLiteral("HSTPORTNUMBER=5020")), qPrintable(pending.join('|')));
         QVERIFY(pending.contains(QStringLiteral("XPAS=***")));
         QVERIFY(!pending.join('|').contains(QStringLiteral("m41lpw")));

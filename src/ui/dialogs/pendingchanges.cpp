@@ -6,7 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-PendingChanges::PendingChanges(const QStringList &shownLines, QWidget *parent) : QDialog(parent)
+PendingChanges::PendingChanges(const QStringList &shownLines, const QString &serialNumber, QWidget *parent)
+    : QDialog(parent)
 {
     setObjectName(QStringLiteral("PendingChanges"));
     setWindowTitle(QStringLiteral("Pending changes"));
@@ -18,7 +19,11 @@ PendingChanges::PendingChanges(const QStringList &shownLines, QWidget *parent) :
     if (shownLines.isEmpty()) {
         lblPending->setText(QStringLiteral("No changes: the setup on screen is the modem's."));
     } else {
-        lblPending->setText(QStringLiteral("Write sends these setting lines, in this order:"));
+        lblPending->setText(
+            serialNumber.isEmpty()
+                ? QStringLiteral("Write sends these setting lines, in this order:")
+                : QStringLiteral("Write sends these setting lines to the Merolan S/N %1, in this order:")
+                      .arg(serialNumber));
         auto *lstPending = new QListWidget(this);
         lstPending->setObjectName(QStringLiteral("lstPending"));
         lstPending->addItems(shownLines);
@@ -26,6 +31,14 @@ PendingChanges::PendingChanges(const QStringList &shownLines, QWidget *parent) :
         lblPending->setBuddy(lstPending);
         layout->addWidget(lstPending, 1);
     }
+    // Write checks the serial number first: another modem's setup is not
+    // known, so all of it goes there, changed or not.
+    auto *lblOther = new QLabel(serialNumber.isEmpty()
+                                    ? QStringLiteral("A Merolan that was not read gets the whole setup.")
+                                    : QStringLiteral("A Merolan with another serial number gets the whole setup."),
+                                this);
+    lblOther->setObjectName(QStringLiteral("lblOther"));
+    layout->addWidget(lblOther);
 
     auto *cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));

@@ -3,11 +3,13 @@
 #include <QDialog>
 #include <QStringList>
 
-// The setting lines Write would send, in order and with passwords masked, so
-// that the technician sees what will change in the modem before it does.
+// The setting lines Write would send to the modem read (serialNumber), in
+// order and with passwords masked, so that the technician sees what will
+// change in the modem before it does; and that another modem on the line
+// gets the whole setup.
 class PendingChanges final : public QDialog
 {
     Q_OBJECT
 public:
-    explicit PendingChanges(const QStringList &shownLines, QWidget *parent = nullptr);
+    PendingChanges(const QStringList &shownLines, const QString &serialNumber, QWidget *parent = nullptr);
 };

@@ -118,7 +118,7 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
     connect(mnuHelpContents, &QAction::triggered, this, [this] { m_help.showForUser(this); });
     connect(mnuHelpAbout, &QAction::triggered, this, [this] { frmAbout(m_system, m_prompt, this).exec(); });
     connect(mnuFilePending, &QAction::triggered, this,
-            [this] { PendingChanges(ShownPendingLines(m_session, false), this).exec(); });
+            [this] { PendingChanges(ShownPendingLines(m_session, false), m_session.SerialNumber, this).exec(); });
     connect(cmdConnect, &QPushButton::clicked, this, &frmSelCon::cmdConnectClick);
     connect(cmdRefresh, &QPushButton::clicked, this, [this] { RefreshClicked(m_session); });
     connect(cmdWrite, &QPushButton::clicked, this, [this] { WriteClicked(m_session); });
