@@ -6,6 +6,7 @@
 #include "scriptedprompt.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -211,6 +212,20 @@ private slots:
         QCOMPARE(list->columnWidth(2), inside / 5);
         QCOMPARE(list->columnWidth(3), inside / 5);
         QCOMPARE(list->columnWidth(0), inside - 3 * (inside / 5));
+        // Copy puts the list on the clipboard as text, in the order shown.
+        const QString copied = QStringLiteral("File Name\tProduct Name\tFile Version\tCompany Name\n"
+                                              "/opt/merolan/merolan\t\t\t\n"
+                                              "/usr/lib/libz.so.1.2.13\tzlib\t1:1.2.13\tZlib Makers\n"
+                                              "/lib/libc.so.6\tGNU C Library\t2.36-9\tGNU Libc Maintainers\n");
+        auto *cmdCopy = depends.findChild<QPushButton *>(QStringLiteral("cmdCopy"));
+        for (const bool byKey : {true, false}) {
+            QGuiApplication::clipboard()->clear();
+            byKey ? QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier) : cmdCopy->click();
+            QCOMPARE(QGuiApplication::clipboard()->text(), copied);
+        }
+        const QRect copy = cmdCopy->geometry();
+        QVERIFY(copy.top() > list->geometry().bottom() && copy.bottom() < depends.height());
+        QCOMPARE(copy.right(), list->geometry().right());
         depends.resize(523, 300);
         QCOMPARE(list->geometry().size(), QSize(500, 257));
         QCOMPARE(list->columnWidth(3), list->viewport()->width() / 5);

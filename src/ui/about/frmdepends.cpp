@@ -3,8 +3,11 @@
 #include "platform.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QTreeWidget>
 
@@ -45,9 +48,14 @@ frmDepends::frmDepends(platform::Platform &system, QWidget *parent) : QDialog(pa
     connect(header, &QHeaderView::sectionClicked, this, &frmDepends::sortBy);
 
     ListView->viewport()->installEventFilter(this);
+    ListView->installEventFilter(this);
 
     lblCount = new QLabel(this);
     lblCount->setObjectName(QStringLiteral("lblCount"));
+    cmdCopy = new QPushButton(QStringLiteral("&Copy"), this);
+    cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
+    cmdCopy->setToolTip(QStringLiteral("Copy the whole list as text, for a problem report"));
+    connect(cmdCopy, &QPushButton::clicked, this, &frmDepends::copyList);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const std::vector<std::string> paths = system.processModules();
@@ -73,6 +81,23 @@ void frmDepends::sortBy(int column)
     ListView->header()->setSortIndicator(column, Qt::AscendingOrder);
 }
 
+// One line a module in the order shown, the headings first, a tab between
+// the columns.
+void frmDepends::copyList() const
+{
+    QStringList lines;
+    const auto line = [this](const QTreeWidgetItem *item) {
+        QStringList cells;
+        for (int column = 0; column < ListView->columnCount(); ++column)
+            cells << item->text(column);
+        return cells.join(QLatin1Char('\t'));
+    };
+    lines << line(ListView->headerItem());
+    for (int row = 0; row < ListView->topLevelItemCount(); ++row)
+        lines << line(ListView->topLevelItem(row));
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
 void frmDepends::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
@@ -81,11 +106,21 @@ void frmDepends::resizeEvent(QResizeEvent *event)
     const QSize inner = event->size();
     ListView->setGeometry(kEdge, kEdge, std::max(0, inner.width() - kWidthMargin),
                           std::max(0, inner.height() - kHeightMargin));
-    lblCount->setGeometry(kEdge, ListView->geometry().bottom() + 4, ListView->width(), fontMetrics().height());
+    // Copy at the right of the strip under the list, the count at its left.
+    const int strip = ListView->geometry().bottom() + 3;
+    const QSize copy(cmdCopy->sizeHint().width(), std::min(cmdCopy->sizeHint().height(), inner.height() - strip - 2));
+    cmdCopy->setGeometry(kEdge + ListView->width() - copy.width(), strip, copy.width(), std::max(0, copy.height()));
+    lblCount->setGeometry(kEdge, strip + 1, ListView->width() - copy.width(), fontMetrics().height());
 }
 
 bool frmDepends::eventFilter(QObject *watched, QEvent *event)
 {
+    // Ctrl+C in the list copies all of it, not only the current row's name.
+    if (watched == ListView && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        copyList();
+        return true;
+    }
     // The columns share the width inside the frame and beside the scroll bar,
     // which the list knows only once it has laid itself out.
     if (watched == ListView->viewport() && event->type() == QEvent::Resize) {

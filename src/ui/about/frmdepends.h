@@ -5,6 +5,7 @@
 #include <array>
 
 class QLabel;
+class QPushButton;
 class QTreeWidget;
 namespace platform {
 class Platform;
@@ -16,7 +17,8 @@ std::array<int, 4> dependsColumnWidths(int listWidth);
 
 // "Software Dependencies": every module loaded into the program, with the
 // product, version and maker its file's version information names, for
-// support staff to see which shared components the program runs with.
+// support staff to see which shared components the program runs with. Copy
+// (Ctrl+C) puts the whole list on the clipboard as text, for a report.
 class frmDepends final : public QDialog
 {
     Q_OBJECT
@@ -29,7 +31,9 @@ protected:
 
 private:
     void sortBy(int column);
+    void copyList() const;
 
     QTreeWidget *ListView;
     QLabel *lblCount;
+    QPushButton *cmdCopy;
 };
