@@ -15,6 +15,16 @@ fail() {
   exit 1
 }
 
+# The README builds only the three programs before it installs or packages:
+# that must make the help files too, or both fail on them.
+chm=("$build/src/Merolan Programmer_EN.chm" "$build/src/Merolan Programmer_GR.chm")
+if [ -f "${chm[0]}" ]; then
+  rm -f "${chm[@]}"
+  cmake --build "$build" --target merolan merolan-cli merolan-sim >"$scratch/build.log" 2>&1 ||
+    { cat "$scratch/build.log" >&2; fail "the README's build of the three programs failed"; }
+  [ -f "${chm[0]}" ] && [ -f "${chm[1]}" ] || fail "building merolan, merolan-cli and merolan-sim made no help files"
+fi
+
 "$cpack" --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
   { cat "$scratch/cpack.log" >&2; fail "cpack could not build the package"; }
 deb="$scratch/out/merolan-programmer_1.0.0.1_$(dpkg --print-architecture).deb"
