@@ -76,6 +76,28 @@ private slots:
         QVERIFY(!rig.session.state.Busy);
     }
 
+    // A closed port is a lost connection, told as such: no modem can answer
+    // on it, whatever the LEDs, the baud rate or the port say.
+    void lostLineIsNoMissingModem()
+    {
+        for (const bool before : {true, false}) {
+            Rig rig;
+            if (before)
+                rig.link.setPortOpen(false);
+            else
+                rig.clock.at(3000, [&] { rig.sim.dropLine(); });
+            QVERIFY(!FindModem(rig.session));
+            QCOMPARE(rig.wire(), before ? QByteArray() : QByteArray("###"));
+            QCOMPARE(rig.session.state.status(), QStringLiteral("Connection to the Merolan lost"));
+            QCOMPARE(rig.prompt.messages(),
+                     QStringList{QStringLiteral("Connection to the Merolan lost.\n\nCheck the cable and the modem, "
+                                                "then connect again: press 'Finish programming' (if it is shown), then "
+                                                "'Start programming'.")});
+            QVERIFY(!rig.session.state.Busy);
+            rig.checkEndedAt(before ? 0 : 3000);
+        }
+    }
+
     void login_data()
     {
         QTest::addColumn<QString>("modemPassword");

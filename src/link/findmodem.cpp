@@ -80,6 +80,19 @@ LoginResult lineLost(Search &s, const QString &doing)
     return s.result;
 }
 
+// The port closed under the search (an unplugged adapter, a line dropped
+// during an earlier exchange): no modem can be found on it until it is
+// opened again, whatever the LEDs, the baud rate or the port.
+LoginResult portClosed(Search &s)
+{
+    s.state.setStatus(QStringLiteral("Connection to the Merolan lost"));
+    s.prompt.message(QStringLiteral("Connection to the Merolan lost.\n\nCheck the cable and the modem, then connect "
+                                    "again: press 'Finish programming' (if it is shown), then 'Start programming'."),
+                     UserPrompt::Icon::Warning);
+    s.state.Busy = false;
+    return s.result;
+}
+
 LoginResult password(Search &s)
 {
     s.state.setStatus(QStringLiteral("Merolan modem ready."));
@@ -133,6 +146,8 @@ LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &promp
 {
     Search s{comm, state, prompt, request, {}};
     Clock &clock = comm.clock();
+    if (!comm.PortOpen())
+        return portClosed(s);
 
     s.state.setStatus(QStringLiteral("Searching for Merolan modem..."));
     s.state.Busy = true;
@@ -149,9 +164,11 @@ LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &promp
     // Phase 1: wait for the modem to announce itself.
     for (;;) {
         poll(comm);
-        // A vanished adapter cannot answer; no use waiting out the search.
-        if (s.state.AbortRequested || !comm.PortOpen())
+        if (s.state.AbortRequested)
             return notFound(s);
+        // A vanished adapter cannot answer; no use waiting out the search.
+        if (!comm.PortOpen())
+            return portClosed(s);
         s.state.advanceProgress();
         received += comm.Input();
         if (contains(received, "mode from")) {
@@ -177,8 +194,10 @@ LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &promp
     giveUp = clock.now() + kPasswordGiveUpMs;
     for (;;) {
         poll(comm);
-        if (s.state.AbortRequested || !comm.PortOpen())
+        if (s.state.AbortRequested)
             return notFound(s);
+        if (!comm.PortOpen())
+            return portClosed(s);
         received += comm.Input();
         if (contains(received, "NO PASSWORD"))
             return noPassword(s);

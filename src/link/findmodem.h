@@ -28,5 +28,6 @@ struct LoginResult
 
 // Escapes the modem into command mode, waits while it synchronises with its
 // data logger and logs in when it asks for a password. Reports a failure in
-// the status text and a message box.
+// the status text and a message box; a port that is closed, or closes during
+// the search, as a lost connection rather than as a modem not found.
 LoginResult FindModem(SerialLink &Comm, OperationState &state, UserPrompt &prompt, const LoginRequest &request);
