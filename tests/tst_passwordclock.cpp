@@ -155,10 +155,16 @@ private slots:
                                  << Fault([](SimModem &m) { m.config().errorOn = {"PASSWORD"}; })
                                  << QStringList{"#PASSWORD=4321,5678"} << "Password set failed."
                                  << "4321";
-        QTest::newRow("silence is no new password")
+        // The modem may have taken it: both passwords are named.
+        const QString unconfirmed = QStringLiteral("Password change not confirmed: %1 The Merolan now asks for the old "
+                                                   "password (\"4321\") or the new one (\"5678\").");
+        QTest::newRow("silence is not confirmed")
             << "3.01" << enabled << QList<Answer>{"5678"}
             << Fault([](SimModem &m) { m.config().silentOn = {"PASSWORD"}; }) << QStringList{"#PASSWORD=4321,5678"}
-            << "Password set failed. No answer."
+            << unconfirmed.arg(QStringLiteral("the Merolan did not answer.")) << "4321";
+        QTest::newRow("line lost is not confirmed")
+            << "3.01" << enabled << QList<Answer>{"5678"} << Fault([](SimModem &m) { m.config().dropOn = "PASSWORD"; })
+            << QStringList{"#PASSWORD=4321,5678"} << unconfirmed.arg(QStringLiteral("connection to the Merolan lost."))
             << "4321";
     }
 
@@ -189,6 +195,31 @@ private slots:
         QVERIFY(!rig.session.state.Busy);
         QCOMPARE(rig.prompt.unusedAnswers(), 0);
         QCOMPARE(rig.prompt.unexpected(), QStringList{});
+        const bool unconfirmed = status.startsWith(QLatin1String("Password change not confirmed"));
+        QCOMPARE(rig.prompt.messages(), unconfirmed ? QStringList{status} : QStringList{});
+        QCOMPARE(rig.session.UnconfirmedPassword, unconfirmed ? std::optional(QStringLiteral("5678")) : std::nullopt);
+    }
+
+    // After a change nobody confirmed, a login the modem refuses offers the
+    // new password; Yes logs in with it, No leaves both as they were.
+    void unconfirmedPasswordOfferedAtTheNextLogin()
+    {
+        for (const bool yes : {true, false}) {
+            Rig rig;
+            rig.sim.config().inCommandMode = false;
+            rig.sim.config().password = QStringLiteral("5678");
+            rig.session.UnconfirmedPassword = QStringLiteral("5678");
+            rig.prompt.answerQuestion(yes);
+            QCOMPARE(FindModem(rig.session), yes);
+            QCOMPARE(rig.prompt.questions(),
+                     QStringList{QStringLiteral(
+                         "The last password change, to \"5678\", was not confirmed. Log in with \"5678\"?")});
+            const QStringList sent =
+                yes ? QStringList{"#PASSWORD=4321", "#PASSWORD=5678"} : QStringList{"#PASSWORD=4321"};
+            QCOMPARE(rig.sent("#PASSWORD"), sent);
+            QCOMPARE(rig.view.caption(Item::txtPWD), yes ? QStringLiteral("5678") : QStringLiteral("4321"));
+            QCOMPARE(rig.session.UnconfirmedPassword, yes ? std::nullopt : std::optional(QStringLiteral("5678")));
+        }
     }
 
     // Firmware 2.x first warns that the data logger's password may rule; No ends it there.
@@ -222,8 +253,10 @@ private slots:
         // The modem's clock is as it was read: so is its drift.
         QTest::newRow("refused") << Fault([](SimModem &m) { m.config().errorOn = {"TIME"}; }) << "Time set failed."
                                  << before << old;
-        QTest::newRow("silence is no new time") << Fault([](SimModem &m) { m.config().silentOn = {"TIME"}; })
-                                                << "Time set failed. No answer." << before << old;
+        // Sent, never answered: set or not, the clock is now unknown.
+        QTest::newRow("silence is not confirmed")
+            << Fault([](SimModem &m) { m.config().silentOn = {"TIME"}; })
+            << "Time set not confirmed: the Merolan did not answer." << QString() << none;
         // Set, but its clock now unknown: the old one and its drift go.
         const QString noReadBack =
             QStringLiteral("Time set successfully, but the Merolan did not report its clock back.");
@@ -252,7 +285,8 @@ private slots:
         QStringList statuses;
         connect(&rig.session.state, &OperationState::statusChanged, [&](const QString &s) { statuses << s; });
 
-        QVERIFY(SetClock(rig.session) == status.startsWith(QLatin1String("Time set successfully")));
+        QCOMPARE(SetClock(rig.session) == CommandOutcome::Confirmed,
+                 status.startsWith(QLatin1String("Time set successfully")));
 
         // Sent seconds after the login began, but still this minute of this day.
         const QStringList set = rig.sent("#TIME=");
@@ -296,12 +330,15 @@ private slots:
         QTest::newRow("edits left") << QList<bool>{true, true} << Fault() << int(ActivationResult::Activated) << "";
         QTest::newRow("refused") << QList<bool>{true} << Fault([](SimModem &m) { m.config().errorOn = {"P2ON"}; })
                                  << int(ActivationResult::Refused) << "Merolan peripheral 2 port failed to activate";
-        QTest::newRow("silence is not on")
+        // Unanswered, the device may be on all the same.
+        QTest::newRow("silence is not confirmed")
             << QList<bool>{true} << Fault([](SimModem &m) { m.config().silent = true; })
-            << int(ActivationResult::Failed) << "Device 2 activation failed. The Merolan did not answer.";
-        QTest::newRow("line lost") << QList<bool>{true} << Fault([](SimModem &m) { m.config().dropOn = "P2ON"; })
-                                   << int(ActivationResult::Failed)
-                                   << "Device 2 activation failed. Connection to the Merolan lost.";
+            << int(ActivationResult::Unconfirmed)
+            << "Device 2 activation not confirmed: the Merolan did not answer. The device may be on.";
+        QTest::newRow("line lost is not confirmed")
+            << QList<bool>{true} << Fault([](SimModem &m) { m.config().dropOn = "P2ON"; })
+            << int(ActivationResult::Unconfirmed)
+            << "Device 2 activation not confirmed: connection to the Merolan lost. The device may be on.";
     }
 
     void activateDevice()

@@ -238,8 +238,11 @@ Done clockCommand(Session &s, const Options &o, CliPrompt &prompt, PortResult &r
     if (o.setClock) {
         // A set that fails leaves the clock the connect read standing; after
         // one that took, only the read-back counts.
-        set = SetClock(s);
+        const CommandOutcome outcome = SetClock(s);
+        set = outcome == CommandOutcome::Confirmed;
         r.object.insert(QStringLiteral("ClockSet"), set);
+        if (outcome == CommandOutcome::Unconfirmed)
+            r.object.insert(QStringLiteral("Unconfirmed"), QJsonArray{QStringLiteral("TIME")});
     }
     if (const QString modem = s.view.caption(SetupView::Item::lblClock); !modem.isEmpty())
         addResult(r, QStringLiteral("ModemClock"), modem);
@@ -257,13 +260,16 @@ Done clockCommand(Session &s, const Options &o, CliPrompt &prompt, PortResult &r
 
 Done passwordCommand(Session &s, const Options &o, PortResult &r)
 {
-    if (!SetPassword(s, o.newPassword))
+    const CommandOutcome outcome = SetPassword(s, o.newPassword);
+    if (outcome == CommandOutcome::Unconfirmed)
+        r.object.insert(QStringLiteral("Unconfirmed"), QJsonArray{QStringLiteral("PASSWORD=***")});
+    if (outcome != CommandOutcome::Confirmed)
         return {Failed, s.state.status()};
     addResult(r, QStringLiteral("Password"), s.PasswordTag);
     return {Ok, s.state.status()};
 }
 
-Done activateCommand(Session &s, const Options &o)
+Done activateCommand(Session &s, const Options &o, PortResult &r)
 {
     switch (ActivateDevice(s, o.device)) {
     case ActivationResult::Activated:
@@ -272,8 +278,10 @@ Done activateCommand(Session &s, const Options &o)
     case ActivationResult::Declined:
         return {Failed, QStringLiteral("Device %1 not switched on: the question was answered No (--yes answers Yes).")
                             .arg(o.device)};
-    case ActivationResult::Refused:
-    case ActivationResult::Failed: break;
+    case ActivationResult::Unconfirmed:
+        r.object.insert(QStringLiteral("Unconfirmed"), QJsonArray{QStringLiteral("P%1ON").arg(o.device)});
+        break;
+    case ActivationResult::Refused: break;
     }
     return {Failed, s.state.status()};
 }
@@ -346,7 +354,7 @@ PortResult runPort(const Options &o, const QString &port, const std::optional<Se
             return clockCommand(s, o, prompt, r);
         if (o.command == QLatin1String("password"))
             return passwordCommand(s, o, r);
-        return activateCommand(s, o);
+        return activateCommand(s, o, r);
     }();
     return finish(done.exit, done.summary);
 }

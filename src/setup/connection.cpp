@@ -8,13 +8,26 @@
 #include "session.h"
 #include "userprompt.h"
 
+#include <utility>
+
 namespace {
 
 bool login(Session &s, bool confirm)
 {
     using Item = SetupView::Item;
-    const LoginResult result =
+    LoginResult result =
         FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.view.caption(Item::txtPWD), s.ConnectionKind, confirm});
+    // The modem may have taken a new password whose answer never came.
+    if (!result.ready && result.password == ModemPassword::Required && s.UnconfirmedPassword
+        && *s.UnconfirmedPassword != s.view.caption(Item::txtPWD)
+        && s.prompt.question(QStringLiteral("The last password change, to \"%1\", was not confirmed. Log in with "
+                                            "\"%1\"?")
+                                 .arg(*s.UnconfirmedPassword),
+                             UserPrompt::Icon::Information, UserPrompt::Answer::Yes)) {
+        s.view.setCaption(Item::txtPWD, *std::exchange(s.UnconfirmedPassword, std::nullopt));
+        result =
+            FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.view.caption(Item::txtPWD), s.ConnectionKind, true});
+    }
     if (result.password == ModemPassword::Required) {
         s.view.setCaption(Item::lblPWD, QStringLiteral("Password: Enabled"));
         s.PasswordTag = QStringLiteral("Enabled");
@@ -80,13 +93,17 @@ ActivationResult ActivateDevice(Session &s, int device)
     const QString reply = GetResponse(s.Comm, s.state, QStringLiteral("#P%1ON\r\n").arg(n));
     s.state.Busy = false;
     QString failed;
-    ActivationResult result = ActivationResult::Failed;
+    // Unanswered, the command may still have been carried out.
+    ActivationResult result = ActivationResult::Unconfirmed;
     switch (exchangeEnd(s.Comm, s.state, reply)) {
     case ExchangeEnd::LineLost:
-        failed = QStringLiteral("Device %1 activation failed. Connection to the Merolan lost.").arg(n);
+        failed = QStringLiteral("Device %1 activation not confirmed: connection to the Merolan lost. The device may "
+                                "be on.")
+                     .arg(n);
         break;
     case ExchangeEnd::Unanswered:
-        failed = QStringLiteral("Device %1 activation failed. The Merolan did not answer.").arg(n);
+        failed = QStringLiteral("Device %1 activation not confirmed: the Merolan did not answer. The device may be on.")
+                     .arg(n);
         break;
     case ExchangeEnd::Refused:
         failed = QStringLiteral("Merolan peripheral %1 port failed to activate").arg(n);

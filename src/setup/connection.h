@@ -9,7 +9,9 @@ class Session;
 
 // The search and login on the open port, with the password from the view's
 // password box; shows on the view what the modem said about its password.
-// True when the modem takes commands.
+// When the modem refuses that password and a password change was never
+// confirmed, offers to log in with the new one. True when the modem takes
+// commands.
 bool FindModem(Session &session);
 
 enum class ConnectResult {
@@ -25,10 +27,10 @@ enum class ConnectResult {
 ConnectResult Connect(Session &session, const QString &port, const QString &baud);
 
 enum class ActivationResult {
-    Declined,  // the user said No, or an operation runs (beep)
-    Refused,   // the modem answered "ERROR" (already told)
-    Failed,    // no answer, or the line was lost: not switched on, as far as anyone knows (already told)
-    Activated, // the device's port is on, the modem handed back and the port closed: the program ends
+    Declined,    // the user said No, or an operation runs (beep)
+    Refused,     // the modem answered "ERROR" (already told)
+    Unconfirmed, // sent, but no answer came or the line was lost: the device may be on (already told)
+    Activated,   // the device's port is on, the modem handed back and the port closed: the program ends
 };
 
 // Switches on the port of device 1 to 3 after asking (first about unwritten

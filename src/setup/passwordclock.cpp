@@ -22,18 +22,23 @@ const QString kLoggerNotice = QStringLiteral("When Merolan is connected to:\n"
                                              "only the data logger's password is used.\n"
                                              "would you like to change the Merolan password anyway?");
 
-// Why the exchange just made failed, in words for the status line; empty when
-// the modem answered. Silence is no acceptance: the modem may or may not
-// have taken the command.
-QString failure(Session &s, const QString &reply)
+// What the modem did with the command just sent. Silence is no acceptance,
+// nor a refusal: the modem may or may not have carried it out; *why says
+// which, in words.
+CommandOutcome outcome(Session &s, const QString &reply, QString *why)
 {
     switch (exchangeEnd(s.Comm, s.state, reply)) {
-    case ExchangeEnd::LineLost: return QStringLiteral(" Connection lost.");
-    case ExchangeEnd::Unanswered: return QStringLiteral(" No answer.");
-    case ExchangeEnd::Refused: return QStringLiteral(" ");
-    case ExchangeEnd::Answered: break;
+    case ExchangeEnd::LineLost: *why = QStringLiteral("connection to the Merolan lost."); break;
+    case ExchangeEnd::Unanswered: *why = QStringLiteral("the Merolan did not answer."); break;
+    case ExchangeEnd::Refused: return CommandOutcome::Refused;
+    case ExchangeEnd::Answered: return CommandOutcome::Confirmed;
     }
-    return {};
+    return CommandOutcome::Unconfirmed;
+}
+
+QString named(const QString &password)
+{
+    return password.isEmpty() ? QStringLiteral("none") : QLatin1Char('"') + password + QLatin1Char('"');
 }
 
 bool refuseWhileBusy(Session &s)
@@ -82,20 +87,31 @@ void PasswordClicked(Session &s)
         SetPassword(s, *answer);
 }
 
-bool SetPassword(Session &s, const QString &newPassword)
+CommandOutcome SetPassword(Session &s, const QString &newPassword)
 {
     if (s.PasswordTag == QLatin1String("Disabled") && newPassword.isEmpty()) {
         s.state.setStatus(QStringLiteral("Password is disabled already."));
-        return true;
+        return CommandOutcome::Confirmed;
     }
     if (!FindModem(s))
-        return false;
+        return CommandOutcome::NotSent;
     s.state.Busy = true;
-    const QString reply = GetResponse(
-        s.Comm, s.state, QStringLiteral("#PASSWORD=") + s.view.caption(Item::txtPWD) + QLatin1Char(',') + newPassword);
-    const QString failed = failure(s, reply);
-    if (!failed.isEmpty()) {
-        s.state.setStatus((QStringLiteral("Password set failed.") + failed).trimmed());
+    const QString old = s.view.caption(Item::txtPWD);
+    const QString reply =
+        GetResponse(s.Comm, s.state, QStringLiteral("#PASSWORD=") + old + QLatin1Char(',') + newPassword);
+    QString why;
+    const CommandOutcome result = outcome(s, reply, &why);
+    if (result == CommandOutcome::Refused) {
+        s.state.setStatus(QStringLiteral("Password set failed."));
+    } else if (result == CommandOutcome::Unconfirmed) {
+        // The modem may have taken it: a site locked out by a password that
+        // nobody knows was set is worse than a second try.
+        const QString told = QStringLiteral("Password change not confirmed: %1 The Merolan now asks for the old "
+                                            "password (%2) or the new one (%3).")
+                                 .arg(why, named(old), named(newPassword));
+        s.state.setStatus(told);
+        s.prompt.message(told, UserPrompt::Icon::Warning);
+        s.UnconfirmedPassword = newPassword;
     } else if (newPassword.isEmpty()) {
         s.state.setStatus(QStringLiteral("Password Disabled successfully."));
         s.view.setCaption(Item::lblPWD, QStringLiteral("Password: Disabled"));
@@ -107,14 +123,16 @@ bool SetPassword(Session &s, const QString &newPassword)
         s.PasswordTag = QStringLiteral("Enabled");
         s.view.setCaption(Item::txtPWD, newPassword);
     }
+    if (result == CommandOutcome::Confirmed)
+        s.UnconfirmedPassword.reset();
     s.state.Busy = false;
-    return failed.isEmpty();
+    return result;
 }
 
-bool SetClock(Session &s)
+CommandOutcome SetClock(Session &s)
 {
     if (refuseWhileBusy(s) || !FindModem(s))
-        return false;
+        return CommandOutcome::NotSent;
     s.state.setStatus(QStringLiteral("Setting time..."));
     s.state.Busy = true;
     // The modem keeps whole seconds, and the exchange sends 200 ms after it
@@ -124,21 +142,26 @@ bool SetClock(Session &s)
     s.Comm.Pause((1800 - clock.wallTime().time().msec()) % 1000);
     const QString set =
         GetResponse(s.Comm, s.state, QStringLiteral("#TIME=") + modemClockText(clock.wallTime().addMSecs(200)));
-    QString failed = failure(s, set);
-    if (failed.isEmpty()) {
+    QString why;
+    const CommandOutcome result = outcome(s, set, &why);
+    if (result == CommandOutcome::Confirmed) {
         const QString clock = GetResponse(s.Comm, s.state, QStringLiteral("#TIME?"));
         // The clock shown before the set is history either way: what the
         // read-back said ("ERROR", or nothing) stands in its place, no drift.
         showModemClock(s, clock);
         s.state.setStatus(
-            failure(s, clock).isEmpty()
+            outcome(s, clock, &why) == CommandOutcome::Confirmed
                 ? QStringLiteral("Time set successfully.")
                 : QStringLiteral("Time set successfully, but the Merolan did not report its clock back."));
+    } else if (result == CommandOutcome::Unconfirmed) {
+        // Set or not, nobody knows the modem's clock now.
+        showModemClock(s, QString());
+        s.state.setStatus(QStringLiteral("Time set not confirmed: ") + why);
     } else {
-        s.state.setStatus((QStringLiteral("Time set failed.") + failed).trimmed());
+        s.state.setStatus(QStringLiteral("Time set failed."));
     }
     s.state.Busy = false;
-    return failed.isEmpty();
+    return result;
 }
 
 void showModemClock(Session &s, const QString &reply)

@@ -102,7 +102,10 @@ public:
     qint16 ConnectionKind = 0; // 0 local port, 1 GSM data call, 2 Ethernet/GPRS
     WriteOutcome LastWrite;
     std::optional<qint64> ClockDrift; // seconds the modem's clock is ahead, as last read
-    QDateTime ClockReadAt;            // the computer's time when that clock reply arrived
+    // A new password sent whose answer never came: the modem may ask for it
+    // instead of the one in the password box.
+    std::optional<QString> UnconfirmedPassword;
+    QDateTime ClockReadAt; // the computer's time when that clock reply arrived
 
     // The number value of FirmwareVersion, used by every version test.
     double firmwareNumber() const;
