@@ -301,6 +301,33 @@ private slots:
         QCOMPARE(notAFolder.exit, 2);
         QVERIFY(notAFolder.err.contains("reading several ports needs --save naming an existing folder"));
         QCOMPARE(cli({"--port", modem.devicePath(), "write", "/dev/zero"}).exit, 2);
+        // A number no modem may get is refused before the port opens; check
+        // judges a file as a write of all of it would, with no modem.
+        SetupRecord far;
+        far.Role = 1;
+        far.Baud = 4;
+        far.HostPort = 700000;
+        const QString farFile = dir.filePath(QStringLiteral("far.mrl"));
+        QString saveError;
+        QVERIFY(saveSetupFile(farFile, far, &saveError));
+        const QString portFault = QStringLiteral(": Server port 700000 is not valid: it must be 0 to 65535");
+        for (const char *command : {"write", "check"}) {
+            const Run refused = cli({"--port", modem.devicePath(), command, farFile, "--json"});
+            QCOMPARE(refused.exit, 2);
+            QVERIFY2(refused.err.contains((farFile + portFault).toUtf8()), refused.err.constData());
+            QString problem;
+            QVERIFY2(matchesSchema(refused.out, &problem), qPrintable(problem));
+        }
+        far.HostPort = 1023;
+        QVERIFY(saveSetupFile(farFile, far, &saveError));
+        const Run passes = cli({"check", farFile, "--json"});
+        QCOMPARE(passes.exit, 0);
+        QCOMPARE(onlyDocument(passes.out).value("Ok").toBool(), true);
+        QString checkProblem;
+        QVERIFY2(matchesSchema(passes.out, &checkProblem), qPrintable(checkProblem));
+        far.Logger = 2;
+        QVERIFY(saveSetupFile(farFile, far, &saveError));
+        QCOMPARE(cli({"check", farFile}).exit, 2);
         QCOMPARE(received(modem), QStringList{});
 
         const Run absent = cli({"--port", "/dev/no-such-modem", "read"});

@@ -353,6 +353,31 @@ void TestWriteSetup::validation_data()
         "baud 0", [](SetupRecord &r) { r.Baud = 0; }, "Baud rate index 0 is not valid: it must be 1 to 7");
     row(
         "baud 8", [](SetupRecord &r) { r.Baud = 8; }, "Baud rate index 8 is not valid: it must be 1 to 7");
+    // Every number sent is judged at its exact edges.
+    // A port of 0 is the role's to judge (above): a client needs one.
+    const QString port = QStringLiteral("Server port %1 is not valid: it must be 0 to 65535");
+    row(
+        "port -1", [](SetupRecord &r) { r.HostPort = -1; }, port.arg(-1));
+    row(
+        "port 65535", [](SetupRecord &r) { r.HostPort = 65535; }, go);
+    row(
+        "port 65536", [](SetupRecord &r) { r.HostPort = 65536; }, port.arg(65536));
+    const QString interval = QStringLiteral("Email interval %1 is not valid: it must be 0 to 24 hours");
+    row(
+        "interval 24", [](SetupRecord &r) { r.EmailInterval = 24; }, go);
+    row(
+        "interval 25", [](SetupRecord &r) { r.EmailInterval = 25; }, interval.arg(25));
+    row(
+        "interval -3, as sent", [](SetupRecord &r) { r.EmailInterval = -3; }, interval.arg(QStringLiteral("-03")));
+    const QString noTime = QStringLiteral("Device %1 time is not a time of day");
+    row(
+        "time 1e300", [](SetupRecord &r) { r.OnTime[0] = 1e300; }, noTime.arg(QStringLiteral("1 ON")));
+    row(
+        "time -5", [](SetupRecord &r) { r.OffTime[2] = -5.0; }, noTime.arg(QStringLiteral("3 OFF")));
+    row(
+        "time a hair before midnight", [](SetupRecord &r) { r.OffTime[1] = 0.9999; }, go);
+    row(
+        "time midnight of the next day", [](SetupRecord &r) { r.OnTime[1] = 1.0; }, noTime.arg(QStringLiteral("2 ON")));
 }
 
 void TestWriteSetup::validation()

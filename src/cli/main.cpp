@@ -205,7 +205,7 @@ Done dryRun(Session &s, const Options &o, PortResult &r)
     if (ValidateSetup(s))
         return {Failed, QStringLiteral("Dry run: the write would not start, it did not pass the checks")};
     // A write of everything judges every line it sends, not only the changes.
-    if (const QString problem = unsendableSetting(PendingLines(s, true)); o.all && !problem.isEmpty()) {
+    if (const QString problem = unsendableSetting(PendingLines(s, true), s.EditSetup); o.all && !problem.isEmpty()) {
         s.prompt.message(problem);
         return {Failed, QStringLiteral("Dry run: the write would not start, it did not pass the checks")};
     }
@@ -402,6 +402,31 @@ int main(int argc, char *argv[])
                 printOut(jsonDocument({{QStringLiteral("Command"), o.command}, {QStringLiteral("Error"), error}}));
             return BadUse;
         }
+    }
+
+    // Values no modem may get are refused before any modem is touched; check
+    // judges the file as a write of all of it would (the logger and e-mail
+    // lines included, as for firmware 2.x).
+    if (fileRecord && o.command != QLatin1String("show")) {
+        constexpr double kEveryLineFirmware = 2.5;
+        QString problem = setupFileProblem(*fileRecord);
+        if (problem.isEmpty() && o.command == QLatin1String("check"))
+            problem =
+                unsendableSetting(settingLines(*fileRecord, SetupRecord{}, true, kEveryLineFirmware), *fileRecord);
+        if (!problem.isEmpty()) {
+            error = o.file + QStringLiteral(": ") + problem;
+            printErr(error);
+            if (o.json)
+                printOut(jsonDocument({{QStringLiteral("Command"), o.command}, {QStringLiteral("Error"), error}}));
+            return BadUse;
+        }
+    }
+    if (o.command == QLatin1String("check")) {
+        printOut(o.json ? jsonDocument({{QStringLiteral("Command"), o.command},
+                                        {QStringLiteral("File"), o.file},
+                                        {QStringLiteral("Ok"), true}})
+                        : (o.file + QStringLiteral(": passes the checks\n")).toLocal8Bit());
+        return Ok;
     }
 
     if (o.command == QLatin1String("show")) {

@@ -60,6 +60,7 @@ Parser::Parser()
                        "  write FILE   the setup file to the modem: the settings that differ (all with --all);\n"
                        "               --dry-run shows the setting lines it would send and sends none\n"
                        "  show FILE    a setup file\n"
+                       "  check FILE   a setup file against the checks of a write of all of it, with no modem\n"
                        "  clock        the modem's clock beside the computer's (--set sets it from the computer's)\n"
                        "  password     a new password for the modem (--new), or none (--disable)\n"
                        "  activate N   switches on device N (1 to 3) and hands the modem back: it runs\n"
@@ -97,10 +98,10 @@ Parser::Parser()
     m_parser.addHelpOption();
     m_parser.addVersionOption();
     m_parser.addPositionalArgument(QStringLiteral("command"),
-                                   QStringLiteral("read, write, show, clock, password or activate."),
-                                   QStringLiteral("read|write|show|clock|password|activate"));
+                                   QStringLiteral("read, write, show, check, clock, password or activate."),
+                                   QStringLiteral("read|write|show|check|clock|password|activate"));
     m_parser.addPositionalArgument(QStringLiteral("file"),
-                                   QStringLiteral("The setup file of write and show; the device of activate."),
+                                   QStringLiteral("The setup file of write, show and check; the device of activate."),
                                    QStringLiteral("[FILE|N]"));
 }
 
@@ -111,8 +112,8 @@ QString Parser::helpText() const
                             "  %1  the modem's password when --password is not given. With neither, a\n"
                             "                    modem that asks for a password is answered from the terminal.\n"
                             "\nExit status: 0 done; 1 modem not found, password rejected, a command refused or\n"
-                            "the work stopped; 2 bad arguments or a bad setup file; 130 interrupted (Ctrl-C,\n"
-                            "SIGTERM), with the modem handed back.\n")
+                            "not confirmed, or the work stopped; 2 bad arguments or a bad setup file; 130\n"
+                            "interrupted (Ctrl-C, SIGTERM), with the modem handed back.\n")
                  .arg(kPasswordVariable);
 }
 
@@ -140,7 +141,8 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
     const bool read = o->command == QLatin1String("read");
     const bool password = o->command == QLatin1String("password");
     const bool activate = o->command == QLatin1String("activate");
-    const bool takesFile = o->command == QLatin1String("write") || o->command == QLatin1String("show");
+    const bool takesFile = o->command == QLatin1String("write") || o->command == QLatin1String("show")
+                           || o->command == QLatin1String("check");
     if (takesFile)
         o->file = positional.value(1);
 
@@ -199,7 +201,8 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
             return fail(error, QStringLiteral("activate takes the device 1, 2 or 3"));
         o->device = device.toInt();
     }
-    if (o->command != QLatin1String("show") && o->ports.isEmpty() && !o->demo)
+    const bool noModem = o->command == QLatin1String("show") || o->command == QLatin1String("check");
+    if (!noModem && o->ports.isEmpty() && !o->demo)
         return fail(error, QStringLiteral("Name the modem's port with --port, or use --demo"));
     // Several setups read at once go to one folder or one JSON document.
     const bool severalPorts = o->ports.size() + (o->demo ? 1 : 0) > 1;

@@ -133,7 +133,39 @@ void acceptSettingLine(const QString &line, const SetupRecord &edit, SetupRecord
         modem.ERecep = edit.ERecep;
 }
 
-QString unsendableSetting(const QStringList &lines)
+namespace {
+
+// A stored time is the fraction of a day, from midnight up to not including the next.
+bool isTimeOfDay(double time)
+{
+    return time >= 0 && time < 1;
+}
+
+// key: "P1ON" to "P3OFF".
+QString timeProblem(const QString &key)
+{
+    return QStringLiteral("Device %1 %2 time is not a time of day").arg(key.mid(1, 1), key.mid(2));
+}
+
+} // namespace
+
+QString setupFileProblem(const SetupRecord &r)
+{
+    if (r.HostPort < 0 || r.HostPort > 65535)
+        return QStringLiteral("Server port %1 is not valid: it must be 0 to 65535").arg(r.HostPort);
+    if (r.EmailInterval < 0 || r.EmailInterval > 24)
+        return QStringLiteral("Email interval %1 is not valid: it must be 0 to 24 hours").arg(r.EmailInterval);
+    for (size_t n = 0; n < 3; ++n) {
+        const QString device = QStringLiteral("P") + QString::number(n + 1);
+        if (!isTimeOfDay(r.OnTime[n]))
+            return timeProblem(device + QStringLiteral("ON"));
+        if (!isTimeOfDay(r.OffTime[n]))
+            return timeProblem(device + QStringLiteral("OFF"));
+    }
+    return {};
+}
+
+QString unsendableSetting(const QStringList &lines, const SetupRecord &edit)
 {
     struct Setting
     {
@@ -147,6 +179,9 @@ QString unsendableSetting(const QStringList &lines)
         {"Logger", "Logger mode", 0, 1, "0 or 1"},
         {"MODEMROLE", "Operating role", 1, 3, "1, 2 or 3"},
         {"BAUD", "Baud rate index", 1, 7, "1 to 7"},
+        // 0 is no port: whether a role needs one is the write's to judge.
+        {"HSTPORTNUMBER", "Server port", 0, 65535, "0 to 65535"},
+        {"Email", "Email interval", 0, 24, "0 to 24 hours"},
         {"SMSNUM", "Alarm SMS number"},
         {"APN", "APN"},
         {"GPRSID", "GPRS user"},
@@ -161,6 +196,13 @@ QString unsendableSetting(const QStringList &lines)
     for (const QString &line : lines) {
         const QString key = line.section(QLatin1Char('='), 0, 0);
         const QString value = line.section(QLatin1Char('='), 1);
+        for (size_t n = 0; n < 3; ++n) {
+            const QString device = QStringLiteral("P") + QString::number(n + 1);
+            if (key == device + QStringLiteral("ON") && !isTimeOfDay(edit.OnTime[n]))
+                return timeProblem(key);
+            if (key == device + QStringLiteral("OFF") && !isTimeOfDay(edit.OffTime[n]))
+                return timeProblem(key);
+        }
         for (const Setting &setting : kSettings) {
             if (key != QLatin1String(setting.key))
                 continue;

@@ -31,13 +31,20 @@ bool isPasswordPlaceholder(const QString &password);
 // Two mail passwords the modem would hold alike: equal, or both placeholders.
 bool sameMailPassword(const QString &a, const QString &b);
 
-// What is wrong with the first of these setting lines that the modem cannot
-// take, in words naming the setting; empty when all can go. A value with a
-// character outside printable ASCII would end its command line early (or be
-// garbled on the wire); a role, logger mode or rate index outside what the
-// modem knows would be stored as it is. Values that are not sent are not
-// judged: an odd value the modem itself reported stays harmless.
-QString unsendableSetting(const QStringList &lines);
+// What is wrong with the first of these setting lines, made from edit, that
+// the modem cannot take, in words naming the setting; empty when all can go.
+// A value with a character outside printable ASCII would end its command line
+// early (or be garbled on the wire); a role, logger mode, rate index, server
+// port (0 to 65535) or e-mail interval (0 to 24 hours) outside what the modem
+// knows would be stored as it is; a time that is no time of day would go as
+// another one. Values that are not sent are not judged: an odd value the
+// modem itself reported stays harmless.
+QString unsendableSetting(const QStringList &lines, const SetupRecord &edit);
+
+// What is wrong with a setup file whatever modem it goes to: a server port
+// outside 0 to 65535 (0: none set), an e-mail interval outside 0 to 24 hours,
+// a time that is no time of day. Empty when nothing is.
+QString setupFileProblem(const SetupRecord &record);
 
 // The line as it may be shown to anyone: the value of a password setting
 // (GPRS, mail) becomes asterisks, unless it is empty.

@@ -16,7 +16,7 @@ const QString kStopCaption = QStringLiteral("STOP Writing setup...");
 // Whether the lines that will go can go; tells the user when not.
 bool sendable(Session &s, const QStringList &lines)
 {
-    const QString problem = unsendableSetting(lines);
+    const QString problem = unsendableSetting(lines, s.EditSetup);
     if (problem.isEmpty())
         return true;
     s.prompt.message(problem);
