@@ -63,8 +63,12 @@ private slots:
         QByteArray beforeNudge, afterNudge;
         rig.clock.at(6950, [&] { beforeNudge = rig.wire(); });
         rig.clock.at(7150, [&] { afterNudge = rig.wire(); });
+        QStringList statuses;
+        connect(&rig.session.state, &OperationState::statusChanged, [&](const QString &s) { statuses << s; });
 
         QVERIFY(!FindModem(rig.session));
+        // Every 5 s the search says how long it has waited: 4 times in 20 s.
+        QCOMPARE(statuses.filter(QStringLiteral(" s of at most 20 s")).size(), stopAt ? 1 : 4);
 
         QCOMPARE(beforeNudge, QByteArray("###"));
         QCOMPARE(afterNudge, QByteArray("###\r\n"));
@@ -223,22 +227,33 @@ private slots:
             QCOMPARE(rig.prompt.messages().size(), 1);
     }
 
-    // The bar advances while the modem is sought, not while it synchronises
-    // with its data logger; a minute without the password question is given up.
+    // The bar runs through the search and again through the minute the modem
+    // may take to synchronise with its data logger, and the status says every
+    // 5 s how far the wait is; a minute without the password question is given up.
     void synchronisation()
     {
         Rig rig;
         rig.sim.config().escapeReplyMs = 1000;
         rig.sim.config().syncMs = 90000;
         int progressAtSyncStart = -1;
-        rig.clock.at(2000 + 1000 + 250, [&] { progressAtSyncStart = rig.session.state.progress(); });
+        std::pair<int, int> halfway;
+        rig.clock.at(2000 + 950, [&] { progressAtSyncStart = rig.session.state.progress(); });
+        rig.clock.at(2000 + 1000 + 30050, [&] {
+            halfway = {rig.session.state.progress(), rig.session.state.progressMaximum()};
+        });
+        QStringList statuses;
+        connect(&rig.session.state, &OperationState::statusChanged, [&](const QString &s) { statuses << s; });
 
         QVERIFY(!FindModem(rig.session));
 
-        QCOMPARE(rig.session.state.progressMaximum(), 300);
-        QVERIFY2(progressAtSyncStart >= 9 && progressAtSyncStart <= 11,
+        QVERIFY2(progressAtSyncStart >= 8 && progressAtSyncStart <= 10,
                  qPrintable(QString::number(progressAtSyncStart)));
-        QCOMPARE(rig.session.state.progress(), progressAtSyncStart);
+        QVERIFY2(halfway.first >= 299 && halfway.first <= 301 && halfway.second == 600,
+                 qPrintable(QStringLiteral("%1 of %2").arg(halfway.first).arg(halfway.second)));
+        QCOMPARE(statuses.filter(QStringLiteral("Synchronizing with data logger: ")).size(), 12); // 5 s to 60 s
+        QVERIFY(statuses.contains(QStringLiteral("Synchronizing with data logger: 30 s of at most a minute...")));
+        QVERIFY(statuses.contains(QStringLiteral("Merolan modem found. Synchronizing with data logger. This may take "
+                                                 "up to a minute..")));
         // Escape at 2 s, announcement at 3 s, then 60 s of waiting.
         rig.checkEndedAt(63000);
         QVERIFY(rig.wire().endsWith("#AUTO\r\n"));

@@ -12,6 +12,8 @@ constexpr qint64 kPollMs = 100;
 constexpr qint64 kSearchGiveUpMs = 20000;
 constexpr qint64 kNudgeMs = 5000;
 constexpr qint64 kPasswordGiveUpMs = 60000;
+// How often a long wait says that it still waits, and for how long yet.
+constexpr qint64 kStillWaitingMs = 5000;
 
 bool contains(const QString &text, const char *what)
 {
@@ -158,8 +160,10 @@ LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &promp
     QString received;
     s.state.setProgressRange(300);
     s.state.setProgress(0);
-    qint64 giveUp = clock.now() + kSearchGiveUpMs;
-    qint64 nudge = clock.now() + kNudgeMs;
+    const qint64 searchStart = clock.now();
+    qint64 giveUp = searchStart + kSearchGiveUpMs;
+    qint64 nudge = searchStart + kNudgeMs;
+    qint64 stillWaiting = searchStart + kStillWaitingMs;
 
     // Phase 1: wait for the modem to announce itself.
     for (;;) {
@@ -186,18 +190,34 @@ LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &promp
             comm.Output(QStringLiteral("\r\n"));
             nudge = clock.now() + kSearchGiveUpMs;
         }
+        if (clock.now() >= stillWaiting) {
+            s.state.setStatus(QStringLiteral("Searching for Merolan modem... %1 s of at most 20 s")
+                                  .arg((clock.now() - searchStart) / 1000));
+            stillWaiting += kStillWaitingMs;
+        }
         if (clock.now() >= giveUp)
             return notFound(s);
     }
 
-    // Phase 2: the modem synchronises, then asks for its password.
-    giveUp = clock.now() + kPasswordGiveUpMs;
+    // Phase 2: the modem synchronises, then asks for its password. A minute
+    // is long: the bar runs through it and the status says how far it is.
+    const qint64 syncStart = clock.now();
+    giveUp = syncStart + kPasswordGiveUpMs;
+    stillWaiting = syncStart + kStillWaitingMs;
+    s.state.setProgressRange(int(kPasswordGiveUpMs / kPollMs));
+    s.state.setProgress(0);
     for (;;) {
         poll(comm);
         if (s.state.AbortRequested)
             return notFound(s);
         if (!comm.PortOpen())
             return portClosed(s);
+        s.state.setProgress(int((clock.now() - syncStart) / kPollMs));
+        if (clock.now() >= stillWaiting) {
+            s.state.setStatus(QStringLiteral("Synchronizing with data logger: %1 s of at most a minute...")
+                                  .arg((clock.now() - syncStart) / 1000));
+            stillWaiting += kStillWaitingMs;
+        }
         received += comm.Input();
         if (contains(received, "NO PASSWORD"))
             return noPassword(s);
