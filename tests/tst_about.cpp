@@ -268,6 +268,20 @@ private slots:
         help.guideWindow()->browser()->setSource(QUrl::fromLocalFile(el + QStringLiteral("email.html")));
         QCOMPARE(help.guideWindow()->windowTitle(), guide + QStringLiteral(" - e-mail"));
         QVERIFY(prompt.messages().isEmpty());
+
+        // Opened from a modal dialog, the guide is the dialog's while it runs,
+        // so that the dialog does not block it, and the main window's after.
+        QDialog dialog(&owner);
+        HelpWindow *seen = nullptr;
+        QTimer::singleShot(0, &dialog, [&] {
+            help.show(&dialog, platform::HelpLanguage::Greek);
+            seen = help.guideWindow();
+            QVERIFY(seen && seen->parentWidget() == &dialog && seen->isVisible() && seen->isWindow());
+            dialog.reject();
+        });
+        dialog.exec();
+        QVERIFY(seen && help.guideWindow() == seen);
+        QVERIFY(seen->parentWidget() == &owner && seen->isVisible() && seen->isWindow());
     }
 };
 

@@ -3,6 +3,7 @@
 #include "platform.h"
 
 #include <QAction>
+#include <QDialog>
 #include <QFileInfo>
 #include <QWidget>
 
@@ -45,13 +46,30 @@ void HelpDesk::show(QWidget *owner, HelpLanguage language)
         firstExisting(language == HelpLanguage::Greek ? "/help/el/index.html" : "/help/en/index.html");
     if (guide.isEmpty())
         return;
-    if (!m_guide) {
-        // Owned by the main window, so that it neither outlives it nor keeps
-        // the program running, and not by a dialog that closes before it.
-        QWidget *home = owner->window();
-        while (home->parentWidget())
-            home = home->parentWidget()->window();
+    // Owned by the main window, so that it neither outlives it nor keeps the
+    // program running, and not by a dialog that closes before it.
+    QWidget *home = owner->window();
+    while (home->parentWidget())
+        home = home->parentWidget()->window();
+    if (!m_guide)
         m_guide = new HelpWindow(home);
+    // A modal dialog blocks every window but its own: beside one, the guide
+    // is the dialog's until it closes, then goes back, where it was.
+    auto *dialog = qobject_cast<QDialog *>(owner->window());
+    if (dialog && dialog != home && m_guide->parentWidget() != dialog) {
+        const QRect where = m_guide->geometry();
+        m_guide->setParent(dialog, Qt::Window);
+        m_guide->setGeometry(where);
+        QObject::connect(
+            dialog, &QDialog::finished, m_guide,
+            [guide = m_guide.data(), home] {
+                const bool shown = guide->isVisible();
+                const QRect at = guide->geometry();
+                guide->setParent(home, Qt::Window);
+                guide->setGeometry(at);
+                guide->setVisible(shown);
+            },
+            Qt::SingleShotConnection);
     }
     m_guide->showGuide(guide);
 }
