@@ -602,8 +602,11 @@ private slots:
         ::kill(pid_t(stuck.processId()), SIGINT);
         const Run quit = finished(stuck, err);
         QCOMPARE(quit.exit, 130);
-        QVERIFY(quit.err.contains("Interrupted again: quitting at once."));
+        QVERIFY(quit.err.contains("Interrupted again: #AUTO sent, quitting at once."));
+        QVERIFY(quit.err.contains("(up to 40 s when the modem does not answer)"));
         QVERIFY2(sinceSecond.elapsed() < 30000, "the second interrupt waited for the modem");
+        // Even so, the modem is not left in command mode.
+        QVERIFY(QTest::qWaitFor([&] { return received(modem).value(received(modem).size() - 1) == "#AUTO"; }, 5000));
     }
 
     // A read whose file cannot be saved after all is kept, and the user is told where.

@@ -288,8 +288,9 @@ Done activateCommand(Session &s, const Options &o, PortResult &r)
 
 // One modem from connect to hand-back, with its own link and session: several
 // run side by side, each in its own thread.
-PortResult runPort(const Options &o, const QString &port, const std::optional<SetupRecord> &toWrite, bool several)
+PortResult runPort(const Options &o, int slot, const std::optional<SetupRecord> &toWrite, bool several)
 {
+    const QString &port = o.ports.at(slot);
     RealClock clock;
     QtSerialLink link(clock);
     RecordingView view;
@@ -301,7 +302,8 @@ PortResult runPort(const Options &o, const QString &port, const std::optional<Se
     // An interrupt reaches the operation as its STOP button: a signal handler
     // may not touch the session, so the session looks at the flag while it waits.
     QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&s] {
+    QObject::connect(&watch, &QTimer::timeout, [&s, &link, slot] {
+        setHandBackPort(slot, link.nativeHandle());
         if (interrupted())
             s.state.AbortRequested = true;
     });
@@ -312,6 +314,7 @@ PortResult runPort(const Options &o, const QString &port, const std::optional<Se
         const bool handedBack = link.PortOpen();
         if (handedBack) {
             HandBack(s);
+            setHandBackPort(slot, -1);
             link.setPortOpen(false);
         }
         r.exit = exit;
@@ -452,7 +455,7 @@ int main(int argc, char *argv[])
     const bool several = o.ports.size() > 1;
     std::vector<PortResult> results(size_t(o.ports.size()));
     if (!several) {
-        results[0] = runPort(o, o.ports.first(), fileRecord, false);
+        results[0] = runPort(o, 0, fileRecord, false);
     } else {
         // The threads share only what nobody changes while they run: a
         // non-const QList index could detach the list under another thread's feet.
@@ -460,9 +463,8 @@ int main(int argc, char *argv[])
         QList<QThread *> threads;
         for (qsizetype i = 0; i < o.ports.size(); ++i) {
             PortResult *result = &results[size_t(i)];
-            const QString port = o.ports.at(i);
             threads << QThread::create(
-                [&shared, &fileRecord, result, port] { *result = runPort(shared, port, fileRecord, true); });
+                [&shared, &fileRecord, result, i] { *result = runPort(shared, int(i), fileRecord, true); });
             threads.last()->start();
         }
         for (QThread *thread : threads) {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include <array>
 #include <atomic>
 #include <cstdio>
 
@@ -21,12 +22,22 @@
 namespace {
 
 std::atomic<bool> g_interrupted{false};
+// Each slot holds a port's handle plus one, 0 for none: atomics start at 0.
+std::array<std::atomic<qintptr>, kHandBackSlots> g_handBack;
 
-constexpr char kFirstNotice[] = "\nInterrupted: stopping after the command in flight and handing the modem back "
-                                "(press Ctrl-C again to quit at once).\n";
-constexpr char kSecondNotice[] = "\nInterrupted again: quitting at once.\n";
+constexpr char kFirstNotice[] = "\nInterrupted: stopping after the command in flight (up to 40 s when the modem "
+                                "does not answer) and handing the modem back (press Ctrl-C again to quit at once: "
+                                "the modem still gets #AUTO).\n";
+constexpr char kSecondNotice[] = "\nInterrupted again: #AUTO sent, quitting at once.\n";
+constexpr char kHandBack[] = "#AUTO\r\n";
 
 } // namespace
+
+void setHandBackPort(int slot, qintptr handle)
+{
+    if (slot >= 0 && slot < kHandBackSlots)
+        g_handBack[size_t(slot)] = handle < 0 ? 0 : handle + 1;
+}
 
 bool interrupted()
 {
@@ -102,6 +113,13 @@ void onSignal(int)
 {
     // Only what a signal handler may do: the work itself polls interrupted().
     if (g_interrupted.exchange(true)) {
+        // No modem is left in command mode: a terminal device (never a file
+        // that took a closed port's number) gets the hand-back as it is.
+        for (const std::atomic<qintptr> &slot : g_handBack) {
+            const int fd = int(slot.load() - 1);
+            if (fd >= 0 && isatty(fd) == 1) [[maybe_unused]]
+                const auto sent = write(fd, kHandBack, sizeof kHandBack - 1);
+        }
         if (g_echoOff.load())
             tcsetattr(STDIN_FILENO, TCSANOW, &g_savedTerminal);
         [[maybe_unused]] const auto n = write(STDERR_FILENO, kSecondNotice, sizeof kSecondNotice - 1);

@@ -11,6 +11,12 @@
 void installInterruptHandlers();
 bool interrupted();
 
+// The ports the second interrupt hands back on its way out, "#AUTO" written
+// straight to each without waiting for an answer: slot is the port's place in
+// the run (below kHandBackSlots), handle its open descriptor, -1 for none.
+constexpr int kHandBackSlots = 64;
+void setHandBackPort(int slot, qintptr handle);
+
 bool stdinIsTerminal();
 
 // Text on standard error in the terminal's encoding, in one write, so lines

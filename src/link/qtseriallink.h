@@ -16,6 +16,9 @@ public:
 
     QStringList CommPorts() const override;
     QString portDescription(const QString &name) const override;
+    // The open port's system handle (a descriptor on Linux), -1 when closed:
+    // for a last "#AUTO" where nothing else may run.
+    qintptr nativeHandle() const { return m_port.isOpen() ? qintptr(m_port.handle()) : -1; }
 
 protected:
     bool openDevice(const QString &port, const LineSettings &settings) override;
