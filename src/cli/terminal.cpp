@@ -59,9 +59,35 @@ HANDLE g_console = INVALID_HANDLE_VALUE;
 std::atomic<DWORD> g_consoleMode{0};
 std::atomic<bool> g_echoOff{false};
 
-BOOL WINAPI onConsoleEvent(DWORD)
+// "#AUTO" to every port still open, each write given a second: the ports are
+// opened for overlapped I/O, which a write must then use.
+void handBackAll()
 {
-    if (g_interrupted.exchange(true)) {
+    for (const std::atomic<qintptr> &slot : g_handBack) {
+        const qintptr value = slot.load();
+        if (value == 0)
+            continue;
+        const HANDLE port = reinterpret_cast<HANDLE>(value - 1);
+        if (GetFileType(port) != FILE_TYPE_CHAR)
+            continue;
+        OVERLAPPED written = {};
+        written.hEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        if (!written.hEvent)
+            continue;
+        if (WriteFile(port, kHandBack, DWORD(sizeof kHandBack - 1), nullptr, &written)
+            || GetLastError() == ERROR_IO_PENDING)
+            WaitForSingleObject(written.hEvent, 1000);
+        CloseHandle(written.hEvent);
+    }
+}
+
+BOOL WINAPI onConsoleEvent(DWORD event)
+{
+    // Closing the console, logging off and shutting down end the program as
+    // soon as this returns: no time to wait for the command in flight.
+    const bool ending = event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT;
+    if (g_interrupted.exchange(true) || ending) {
+        handBackAll();
         if (g_echoOff.load())
             SetConsoleMode(g_console, g_consoleMode.load());
         std::fputs(kSecondNotice, stderr);
