@@ -80,28 +80,6 @@ private slots:
         QVERIFY(!rig.session.state.Busy);
     }
 
-    // A closed port is a lost connection, told as such: no modem can answer
-    // on it, whatever the LEDs, the baud rate or the port say.
-    void lostLineIsNoMissingModem()
-    {
-        for (const bool before : {true, false}) {
-            Rig rig;
-            if (before)
-                rig.link.setPortOpen(false);
-            else
-                rig.clock.at(3000, [&] { rig.sim.dropLine(); });
-            QVERIFY(!FindModem(rig.session));
-            QCOMPARE(rig.wire(), before ? QByteArray() : QByteArray("###"));
-            QCOMPARE(rig.session.state.status(), QStringLiteral("Connection to the Merolan lost"));
-            QCOMPARE(rig.prompt.messages(),
-                     QStringList{QStringLiteral("Connection to the Merolan lost.\n\nCheck the cable and the modem, "
-                                                "then connect again: press 'Finish programming' (if it is shown), then "
-                                                "'Start programming'.")});
-            QVERIFY(!rig.session.state.Busy);
-            rig.checkEndedAt(before ? 0 : 3000);
-        }
-    }
-
     void login_data()
     {
         QTest::addColumn<QString>("modemPassword");
@@ -166,22 +144,6 @@ private slots:
                  found ? QStringLiteral("Merolan modem ready.") : QStringLiteral("Password rejected"));
         QVERIFY(!rig.session.state.Busy);
         rig.checkEndedAt(endsAt);
-    }
-
-    // A modem gone while it checks the password took none: no "ready".
-    void lineLostAtThePassword()
-    {
-        Rig rig;
-        rig.sim.config().password = QStringLiteral("1234");
-        rig.sim.config().dropOn = QStringLiteral("PASSWORD");
-        rig.view.setCaption(Item::txtPWD, QStringLiteral("1234"));
-
-        QVERIFY(!FindModem(rig.session));
-
-        QCOMPARE(rig.prompt.messages(),
-                 QStringList{QStringLiteral("Connection to the Merolan lost while sending the password.")});
-        QCOMPARE(rig.session.state.status(), QStringLiteral("Connection to the Merolan lost"));
-        QVERIFY(!rig.session.state.Busy);
     }
 
     // A refused login leaves the modem waiting for its password, refusing

@@ -33,9 +33,6 @@ private slots:
     void loggerRequest();
     void replies_data();
     void replies();
-    void failedQuery_data();
-    void failedQuery();
-    void stopDuringIdentity();
     void secondClickIsRefused();
 };
 
@@ -225,95 +222,6 @@ void TestReadSetup::replies()
     QCOMPARE(rig.prompt.messages(), message.isEmpty() ? QStringList() : QStringList{message});
     if (!caption.isEmpty()) // role and logger have no caption
         QCOMPARE(rig.view.caption(label), caption);
-}
-
-void TestReadSetup::failedQuery_data()
-{
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("failedAt");
-    const auto row = [](const char *name, const char *fault, const char *key, const char *failedAt) {
-        QTest::newRow(name) << QString(fault) << QString(key) << QString(failedAt);
-    };
-    row("ERROR at APN", "error", "APN", "APN");
-    row("no final line at APN", "unfinished", "APN", "APN");
-    row("line drops in identity", "drop", "SerialNum", "P1ON");
-    row("line drops at last query", "drop", "XUSER", "XUSER");
-    row("silent at role", "silent", "MODEMROLE", "MODEMROLE");
-    row("silent at logger probe", "silent", "Logger", "Logger");
-}
-
-// A refused or unanswered query ends the read. Without the modem's final line
-// an empty reply is no value: the read must not go on and call it a success.
-// What the failed read saw must go nowhere: the baseline, the identity the
-// write checks against and the window stay as they were.
-void TestReadSetup::failedQuery()
-{
-    QFETCH(QString, fault);
-    QFETCH(QString, key);
-    QFETCH(QString, failedAt);
-    Rig rig;
-    SimModem::Config &config = rig.sim.config();
-    if (fault == QLatin1String("error"))
-        config.errorOn = {key};
-    else if (fault == QLatin1String("drop"))
-        config.dropOn = key;
-    else if (fault == QLatin1String("silent"))
-        config.silentOn = {key};
-    else
-        config.unfinishedOn = {key};
-    SetupRecord before;
-    before.Role = 3;
-    before.APN = QStringLiteral("old.apn");
-    rig.session.EditSetup = rig.session.ModemSetup = before;
-    rig.session.SerialNumber = QStringLiteral("MRL0000001");
-    rig.session.FirmwareVersion = QStringLiteral("1.50");
-    QVERIFY(!ReadSetup(rig.session));
-
-    if (fault == QLatin1String("drop")) {
-        QCOMPARE(rig.prompt.messages(),
-                 QStringList{QStringLiteral("Connection to the Merolan lost while reading setting: ") + failedAt});
-        QCOMPARE(rig.session.state.status(),
-                 QStringLiteral("Setup read failed. Connection lost. Command: ") + failedAt);
-    } else {
-        QCOMPARE(rig.prompt.messages(), QStringList{QStringLiteral("Error reading setup. Command: ") + failedAt});
-        QCOMPARE(rig.session.state.status(), QStringLiteral("Setup read failed. Command: ") + failedAt);
-    }
-    QVERIFY(rig.session.EditSetup == before);
-    QVERIFY(rig.session.ModemSetup == before);
-    QCOMPARE(rig.session.SerialNumber, QStringLiteral("MRL0000001"));
-    QCOMPARE(rig.session.FirmwareVersion, QStringLiteral("1.50"));
-    QCOMPARE(rig.view.caption(Item::lblSerial), QStringLiteral("S/N: MRL0000001"));
-    QCOMPARE(rig.view.caption(Item::lblVersion), QStringLiteral("F/W: v1.50"));
-    QCOMPARE(rig.view.roleEntry(), 2);
-    QCOMPARE(rig.view.caption(Item::lblAPN), QStringLiteral("APN: old.apn"));
-    // One time-out at most, not one for every query left.
-    QVERIFY2(rig.clock.now() < 60000, qPrintable(QString::number(rig.clock.now())));
-}
-
-void TestReadSetup::stopDuringIdentity()
-{
-    Rig rig;
-    // The user presses STOP while the modem is asked for its clock.
-    rig.sim.lineReceived = [&](const QString &line) {
-        if (line == QLatin1String("#TIME?"))
-            rig.clock.after(2, [&] {
-                QCOMPARE(rig.view.caption(Item::cmdRefresh), QStringLiteral("STOP Refreshing setup..."));
-                RefreshClicked(rig.session);
-                QCOMPARE(rig.session.state.status(), QStringLiteral("Aborting. Please wait..."));
-            });
-    };
-    RefreshClicked(rig.session);
-
-    // The identity steps go on with "ERROR"; nothing more goes to the modem.
-    QCOMPARE(rig.sim.receivedLines(), (QStringList{"###", "#Version?", "#TIME?"}));
-    // The stopped read leaves the identity of the setup the window holds.
-    QCOMPARE(rig.view.caption(Item::lblSerial), QStringLiteral("S/N: "));
-    QCOMPARE(rig.prompt.messages(), QStringList{QStringLiteral("Setup read aborted.")});
-    QCOMPARE(rig.session.state.status(), QStringLiteral("Setup read aborted."));
-    QCOMPARE(rig.view.caption(Item::cmdRefresh), QStringLiteral("Refresh setup from Merolan"));
-    QVERIFY(!rig.session.state.AbortRequested);
-    QVERIFY(!rig.session.state.Reading);
 }
 
 // A double click: the second arrives while the first searches for the modem.

@@ -13,7 +13,6 @@ namespace {
 
 const QString kIdle = QStringLiteral("Write setup to Merolan");
 const QString kSuccess = QStringLiteral("Setup write finished successfully.");
-const QString kAborted = QStringLiteral("Setup write aborted.");
 const QString kNoChanges = QStringLiteral("Write will not be performed because there are no changes.");
 const QString kApnQuestion = QStringLiteral("WARNING: APN field is empty\nDo you want to proceed?");
 
@@ -58,11 +57,7 @@ struct Rig : ModemRig
     }
 };
 
-using Fault = std::function<void(Rig &)>;
-
 } // namespace
-
-Q_DECLARE_METATYPE(Fault)
 
 class TestWriteSetup : public QObject
 {
@@ -70,8 +65,6 @@ class TestWriteSetup : public QObject
 private slots:
     void otherModemGetsEverything_data();
     void otherModemGetsEverything();
-    void failedLineEndsTheWrite_data();
-    void failedLineEndsTheWrite();
     void validation_data();
     void validation();
     void oddValuesAreJudgedOnlyWhenSent();
@@ -113,127 +106,6 @@ void TestWriteSetup::otherModemGetsEverything()
     QVERIFY(rig.view.markCalls() > 0 && !rig.view.marked());
     // The write does not adopt the other modem: its next write sends everything again.
     QCOMPARE(rig.session.SerialNumber, QStringLiteral("MRL0099999"));
-}
-
-void TestWriteSetup::failedLineEndsTheWrite_data()
-{
-    QTest::addColumn<Fault>("fault");
-    QTest::addColumn<QStringList>("sent");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("status");
-    // Each line the write meant to send: accepted, unconfirmed, not written.
-    QTest::addColumn<QList<QStringList>>("outcome");
-    const auto row = [](const char *name, const Fault &fault, const QStringList &sent, const QString &message,
-                        const QString &status, const QList<QStringList> &outcome = {{}, {}, {}}) {
-        QTest::newRow(name) << fault << sent << message << status << outcome;
-    };
-    const QString failed = QStringLiteral("Setup write failed. ");
-    const QString line = QStringLiteral("APN=new.apn");
-    const QStringList upToApn{"#SMSNUM=+3011", "#APN=new.apn"};
-    row("ERROR", [](Rig &r) { r.sim.config().errorOn = {"APN"}; }, upToApn, "Error writing setting: " + line,
-        failed + "Command: " + line, {{"SMSNUM=+3011"}, {}, {line, "GPRSID=newuser"}});
-    row("line dropped", [](Rig &r) { r.sim.config().dropOn = "APN"; }, upToApn,
-        "Connection to the Merolan lost while writing setting: " + line, failed + "Connection lost. Command: " + line,
-        {{"SMSNUM=+3011"}, {line}, {"GPRSID=newuser"}});
-    // A setting the modem never confirmed may or may not be stored: no success.
-    row("silent", [](Rig &r) { r.sim.config().silentOn = {"APN"}; }, upToApn,
-        "The Merolan did not answer setting: " + line, failed + "No answer. Command: " + line,
-        {{"SMSNUM=+3011"}, {line}, {"GPRSID=newuser"}});
-    // The user clicks the STOP caption while the modem is busy with the APN.
-    row("STOP",
-        [](Rig &r) {
-            r.sim.lineReceived = [&r](const QString &sent) {
-                if (sent.startsWith(QLatin1String("#APN=")))
-                    r.clock.after(2, [&r] { WriteClicked(r.session); });
-            };
-        },
-        upToApn, kAborted, kAborted, {{"SMSNUM=+3011", line}, {}, {"GPRSID=newuser"}});
-    // A STOP only stops: the empty APN was agreed to when the write started.
-    row("STOP asks nothing",
-        [](Rig &r) {
-            r.session.EditSetup.APN.clear();
-            r.prompt.answerQuestion(true); // for the mail
-            r.prompt.answerQuestion(true); // for the client role
-            r.sim.lineReceived = [&r](const QString &sent) {
-                if (sent.startsWith(QLatin1String("#SMSNUM=")))
-                    r.clock.after(2, [&r] { WriteClicked(r.session); });
-            };
-        },
-        {"#SMSNUM=+3011"}, kAborted, kAborted, {{"SMSNUM=+3011"}, {}, {"APN=", "GPRSID=newuser"}});
-    // Too late to stop anything: the modem accepted the last line.
-    row("STOP during the last line",
-        [](Rig &r) {
-            r.sim.lineReceived = [&r](const QString &sent) {
-                if (sent.startsWith(QLatin1String("#GPRSID=")))
-                    r.clock.after(2, [&r] { WriteClicked(r.session); });
-            };
-        },
-        upToApn + QStringList{"#GPRSID=newuser"}, {}, kSuccess, {{"SMSNUM=+3011", line, "GPRSID=newuser"}, {}, {}});
-
-    // Silence is no answer: an unknown modem must not be taken for another one
-    // and sent everything, nor a stopped write go on.
-    const auto other = [](Rig &r) { r.session.SerialNumber = QStringLiteral("MRL0099999"); };
-    row(
-        "serial number unanswered", [](Rig &r) { r.sim.config().silentOn = {"SerialNum"}; }, {},
-        "The Merolan did not answer: #SerialNum?", failed + "No answer. Command: #SerialNum?");
-    row(
-        "line lost at the serial number", [](Rig &r) { r.sim.config().dropOn = "SerialNum"; }, {},
-        "Connection to the Merolan lost while checking it before the write: #SerialNum?",
-        failed + "Connection lost. Command: #SerialNum?");
-    row(
-        "version unanswered",
-        [other](Rig &r) {
-            other(r);
-            r.sim.config().silentOn = {"Version"};
-        },
-        {"#Version?"}, "The Merolan did not answer: #Version?", failed + "No answer. Command: #Version?");
-    // STOP is the write button's caption from the search on.
-    row(
-        "STOP while the version is asked",
-        [other](Rig &r) {
-            other(r);
-            r.sim.lineReceived = [&r](const QString &sent) {
-                if (sent == QLatin1String("#Version?"))
-                    r.clock.after(2, [&r] { WriteClicked(r.session); });
-            };
-        },
-        {"#Version?"}, kAborted, kAborted);
-}
-
-void TestWriteSetup::failedLineEndsTheWrite()
-{
-    QFETCH(Fault, fault);
-    QFETCH(QStringList, sent);
-    QFETCH(QString, message);
-    QFETCH(QString, status);
-    QFETCH(QList<QStringList>, outcome);
-    Rig rig;
-    QStringList statuses;
-    connect(&rig.session.state, &OperationState::statusChanged, [&](const QString &s) { statuses << s; });
-    rig.session.EditSetup.SMSNum = QStringLiteral("+3011");
-    rig.session.EditSetup.APN = QStringLiteral("new.apn");
-    rig.session.EditSetup.GPRSID = QStringLiteral("newuser");
-    fault(rig);
-
-    WriteClicked(rig.session);
-
-    QCOMPARE(rig.sentAfterSerial(), sent);
-    QCOMPARE(rig.prompt.messages(), message.isEmpty() ? QStringList() : QStringList{message});
-    QVERIFY(rig.prompt.unexpected().isEmpty());
-    QCOMPARE(rig.session.state.status(), status);
-    const WriteOutcome &w = rig.session.LastWrite;
-    QCOMPARE((QList<QStringList>{w.accepted, w.unconfirmed, w.notWritten}), outcome);
-    QCOMPARE(statuses.contains(QStringLiteral("Aborting. Please wait...")),
-             QByteArray(QTest::currentDataTag()).startsWith("STOP"));
-    QCOMPARE(rig.session.FirmwareVersion, QStringLiteral("2.10"));
-    // The settings the modem accepted are held: the next write sends the rest.
-    const QStringList unsent = w.unconfirmed + w.notWritten;
-    const QStringList all{"SMSNUM=+3011", "APN=new.apn", "GPRSID=newuser"};
-    QCOMPARE(PendingLines(rig.session, false), w.accepted.isEmpty() && unsent.isEmpty() ? all : unsent);
-    QCOMPARE(rig.view.caption(Item::cmdWrite), kIdle);
-    QVERIFY(!rig.session.state.Writing && !rig.session.state.AbortRequested);
-    // Once settings went out, the marker is refreshed: light red while some are unwritten.
-    QCOMPARE(rig.view.marked(), !unsent.isEmpty());
 }
 
 void TestWriteSetup::validation_data()

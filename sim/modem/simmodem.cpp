@@ -370,6 +370,18 @@ void SimModem::pump()
     });
 }
 
+void SimModem::reconnect()
+{
+    m_started = true;
+    m_dropped = false;
+    m_config.dropOn.clear();
+    m_mode = Mode::Data;
+    m_loggedIn = false;
+    m_pending.clear();
+    m_afterCr = false;
+    m_recipientsOpen = false;
+}
+
 void SimModem::drop()
 {
     m_dropped = true;

@@ -83,6 +83,9 @@ public:
     bool inCommandMode() const;
     bool loggedIn() const;
     bool lineIsDropped() const { return m_dropped; }
+    // The line is back after a drop, its fault mended; the modem went back to
+    // automatic operation when it lost the line.
+    void reconnect();
     // Command lines that came while an earlier answer was still going out:
     // from then on the answers are out of step with the commands.
     int overruns() const { return m_overruns; }

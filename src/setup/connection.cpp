@@ -39,6 +39,12 @@ bool login(Session &s, bool confirm)
     return result.ready;
 }
 
+void cannotOpen(Session &s)
+{
+    s.state.setStatus(QStringLiteral("Cannot open COM port"));
+    s.prompt.message(QStringLiteral("Cannot open COM port\n\n") + s.Comm.errorString(), UserPrompt::Icon::Warning);
+}
+
 // The user's edits would go with the port: asks first. True to go on.
 bool mayLeave(Session &s)
 {
@@ -51,14 +57,31 @@ bool mayLeave(Session &s)
 
 bool FindModem(Session &s)
 {
+    // A port that closed under an earlier exchange (a dropped line, an
+    // unplugged adapter) opens again on the user's word; the edits stay.
+    if (!s.Comm.PortOpen() && !s.Comm.CommPort().isEmpty()) {
+        if (!s.prompt.question(QStringLiteral("Connection to the Merolan lost.\n\nOpen %1 again and log in? Changes "
+                                              "not yet written are kept.\n\nNo: check the cable and the modem, "
+                                              "then press 'Finish programming' and 'Start programming'.")
+                                   .arg(s.Comm.CommPort()),
+                               UserPrompt::Icon::Warning, UserPrompt::Answer::Yes)) {
+            s.state.setStatus(QStringLiteral("Connection to the Merolan lost"));
+            return false;
+        }
+        s.Comm.setPortOpen(true);
+        if (!s.Comm.PortOpen()) {
+            cannotOpen(s);
+            return false;
+        }
+        return login(s, true);
+    }
     return login(s, false);
 }
 
 ConnectResult Connect(Session &s, const QString &port, const QString &baud)
 {
     if (!OpenLink(s.Comm, port, baud)) {
-        s.state.setStatus(QStringLiteral("Cannot open COM port"));
-        s.prompt.message(QStringLiteral("Cannot open COM port\n\n") + s.Comm.errorString(), UserPrompt::Icon::Warning);
+        cannotOpen(s);
         return ConnectResult::CannotOpen;
     }
     if (!login(s, true)) {

@@ -10,8 +10,9 @@ class Session;
 // The search and login on the open port, with the password from the view's
 // password box; shows on the view what the modem said about its password.
 // When the modem refuses that password and a password change was never
-// confirmed, offers to log in with the new one. True when the modem takes
-// commands.
+// confirmed, offers to log in with the new one. A port that closed under an
+// earlier exchange is opened again first when the user agrees. True when the
+// modem takes commands.
 bool FindModem(Session &session);
 
 enum class ConnectResult {
