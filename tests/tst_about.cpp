@@ -18,6 +18,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 std::string native(const QString &path)
@@ -25,7 +27,7 @@ std::string native(const QString &path)
     return path.toLocal8Bit().toStdString();
 }
 
-bool touch(const QString &path, const QString &title = QStringLiteral("Contents"))
+bool touch(const QString &path, const QString &title = u"Contents"_s)
 {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
@@ -41,6 +43,16 @@ QStringList column(QTreeWidget *list, int c)
     return texts;
 }
 
+// The about box on a recorded system, with a scripted user.
+struct Rig
+{
+    RecordingPlatform system;
+    ScriptedPrompt prompt;
+    frmAbout about{system, prompt};
+
+    QPushButton *button(const char *name) const { return about.findChild<QPushButton *>(QLatin1String(name)); }
+};
+
 } // namespace
 
 class TestAbout : public QObject
@@ -48,131 +60,79 @@ class TestAbout : public QObject
     Q_OBJECT
 
 private slots:
-    void versionCaption_data()
-    {
-        QTest::addColumn<QString>("version");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("two spaces before Build") << "2.8.0.25"
-                                                 << "Version 2.8  Build 25";
-        QTest::newRow("the third part is not shown") << "10.12.3.407"
-                                                     << "Version 10.12  Build 407";
-    }
+    // Two blanks before Build; the third part is not shown.
     void versionCaption()
     {
-        QFETCH(QString, version);
-        QFETCH(QString, caption);
-        QCOMPARE(::versionCaption(version), caption);
+        QCOMPARE(::versionCaption(u"2.8.0.25"_s), u"Version 2.8  Build 25"_s);
+        QCOMPARE(::versionCaption(u"10.12.3.407"_s), u"Version 10.12  Build 407"_s);
     }
 
-    void aboutBoxSaysWhatItIs()
-    {
-        RecordingPlatform system;
-        ScriptedPrompt prompt;
-        frmAbout about(system, prompt);
-        QCOMPARE(about.windowTitle(), QStringLiteral("About Merolan programmer"));
-        const auto text = [&](const char *name) { return about.findChild<QLabel *>(QLatin1String(name))->text(); };
-        QCOMPARE(text("lblTitle"), QStringLiteral("Merolan programmer"));
-        QCOMPARE(text("lblVersion"), QStringLiteral("Version 1.0  Build 1"));
-        const QStringList description = text("lblDescription").split(QLatin1Char('\n'));
-        QCOMPARE(description.size(), 2);
-        QCOMPARE(description[0], QStringLiteral("Programs the Brantholm Merolan modem."));
-        QVERIFY(!description[1].isEmpty());
-        QCOMPARE(text("lblDisclaimer"), QString());
-        const auto button = [&](const char *name) { return about.findChild<QPushButton *>(QLatin1String(name)); };
-        QCOMPARE(button("cmdOK")->text(), QStringLiteral("OK"));
-        QCOMPARE(button("cmdSysInfo")->text(), QStringLiteral("&System Info..."));
-        QCOMPARE(button("Command1")->text(), QStringLiteral("View license"));
-        for (const char *name : {"cmdOK", "cmdSysInfo", "Command1"})
-            QVERIFY2(!button(name)->accessibleName().isEmpty(), name);
-    }
-
-    // The agreement beside the program, else with the installed data; else nothing at all.
-    void viewLicenseOpensTheAgreementWhereItLies()
+    // What the box says; the site line opens its address; the agreement is
+    // opened beside the program, else with the installed data, else not at
+    // all; System Info says when it cannot start; the picture lists the
+    // loaded modules.
+    void aboutBox()
     {
         QTemporaryDir program, data;
-        RecordingPlatform system;
-        system.folder = native(program.path());
-        system.data = {native(data.path() + QStringLiteral("/none")), native(data.path())};
-        ScriptedPrompt prompt;
-        frmAbout about(system, prompt);
-        auto *view = about.findChild<QPushButton *>(QStringLiteral("Command1"));
+        Rig rig;
+        rig.system.folder = native(program.path());
+        rig.system.data = {native(data.path() + u"/none"_s), native(data.path())};
+        QCOMPARE(rig.about.windowTitle(), u"About Merolan programmer"_s);
+        const auto text = [&](const char *name) { return rig.about.findChild<QLabel *>(QLatin1String(name))->text(); };
+        QCOMPARE(text("lblTitle"), u"Merolan programmer"_s);
+        QCOMPARE(text("lblVersion"), u"Version 1.0  Build 1"_s);
+        QCOMPARE(text("lblDescription"), u"Programs the Brantholm Merolan modem.\nReads, edits and writes "
+                                         "its setup on the serial line, through a GSM data call or over "
+                                         "the network."_s);
+        QCOMPARE(text("lblDisclaimer"), QString());
+        // Each button spoken without its mnemonic and dots.
+        QStringList buttons;
+        for (const char *name : {"cmdOK", "cmdSysInfo", "Command1"})
+            buttons << rig.button(name)->text() + QLatin1Char('|') + rig.button(name)->accessibleName();
+        QCOMPARE(buttons, (QStringList{u"OK|OK"_s, u"&System Info...|System Info"_s, u"View license|View license"_s}));
 
-        view->click();
-        QCOMPARE(system.opened.size(), size_t(0));
-        QVERIFY(prompt.messages().isEmpty());
-
-        QVERIFY(touch(data.path() + QStringLiteral("/Brantholm Freeware License Agreement.rtf")));
-        view->click();
-        QCOMPARE(QString::fromStdString(system.opened.back()),
-                 data.path() + QStringLiteral("/Brantholm Freeware License Agreement.rtf"));
-
-        QVERIFY(touch(program.path() + QStringLiteral("/Brantholm Freeware License Agreement.rtf")));
-        view->click();
-        QCOMPARE(QString::fromStdString(system.opened.back()),
-                 program.path() + QStringLiteral("/Brantholm Freeware License Agreement.rtf"));
-        QVERIFY(prompt.unexpected().isEmpty());
-    }
-
-    void systemInfoOrWhyNot()
-    {
-        RecordingPlatform system;
-        ScriptedPrompt prompt;
-        frmAbout about(system, prompt);
-        auto *info = about.findChild<QPushButton *>(QStringLiteral("cmdSysInfo"));
-        info->click();
-        QCOMPARE(prompt.messages(), QStringList{QStringLiteral("System Information Is Unavailable At This Time")});
-        system.sysInfo = true;
-        info->click();
-        QCOMPARE(system.sysInfoStarts, 2);
-        QCOMPARE(prompt.messages().size(), 1);
-    }
-
-    void siteLabelOpensItsAddress()
-    {
-        RecordingPlatform system;
-        ScriptedPrompt prompt;
-        frmAbout about(system, prompt);
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        auto *site = about.findChild<QLabel *>(QStringLiteral("lblSite"));
+        rig.about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.about));
+        auto *site = rig.about.findChild<QLabel *>(u"lblSite"_s);
         QTest::mouseClick(site, Qt::LeftButton, {}, QPoint(3, site->height() / 2));
-        QCOMPARE(system.opened, std::vector<std::string>{"https://www.brantholm.example/merolan"});
-    }
 
-    // Enter presses OK even with the focus on another button.
-    void enterAndEscapeClose()
-    {
-        RecordingPlatform system;
-        ScriptedPrompt prompt;
-        for (const auto key : {Qt::Key_Return, Qt::Key_Escape}) {
-            frmAbout about(system, prompt);
-            about.show();
-            QVERIFY(QTest::qWaitForWindowActive(&about));
-            about.findChild<QWidget *>(QStringLiteral("cmdSysInfo"))->setFocus(Qt::TabFocusReason);
-            QTest::keyClick(QApplication::focusWidget(), key);
-            QVERIFY(!about.isVisible());
-            QCOMPARE(about.result(), int(key == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected));
-            QVERIFY(system.sysInfoStarts == 0 && prompt.shown().isEmpty());
-        }
-    }
+        const QString agreement = u"/Brantholm Freeware License Agreement.rtf"_s;
+        rig.button("Command1")->click();
+        QVERIFY(touch(data.path() + agreement));
+        rig.button("Command1")->click();
+        QVERIFY(touch(program.path() + agreement));
+        rig.button("Command1")->click();
+        QCOMPARE(rig.system.opened,
+                 (std::vector<std::string>{"https://www.brantholm.example/merolan", native(data.path() + agreement),
+                                           native(program.path() + agreement)}));
 
-    void pictureDoubleClickListsTheModules()
-    {
-        RecordingPlatform system;
-        system.modules = {"/lib/libc.so.6"};
-        system.versions = {std::nullopt};
-        ScriptedPrompt prompt;
-        frmAbout about(system, prompt);
-        about.show();
+        rig.button("cmdSysInfo")->click();
+        rig.system.sysInfo = true;
+        rig.button("cmdSysInfo")->click();
+
         QString seen;
-        QTimer::singleShot(0, &about, [&] {
+        QTimer::singleShot(0, &rig.about, [&] {
             QWidget *depends = QApplication::activeModalWidget();
             seen = depends->objectName() + QLatin1Char('|') + depends->windowTitle();
-            QVERIFY(depends->parentWidget() == &about);
+            QVERIFY(depends->parentWidget() == &rig.about);
             static_cast<QDialog *>(depends)->reject();
         });
-        QTest::mouseDClick(about.findChild<QLabel *>(QStringLiteral("Image")), Qt::LeftButton);
-        QCOMPARE(seen, QStringLiteral("frmDepends|Software Dependencies"));
+        QTest::mouseDClick(rig.about.findChild<QLabel *>(u"Image"_s), Qt::LeftButton);
+        QCOMPARE(seen, u"frmDepends|Software Dependencies"_s);
+
+        // Enter presses OK even with the focus on another button; Escape cancels.
+        for (const auto key : {Qt::Key_Return, Qt::Key_Escape}) {
+            rig.about.show();
+            rig.about.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&rig.about));
+            rig.button("cmdSysInfo")->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QVERIFY(!rig.about.isVisible());
+            QCOMPARE(rig.about.result(), int(key == Qt::Key_Return ? QDialog::Accepted : QDialog::Rejected));
+        }
+        QCOMPARE(rig.system.sysInfoStarts, 2);
+        QCOMPARE(rig.prompt.messages(), QStringList{u"System Information Is Unavailable At This Time"_s});
+        QVERIFY(rig.prompt.unexpected().isEmpty());
     }
 
     void modulesListedSortedAndSized()
@@ -185,15 +145,8 @@ private slots:
                                       "GNU C Library",        "2.36"};
         system.versions = {zlib, std::nullopt, libc};
         frmDepends depends(system);
-        auto *list = depends.findChild<QTreeWidget *>(QStringLiteral("ListView"));
-        QCOMPARE(column(list, 0).size(), 3);
-        QCOMPARE(list->headerItem()->text(0), QStringLiteral("File Name"));
-        QCOMPARE(list->headerItem()->text(1), QStringLiteral("Product Name"));
-        QCOMPARE(list->headerItem()->text(2), QStringLiteral("File Version"));
-        QCOMPARE(list->headerItem()->text(3), QStringLiteral("Company Name"));
+        auto *list = depends.findChild<QTreeWidget *>(u"ListView"_s);
         QCOMPARE(column(list, 0), QStringList({"/lib/libc.so.6", "/opt/merolan/merolan", "/usr/lib/libz.so.1.2.13"}));
-        QCOMPARE(column(list, 1), QStringList({"GNU C Library", "", "zlib"}));
-        QCOMPARE(column(list, 3), QStringList({"GNU Libc Maintainers", "", "Zlib Makers"}));
 
         depends.resize(1023, 600);
         depends.show();
@@ -207,17 +160,15 @@ private slots:
         }
 
         QCOMPARE(list->geometry().size(), QSize(1000, 557));
-        const int inside = list->viewport()->width();
-        QCOMPARE(list->columnWidth(1), inside / 5);
-        QCOMPARE(list->columnWidth(2), inside / 5);
-        QCOMPARE(list->columnWidth(3), inside / 5);
-        QCOMPARE(list->columnWidth(0), inside - 3 * (inside / 5));
-        // Copy puts the list on the clipboard as text, in the order shown.
-        const QString copied = QStringLiteral("File Name\tProduct Name\tFile Version\tCompany Name\n"
-                                              "/opt/merolan/merolan\t\t\t\n"
-                                              "/usr/lib/libz.so.1.2.13\tzlib\t1:1.2.13\tZlib Makers\n"
-                                              "/lib/libc.so.6\tGNU C Library\t2.36-9\tGNU Libc Maintainers\n");
-        auto *cmdCopy = depends.findChild<QPushButton *>(QStringLiteral("cmdCopy"));
+        const int fifth = list->viewport()->width() / 5;
+        QCOMPARE((QList<int>{list->columnWidth(0), list->columnWidth(1), list->columnWidth(2), list->columnWidth(3)}),
+                 (QList<int>{list->viewport()->width() - 3 * fifth, fifth, fifth, fifth}));
+        // Copy puts the list on the clipboard as text, headings first, in the order shown.
+        const QString copied = u"File Name\tProduct Name\tFile Version\tCompany Name\n"
+                               "/opt/merolan/merolan\t\t\t\n"
+                               "/usr/lib/libz.so.1.2.13\tzlib\t1:1.2.13\tZlib Makers\n"
+                               "/lib/libc.so.6\tGNU C Library\t2.36-9\tGNU Libc Maintainers\n"_s;
+        auto *cmdCopy = depends.findChild<QPushButton *>(u"cmdCopy"_s);
         for (const bool byKey : {true, false}) {
             QGuiApplication::clipboard()->clear();
             byKey ? QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier) : cmdCopy->click();
@@ -239,14 +190,13 @@ private slots:
         RecordingPlatform system;
         system.folder = native(program.path());
         system.data = {native(data.path())};
-        ScriptedPrompt prompt;
         QWidget owner;
         HelpDesk help(system);
 
         help.show(&owner, platform::HelpLanguage::English);
         system.greek = true;
         help.showForUser(&owner);
-        QVERIFY(touch(data.path() + QStringLiteral("/Merolan Programmer_GR.chm")));
+        QVERIFY(touch(data.path() + u"/Merolan Programmer_GR.chm"_s));
         help.showForUser(&owner);
         QCOMPARE(system.helpShown, (std::vector<std::string>{native(program.path() + "/Merolan Programmer_EN.chm"),
                                                              native(program.path() + "/Merolan Programmer_GR.chm"),
@@ -256,18 +206,16 @@ private slots:
         system.viewer = false;
         help.showForUser(&owner);
         QVERIFY(!help.guideWindow());
-        const QString el = data.path() + QStringLiteral("/help/el/");
-        const QString guide = QStringLiteral("\u0392\u03bf\u03ae\u03b8\u03b5\u03b9\u03b1 Merolan");
-        QVERIFY(touch(el + QStringLiteral("index.html"), guide)
-                && touch(el + QStringLiteral("email.html"), QStringLiteral("e-mail")));
+        const QString el = data.path() + u"/help/el/"_s;
+        const QString guide = u"\u0392\u03bf\u03ae\u03b8\u03b5\u03b9\u03b1 Merolan"_s;
+        QVERIFY(touch(el + u"index.html"_s, guide) && touch(el + u"email.html"_s, u"e-mail"_s));
         help.showForUser(&owner);
         QVERIFY(help.guideWindow() && help.guideWindow()->isVisible());
-        QCOMPARE(help.guideWindow()->browser()->source(), QUrl::fromLocalFile(el + QStringLiteral("index.html")));
+        QCOMPARE(help.guideWindow()->browser()->source(), QUrl::fromLocalFile(el + u"index.html"_s));
         // The title is the guide's own name, in the guide's language, then the page's.
         QCOMPARE(help.guideWindow()->windowTitle(), guide);
-        help.guideWindow()->browser()->setSource(QUrl::fromLocalFile(el + QStringLiteral("email.html")));
-        QCOMPARE(help.guideWindow()->windowTitle(), guide + QStringLiteral(" - e-mail"));
-        QVERIFY(prompt.messages().isEmpty());
+        help.guideWindow()->browser()->setSource(QUrl::fromLocalFile(el + u"email.html"_s));
+        QCOMPARE(help.guideWindow()->windowTitle(), guide + u" - e-mail"_s);
 
         // Opened from a modal dialog, the guide is the dialog's while it runs,
         // so that the dialog does not block it, and the main window's after.

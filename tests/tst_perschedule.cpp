@@ -1,39 +1,23 @@
-#include "frmselcon.h"
-#include "memorylink.h"
 #include "perschedule.h"
 #include "scheduletime.h"
 #include "scheduletimeline.h"
 #include "scriptedprompt.h"
-#include "setupdiagram.h"
-#include "simmodem.h"
-#include "virtualclock.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
 
 using namespace Qt::StringLiterals;
-using Item = SetupView::Item;
 using Spans = QList<ScheduleTimeline::Span>;
 Q_DECLARE_METATYPE(ScheduleTimeline::Span)
 
 namespace {
 
 const QColor kDriven(255, 255, 192);
-
-std::array<double, 3> days(const QStringList &times)
-{
-    std::array<double, 3> out{};
-    for (size_t i = 0; i < 3; ++i)
-        out[i] = parseTimeOfDay(times[int(i)]).value();
-    return out;
-}
 
 // The dialog on stored times, given as "on-off" per device, with a scripted user.
 struct Rig
@@ -43,12 +27,12 @@ struct Rig
 
     explicit Rig(const QStringList &pairs, int deviceCount = 3, bool logger = false)
     {
-        QStringList on, off;
-        for (const QString &pair : pairs) {
-            on << pair.section(QLatin1Char('-'), 0, 0);
-            off << pair.section(QLatin1Char('-'), 1, 1);
+        std::array<double, 3> on{}, off{};
+        for (size_t i = 0; i < 3; ++i) {
+            on[i] = parseTimeOfDay(pairs[int(i)].section(u'-', 0, 0)).value();
+            off[i] = parseTimeOfDay(pairs[int(i)].section(u'-', 1, 1)).value();
         }
-        dialog = std::make_unique<PerSchedule>(days(on), days(off), logger, deviceCount, prompt);
+        dialog = std::make_unique<PerSchedule>(on, off, logger, deviceCount, prompt);
         dialog->show();
         QApplication::setActiveWindow(dialog.get());
     }
@@ -112,74 +96,26 @@ class TestPerSchedule : public QObject
 private slots:
     // The caret decides what a digit means: after "01" a second digit makes
     // the units; a lone minutes digit is the tens and the caret stays after it.
-    void boxesCorrectThemselvesAsTheyChange()
+    // The stepper drives the box last clicked or focused, which is lit; it
+    // wraps at both ends, and minutes never carry into the hours.
+    void boxesAndSteppers()
     {
-        Rig rig(kOthersOff);
+        Rig rig({u"23:00-00:50"_s, kOthersOff[0], kOthersOff[1]});
         for (const auto &[box, typed, shown, caret] :
              {std::tuple{"txtH_ON", "12", "12", 2}, {"txtM_ON", "3", "30", 1}}) {
-            QLineEdit *edit = rig.box(box, 0);
+            QLineEdit *edit = rig.box(box, 1);
             rig.type(edit, QLatin1String(typed));
             QCOMPARE(edit->text(), QLatin1String(shown));
             QCOMPARE(edit->cursorPosition(), caret);
         }
         // A click selects the box as Tab does: what is typed replaces it.
         for (const auto &[box, typed, shown] : {std::tuple{"txtH_OFF", "9", "09"}, {"txtM_OFF", "3", "30"}}) {
-            QLineEdit *edit = rig.box(box, 0);
+            QLineEdit *edit = rig.box(box, 1);
             QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 3, edit->height() / 2));
             QTest::keyClicks(edit, QLatin1String(typed));
             QCOMPARE(edit->text(), QLatin1String(shown));
         }
-    }
 
-    // Opened and OKed untouched, every device keeps its stored times, whichever
-    // device is always on: minutes show rounded down and always off as
-    // 12:00, but only the user's own edits are written.
-    void okUntouchedKeepsTheStoredTimes_data()
-    {
-        QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<int>("alwaysOn"); // the device, -1 for none
-        QTest::addColumn<QStringList>("captions");
-        QTest::newRow("always on loaded after a timed device")
-            << QStringList{u"06:00-18:30"_s, u"11:00-10:50"_s, u"12:00-12:00"_s}
-            << QStringList{u"06:00-18:30"_s, u"11:00-10:50"_s, u"12:00-12:00"_s} << 1
-            << QStringList{u"ON 06:00~18:30"_s, u"ALWAYS ON"_s, u"ALWAYS OFF"_s};
-        QTest::newRow("always on loaded first")
-            << QStringList{u"11:00-10:50"_s, u"06:00-07:00"_s, u"09:00-09:00"_s}
-            << QStringList{u"11:00-10:50"_s, u"06:00-07:00"_s, u"12:00-12:00"_s} << 0
-            << QStringList{u"ALWAYS ON"_s, u"ON 06:00~07:00"_s, u"ALWAYS OFF"_s};
-        QTest::newRow("off-step minute, near always on")
-            << QStringList{u"08:15-17:30"_s, u"11:00-10:40"_s, u"09:00-09:00"_s}
-            << QStringList{u"08:10-17:30"_s, u"11:00-10:40"_s, u"12:00-12:00"_s} << -1
-            << QStringList{u"ON 08:15~17:30"_s, u"ON 11:00~10:40"_s, u"ALWAYS OFF"_s};
-    }
-    void okUntouchedKeepsTheStoredTimes()
-    {
-        QFETCH(QStringList, stored);
-        QFETCH(int, alwaysOn);
-        Rig rig(stored);
-        QTEST(rig.shown(), "shown");
-        for (int i = 0; i < 3; ++i) {
-            QVERIFY(rig.driven("txtH_ON", i) && rig.driven("txtH_OFF", i) && !rig.driven("txtM_ON", i));
-            const bool off = rig.shown(i).section('-', 0, 0) == rig.shown(i).section('-', 1);
-            QCOMPARE(rig.get<QCheckBox>("chkOFF", i)->isChecked(), off);
-            QCOMPARE(rig.get<QCheckBox>("chkON", i)->isChecked(), i == alwaysOn);
-            // Beside an always-on device no other may be always on, or leave its state.
-            QCOMPARE(rig.get("chkON", i)->isEnabled(), i == alwaysOn || (alwaysOn < 0 && !off));
-            QCOMPARE(rig.get("chkOFF", i)->isEnabled(), alwaysOn < 0);
-            QCOMPARE(rig.box("txtH_ON", i)->isEnabled(), !off && i != alwaysOn);
-        }
-        rig.get<QPushButton>("cmdOK")->click();
-        QCOMPARE(rig.dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(rig.written(), stored);
-        QTEST(QStringList(rig.dialog->captions().begin(), rig.dialog->captions().end()), "captions");
-    }
-
-    // The stepper drives the box last clicked or focused, which is lit; it
-    // wraps at both ends, and minutes never carry into the hours.
-    void stepperFollowsTheSelectedBox()
-    {
-        Rig rig({u"23:00-00:50"_s, kOthersOff[1], kOthersOff[2]});
         auto *on = rig.get<QScrollBar>("VScrollON", 0);
         rig.upperArrow(on);
         QCOMPARE(rig.shown(0), u"00:00-00:50"_s);
@@ -211,12 +147,11 @@ private slots:
         auto *alwaysOn = rig.get<QCheckBox>("chkON", 1);
         QTest::mouseClick(alwaysOn, Qt::LeftButton);
         QCOMPARE(rig.shown(), (QStringList{u"12:00-12:00"_s, u"11:00-10:50"_s, u"12:00-12:00"_s}));
-        QVERIFY(!rig.box("txtM_OFF", 1)->isEnabled() && !rig.get("VScrollON", 1)->isEnabled());
-        QVERIFY(!rig.get("chkOFF", 1)->isEnabled());
+        QVERIFY(!rig.box("txtM_OFF", 1)->isEnabled() && !rig.get("VScrollON", 1)->isEnabled()
+                && !rig.get("chkOFF", 1)->isEnabled());
         for (int k : {0, 2}) {
-            QVERIFY(rig.get<QCheckBox>("chkOFF", k)->isChecked());
-            QVERIFY(!rig.get("chkON", k)->isEnabled() && !rig.get("chkOFF", k)->isEnabled());
-            QVERIFY(!rig.box("txtH_ON", k)->isEnabled());
+            QVERIFY(rig.get<QCheckBox>("chkOFF", k)->isChecked() && !rig.get("chkOFF", k)->isEnabled());
+            QVERIFY(!rig.get("chkON", k)->isEnabled() && !rig.box("txtH_ON", k)->isEnabled());
         }
 
         // Unticked, the others may leave always off; the times stay until edited.
@@ -229,83 +164,88 @@ private slots:
         }
     }
 
+    // Opened and OKed untouched, every device keeps its stored times, whichever
+    // device is always on: minutes show rounded down and always off as
+    // 12:00, but only the user's own edits are written. Hidden devices count
+    // towards the hour one device must be on. Cancel and the close box write nothing.
     void ok_data()
     {
         QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<int>("deviceCount");
-        QTest::addColumn<int>("typedDevice"); // -1: none
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("refusal");
         QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<QStringList>("written");
-        const auto row = [](const char *name, const QStringList &stored, int deviceCount, int typedDevice,
-                            const QString &typed, const QString &refusal, const QStringList &captions = {},
-                            const QStringList &written = {}) {
-            QTest::newRow(name) << stored << deviceCount << typedDevice << typed << refusal << captions << written;
+        QTest::addColumn<QStringList>("shown"); // empty: as stored
+        QTest::addColumn<int>("alwaysOn");      // the device, -1 for none
+        QTest::addColumn<int>("deviceCount");
+        QTest::addColumn<QString>("typed");       // into the first device
+        QTest::addColumn<QStringList>("written"); // empty: as stored
+        QTest::addColumn<QString>("refusal");
+        QTest::addColumn<QString>("closedBy"); // empty: the close box
+        const auto row = [](const char *name, const QStringList &stored, const QStringList &captions,
+                            const QStringList &shown = {}, int alwaysOn = -1, int deviceCount = 3,
+                            const QString &typed = {}, const QStringList &written = {}, const QString &refusal = {},
+                            const QString &closedBy = u"cmdOK"_s) {
+            QTest::newRow(name) << stored << captions << shown << alwaysOn << deviceCount << typed << written << refusal
+                                << closedBy;
         };
         const QString off = u"12:00-12:00"_s;
-        row("empty box", kOthersOff, 3, 0, u"07:00-:00"_s, u"Device 1: the Time OFF hours box is empty"_s);
-        row("exactly an hour", kOthersOff, 3, -1, {}, {}, {u"ON 08:00~09:00"_s, u"ALWAYS OFF"_s, u"ALWAYS OFF"_s},
-            kOthersOff);
+        row("always on loaded after a timed device", {u"06:00-18:30"_s, u"11:00-10:50"_s, off},
+            {u"ON 06:00~18:30"_s, u"ALWAYS ON"_s, u"ALWAYS OFF"_s}, {}, 1);
+        row("always on loaded first", {u"11:00-10:50"_s, u"06:00-07:00"_s, u"09:00-09:00"_s},
+            {u"ALWAYS ON"_s, u"ON 06:00~07:00"_s, u"ALWAYS OFF"_s}, {u"11:00-10:50"_s, u"06:00-07:00"_s, off}, 0);
+        row("off-step minute, near always on", {u"08:15-17:30"_s, u"11:00-10:40"_s, u"09:00-09:00"_s},
+            {u"ON 08:15~17:30"_s, u"ON 11:00~10:40"_s, u"ALWAYS OFF"_s}, {u"08:10-17:30"_s, u"11:00-10:40"_s, off});
+        row("exactly an hour", kOthersOff, {u"ON 08:00~09:00"_s, u"ALWAYS OFF"_s, u"ALWAYS OFF"_s});
+        row("hidden devices still count", {u"05:00-05:30"_s, u"20:00-21:00"_s, off},
+            {u"ON 05:00~05:30"_s, u"ON 20:00~21:00"_s, u"ALWAYS OFF"_s}, {}, -1, 1);
+        row("empty box", kOthersOff, {}, {}, -1, 3, u"07:00-:00"_s, {}, u"Device 1: the Time OFF hours box is empty"_s);
         // Written first, it turns the later devices off before they are read.
-        row("always on typed on the first device", {u"13:00-14:00"_s, u"08:00-17:30"_s, u"22:00-06:00"_s}, 3, 0,
-            u"11:00-10:50"_s, {}, {u"ALWAYS ON"_s, u"ALWAYS OFF"_s, u"ALWAYS OFF"_s}, {u"11:00-10:50"_s, off, off});
-        row("hidden devices still count", {u"05:00-05:30"_s, u"20:00-21:00"_s, off}, 1, -1, {}, {},
-            {u"ON 05:00~05:30"_s, u"ON 20:00~21:00"_s, u"ALWAYS OFF"_s}, {u"05:00-05:30"_s, u"20:00-21:00"_s, off});
+        row("always on typed on the first device", {u"13:00-14:00"_s, u"08:00-17:30"_s, u"22:00-06:00"_s},
+            {u"ALWAYS ON"_s, u"ALWAYS OFF"_s, u"ALWAYS OFF"_s}, {}, -1, 3, u"11:00-10:50"_s,
+            {u"11:00-10:50"_s, off, off});
+        const QStringList none{{}, {}, {}};
+        row("cancel", kOthersOff, none, {}, -1, 3, u"06:00-18:00"_s, {}, {}, u"cmdCancel"_s);
+        row("close box", kOthersOff, none, {}, -1, 3, u"06:00-18:00"_s, {}, {}, {});
     }
     void ok()
     {
         QFETCH(QStringList, stored);
+        QFETCH(QStringList, shown);
+        QFETCH(int, alwaysOn);
         QFETCH(int, deviceCount);
-        QFETCH(int, typedDevice);
         QFETCH(QString, typed);
+        QFETCH(QStringList, written);
         QFETCH(QString, refusal);
-        QFETCH(QStringList, captions);
+        QFETCH(QString, closedBy);
         Rig rig(stored, deviceCount);
-        for (int i = 0; i < 3; ++i)
+        QCOMPARE(rig.shown(), shown.isEmpty() ? stored : shown);
+        for (int i = 0; i < 3; ++i) {
             QCOMPARE(rig.get("fraDev", i)->isVisible(), i < deviceCount);
-        if (typedDevice >= 0)
-            rig.typePair(typedDevice, typed);
-        rig.get<QPushButton>("cmdOK")->click();
+            QVERIFY(rig.driven("txtH_ON", i) && rig.driven("txtH_OFF", i) && !rig.driven("txtM_ON", i));
+            const bool alwaysOff = rig.shown(i).section('-', 0, 0) == rig.shown(i).section('-', 1);
+            QCOMPARE(rig.get<QCheckBox>("chkOFF", i)->isChecked(), alwaysOff);
+            QCOMPARE(rig.get<QCheckBox>("chkON", i)->isChecked(), i == alwaysOn);
+            // Beside an always-on device no other may be always on, or leave its state.
+            QCOMPARE(rig.get("chkON", i)->isEnabled(), i == alwaysOn || (alwaysOn < 0 && !alwaysOff));
+            QCOMPARE(rig.get("chkOFF", i)->isEnabled(), alwaysOn < 0);
+            QCOMPARE(rig.box("txtH_ON", i)->isEnabled(), !alwaysOff && i != alwaysOn);
+        }
+        if (!typed.isEmpty())
+            rig.typePair(0, typed);
+        if (closedBy.isEmpty())
+            rig.dialog->close();
+        else
+            rig.get<QPushButton>(closedBy)->click();
 
         if (!refusal.isEmpty()) {
             // The dialog stays, with the user's edits.
             QCOMPARE(rig.prompt.messages(), QStringList{refusal});
             QVERIFY(rig.dialog->isVisible());
-            QCOMPARE(rig.shown(typedDevice), typed);
+            QCOMPARE(rig.shown(0), typed);
             return;
         }
         QVERIFY(rig.prompt.shown().isEmpty());
-        QCOMPARE(rig.dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(QStringList(rig.dialog->captions().begin(), rig.dialog->captions().end()), captions);
-        QTEST(rig.written(), "written");
-    }
-
-    void cancelAndCloseWriteNothing()
-    {
-        for (bool viaCancel : {true, false}) {
-            Rig rig(kOthersOff);
-            rig.typePair(0, u"06:00-18:00"_s);
-            QTest::mouseClick(rig.get<QCheckBox>("chkON", 2), Qt::LeftButton);
-            if (viaCancel)
-                rig.get<QPushButton>("cmdCancel")->click();
-            else
-                rig.dialog->close();
-            QCOMPARE(rig.dialog->result(), int(QDialog::Rejected));
-            QCOMPARE(rig.written(), kOthersOff);
-            QCOMPARE(rig.dialog->captions()[0], QString());
-        }
-    }
-
-    void captionsOfTheFrames()
-    {
-        Rig logger(kOthersOff, 2, true);
-        QCOMPARE(logger.dialog->windowTitle(), u"Peripheral Schedule"_s);
-        QCOMPARE(logger.get<QGroupBox>("fraDev", 0)->title(), u"Ombrilex data logger"_s);
-        QCOMPARE(logger.get<QGroupBox>("fraDev", 1)->title(), u"Device 2"_s);
-        // Every box and stepper is spoken by device and side.
-        QCOMPARE(logger.get("VScrollOFF", 1)->accessibleName(), u"Device 2 OFF step"_s);
-        QCOMPARE(logger.box("txtM_ON", 0)->accessibleName(), u"Device 1 ON minutes"_s);
+        QCOMPARE(rig.dialog->result(), int(closedBy == u"cmdOK"_s ? QDialog::Accepted : QDialog::Rejected));
+        QTEST(QStringList(rig.dialog->captions().begin(), rig.dialog->captions().end()), "captions");
+        QCOMPARE(rig.written(), written.isEmpty() ? stored : written);
     }
 
     void timelineSpans_data()
@@ -313,14 +253,11 @@ private slots:
         QTest::addColumn<QString>("on");
         QTest::addColumn<QString>("off");
         QTest::addColumn<Spans>("spans");
-        const auto row = [](const char *name, const char *on, const char *off, const Spans &spans) {
-            QTest::newRow(name) << QString::fromLatin1(on) << QString::fromLatin1(off) << spans;
-        };
-        row("same day", "08:00", "17:30", {{8.0, 17.5}});
-        row("across midnight", "22:00", "06:00", {{22.0, 24.0}, {0.0, 6.0}});
-        row("always on", "11:00", "10:50", {{0.0, 24.0}});
-        row("always off", "12:00", "12:00", {});
-        row("box empty", ":00", "12:00", {});
+        QTest::newRow("same day") << u"08:00"_s << u"17:30"_s << Spans{{8.0, 17.5}};
+        QTest::newRow("across midnight") << u"22:00"_s << u"06:00"_s << Spans{{22.0, 24.0}, {0.0, 6.0}};
+        QTest::newRow("always on") << u"11:00"_s << u"10:50"_s << Spans{{0.0, 24.0}};
+        QTest::newRow("always off") << u"12:00"_s << u"12:00"_s << Spans{};
+        QTest::newRow("box empty") << u":00"_s << u"12:00"_s << Spans{};
     }
     void timelineSpans()
     {
@@ -330,12 +267,17 @@ private slots:
     }
 
     // The timeline reads the boxes as they change and says why OK would refuse.
+    // In logger mode the first device is the data logger, there too.
     void timelineFollowsTheBoxes()
     {
-        Rig rig({u"22:00-06:00"_s, u"12:00-12:00"_s, u"08:00-17:30"_s}, 2);
+        Rig rig({u"22:00-06:00"_s, u"12:00-12:00"_s, u"08:00-17:30"_s}, 2, true);
+        QCOMPARE(rig.dialog->windowTitle(), u"Peripheral Schedule"_s);
+        // Every box and stepper is spoken by device and side.
+        QCOMPARE(rig.get("VScrollOFF", 1)->accessibleName(), u"Device 2 OFF step"_s);
+        QCOMPARE(rig.box("txtM_ON", 0)->accessibleName(), u"Device 1 ON minutes"_s);
         auto *timeline = rig.get<ScheduleTimeline>(u"scheduleTimeline"_s);
-        QCOMPARE(timeline->accessibleDescription(),
-                 u"Device 1: on from 22:00 to 06:00, across midnight, 8 h 0 min. Device 2: always off."_s);
+        QCOMPARE(timeline->accessibleDescription(), u"Ombrilex data logger: on from 22:00 to 06:00, across midnight, "
+                                                    u"8 h 0 min. Device 2: always off."_s);
         // The two pieces of a night meet the ends of the axis.
         const QRectF day = timeline->spanRect(0, {0.0, 24.0});
         QCOMPARE(timeline->spanRect(0, {22.0, 24.0}).right(), day.right());
@@ -346,56 +288,14 @@ private slots:
         rig.type(rig.box("txtH_OFF", 0), u"22"_s);
         rig.type(rig.box("txtM_OFF", 0), u"5"_s);
         QCOMPARE(timeline->accessibleDescription(),
-                 u"Device 1: on from 22:00 to 22:50, 0 h 50 min. Device 2: always off."_s);
+                 u"Ombrilex data logger: on from 22:00 to 22:50, 0 h 50 min. Device 2: always off."_s);
         QTest::mouseClick(rig.get<QCheckBox>("chkOFF", 2), Qt::LeftButton);
         QCOMPARE(timeline->accessibleDescription(),
-                 QStringLiteral("Device 1: on from 22:00 to 22:50, 0 h 50 min. Device 2: always off. "
-                                "No device is on for an hour or more."));
+                 u"Ombrilex data logger: on from 22:00 to 22:50, 0 h 50 min. Device 2: always off. "
+                 "No device is on for an hour or more."_s);
         // The note takes a line of its own under the axis: the dialog grows for it.
         QCoreApplication::sendPostedEvents();
         QCOMPARE(timeline->height(), timeline->sizeHint().height());
-    }
-
-    // The window opens the dialog on its record and takes what OK wrote;
-    // while an operation runs it only beeps.
-    void openedFromTheWindow()
-    {
-        VirtualClock clock;
-        SimModem sim{clock};
-        MemorySerialLink link{clock, sim};
-        ScriptedPrompt prompt;
-        frmSelCon window(link, prompt);
-        Session &s = window.session();
-        s.EditSetup.OnTime = days({u"08:00"_s, u"12:00"_s, u"12:00"_s});
-        s.EditSetup.OffTime = days({u"17:30"_s, u"12:00"_s, u"12:00"_s});
-        s.ModemSetup = s.EditSetup;
-
-        int opened = 0;
-        QTimer::singleShot(0, &window, [&] {
-            auto *dialog = qobject_cast<PerSchedule *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            ++opened;
-            QTest::mouseClick(dialog->findChild<QCheckBox *>(u"chkOFF1"_s), Qt::LeftButton);
-            dialog->findChild<QLineEdit *>(u"txtH_ON1"_s)->setText(u"21"_s);
-            dialog->findChild<QPushButton *>(u"cmdOK"_s)->click();
-        });
-        emit window.diagram()->scheduleClicked(1);
-        QCOMPARE(opened, 1);
-        QCOMPARE(timeText(s.EditSetup.OnTime[1]), u"21:00"_s);
-        QCOMPARE(timeText(s.EditSetup.OffTime[1]), u"12:00"_s);
-        QCOMPARE(window.caption(Item::lblTime1), u"ON 21:00~12:00"_s);
-        QCOMPARE(window.caption(Item::lblTime0), u"ON 08:00~17:30"_s);
-        QVERIFY(!window.findChild<QWidget *>(u"cmdWrite"_s)->styleSheet().isEmpty());
-
-        s.state.Writing = true;
-        QTimer::singleShot(0, &window, [&] {
-            if (QWidget *dialog = QApplication::activeModalWidget())
-                dialog->close();
-        });
-        emit window.diagram()->scheduleClicked(0);
-        QCOMPARE(prompt.beeps(), 1);
-        QCOMPARE(window.caption(Item::lblTime0), u"ON 08:00~17:30"_s);
-        s.state.Writing = false;
     }
 };
 

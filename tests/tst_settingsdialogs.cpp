@@ -23,12 +23,6 @@ T *child(const QWidget *dialog, const char *name)
     return found;
 }
 
-void type(QLineEdit *box, const QString &keys)
-{
-    box->clear();
-    QTest::keyClicks(box, keys);
-}
-
 // Chosen as the user does: the list opens and an entry is clicked.
 void pick(QComboBox *combo, const QString &text)
 {
@@ -40,26 +34,21 @@ void pick(QComboBox *combo, const QString &text)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
 }
 
+// Server 10.1.2.3:4001, its SIM card's access, and rate entry 3 (4800).
 SetupRecord stored()
 {
-    SetupRecord r;
-    r.HostIP = "10.1.2.3";
-    r.HostPort = 4001;
-    r.APN = "apn.stored";
-    r.GPRSID = "gprs-id";
-    r.GPRSPass = "gprs-pass";
-    r.Baud = 3;
-    return r;
+    return {0, 0, "10.1.2.3", 4001, "apn.stored", "gprs-id", "gprs-pass", {}, 3, {}, {}, 0, {}, {}, {}};
 }
 
 const char *const kSimBoxes[] = {"txtAPN", "txtGPRSUser", "txtGPRSPWD"};
 
-// The shipped networks, each with a mail server to offer.
+// The shipped networks, each with a mail server to offer, and one without.
 Presets withMailServers()
 {
     Presets presets = builtInPresets();
     presets.providers[1].mailServer = "smtp.vodafone.test";
     presets.providers[2].mailServer = "smtp.wind.test";
+    presets.providers.append({"Acme NL", "acme.iot", "", "", "", false});
     return presets;
 }
 
@@ -80,7 +69,14 @@ struct GprsRig
         }
         return texts.join('|') + (enabled == 3 ? " open" : enabled == 0 ? " locked" : " mixed");
     }
-    void choose(const char *provider) { pick(child<QComboBox>(&dialog, "cboProvider"), provider); }
+    QComboBox *provider() const { return child<QComboBox>(&dialog, "cboProvider"); }
+    void choose(const char *name) { pick(provider(), name); }
+    void enter(const char *name)
+    {
+        provider()->lineEdit()->selectAll();
+        QTest::keyClicks(provider()->lineEdit(), name);
+        QTest::keyClick(provider()->lineEdit(), Qt::Key_Return);
+    }
 };
 
 } // namespace
@@ -90,18 +86,21 @@ class TestSettingsDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    // A network fills and locks the boxes and asks about its mail server; the
-    // last Yes names it, and it outlives Cancel while the record stays.
+    // A network fills and locks the boxes and asks about its mail server,
+    // preferring No; the last Yes names it, and it outlives Cancel while the
+    // record stays. Enter in the provider box chooses what it shows, once: it
+    // neither presses OK nor adds a typed name to the list.
     void gprsProviders()
     {
         GprsRig rig;
         QCOMPARE(rig.dialog.windowTitle(), "GPRS provider settings ");
-        QCOMPARE(child<QComboBox>(&rig.dialog, "cboProvider")->currentText(), "Other");
+        QCOMPARE(rig.provider()->currentText(), "Other");
         QCOMPARE(rig.boxes(), "apn.stored|gprs-id|gprs-pass open");
         rig.prompt.answerQuestion(false);
         rig.choose("Vodafone GR");
         QCOMPARE(rig.boxes(), "internet|user|kexo locked");
         QCOMPARE(rig.prompt.questions(), QStringList{"Update mail server to 'smtp.vodafone.test' ?"});
+        QCOMPARE(rig.prompt.shown().last().preferred, UserPrompt::Answer::No);
         QCOMPARE(rig.dialog.mailServerChosen(), std::nullopt);
         rig.choose("Other");
         QCOMPARE(rig.boxes(), "internet|user|kexo open");
@@ -111,67 +110,40 @@ private slots:
         rig.choose("Cosmote GR");
         QCOMPARE(rig.boxes(), "internet|| locked");
         rig.choose("Wind GR");
+
+        rig.prompt.answerQuestion(false);
+        rig.enter("Wind GR");
+        QCOMPARE(rig.prompt.questions().mid(3), QStringList{"Update mail server to 'smtp.wind.test' ?"});
+        QCOMPARE(rig.boxes(), "gint.b-online.gr|| locked");
+        rig.enter("Acme NL");
+        QCOMPARE(rig.boxes(), "acme.iot|| locked");
+        rig.enter("Typed");
+        QCOMPARE(rig.boxes(), "acme.iot|| open");
+        QCOMPARE(rig.provider()->count(), 5);
+        QCOMPARE(rig.prompt.questions().size(), 4);
+        QVERIFY(rig.dialog.isVisible());
+
         child<QPushButton>(&rig.dialog, "cmdCancel")->click();
         QCOMPARE(rig.dialog.result(), int(QDialog::Rejected));
         QCOMPARE(rig.dialog.mailServerChosen(), "mailgate.cosmotemail.gr");
         QCOMPARE(rig.dialog.record(), stored());
-        QCOMPARE(rig.prompt.questions().size(), 3);
         QVERIFY(rig.prompt.unexpected().isEmpty());
     }
 
-    // Enter in the provider box chooses what it shows, once: it neither
-    // presses OK nor adds a typed name to the list. A network without a mail
-    // server asks nothing; the question prefers No.
-    void gprsProviderByKeyboard()
-    {
-        Presets presets = withMailServers();
-        presets.providers.append({"Acme NL", "acme.iot", "", "", "", false});
-        ScriptedPrompt prompt;
-        GPRSSettings dialog(stored(), presets, prompt);
-        dialog.show();
-        auto *provider = child<QComboBox>(&dialog, "cboProvider");
-        provider->setFocus();
-        provider->lineEdit()->selectAll();
-        prompt.answerQuestion(false);
-        QTest::keyClicks(provider->lineEdit(), "Wind GR");
-        QTest::keyClick(provider->lineEdit(), Qt::Key_Return);
-        QCOMPARE(prompt.questions(), QStringList{"Update mail server to 'smtp.wind.test' ?"});
-        QCOMPARE(prompt.shown().last().preferred, UserPrompt::Answer::No);
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(child(&dialog, "txtAPN")->text(), "gint.b-online.gr");
-
-        provider->lineEdit()->selectAll();
-        QTest::keyClicks(provider->lineEdit(), "Acme NL");
-        QTest::keyClick(provider->lineEdit(), Qt::Key_Return);
-        QCOMPARE(child(&dialog, "txtAPN")->text(), "acme.iot");
-        provider->lineEdit()->selectAll();
-        QTest::keyClicks(provider->lineEdit(), "Typed");
-        QTest::keyClick(provider->lineEdit(), Qt::Key_Return);
-        QVERIFY(child(&dialog, "txtAPN")->isEnabled());
-        QCOMPARE(provider->count(), 5);
-        QCOMPARE(prompt.questions().size(), 1);
-        QVERIFY(dialog.isVisible());
-        QVERIFY(prompt.unexpected().isEmpty());
-    }
-
-    void gprsApnIsCutAt32()
-    {
-        GprsRig rig;
-        QLineEdit *apn = child(&rig.dialog, "txtAPN");
-        type(apn, QString(32, 'a') + 'b');
-        QCOMPARE(apn->text(), QString(32, 'a'));
-        QCOMPARE(rig.prompt.beeps(), 1);
-    }
-
+    // Typed as the user does; blanks stay in the APN caption only.
     void gprsOk_data()
     {
         QTest::addColumn<QStringList>("typed");
         QTest::addColumn<QStringList>("written"); // empty: refused
         QTest::addColumn<QStringList>("captions");
-        QTest::newRow("blank APN") << QStringList{"   ", "u1", "p1"} << QStringList() << QStringList();
+        QTest::addColumn<int>("beeps");
+        QTest::newRow("blank APN") << QStringList{"   ", "u1", "p1"} << QStringList() << QStringList() << 0;
         QTest::newRow("blanks around") << QStringList{" internet ", " u2 ", " p2 "}
                                        << QStringList{"internet", "u2", "p2"}
-                                       << QStringList{"APN:  internet ", "User: u2", "PWD: p2"};
+                                       << QStringList{"APN:  internet ", "User: u2", "PWD: p2"} << 0;
+        const QString a32(32, 'a'), u16(16, 'u'), p16(16, 'p');
+        QTest::newRow("cut at 32 and 16") << QStringList{a32 + 'b', u16 + 'v', p16 + 'q'} << QStringList{a32, u16, p16}
+                                          << QStringList{"APN: aaaaaaaaaaaaaa...", "User: " + u16, "PWD: " + p16} << 3;
     }
     void gprsOk()
     {
@@ -179,8 +151,11 @@ private slots:
         QFETCH(QStringList, written);
         QFETCH(QStringList, captions);
         GprsRig rig;
-        for (int i = 0; i < 3; ++i)
-            type(child(&rig.dialog, kSimBoxes[i]), typed[i]);
+        for (int i = 0; i < 3; ++i) {
+            child(&rig.dialog, kSimBoxes[i])->clear();
+            QTest::keyClicks(child(&rig.dialog, kSimBoxes[i]), typed[i]);
+        }
+        QTEST(rig.prompt.beeps(), "beeps");
         child<QPushButton>(&rig.dialog, "cmdOK")->click();
         const SetupRecord &r = rig.dialog.record();
         if (written.isEmpty()) {
@@ -196,26 +171,11 @@ private slots:
                                                      {Item::lblProviderPWD, captions[2]}}));
     }
 
-    void serverBoxes()
-    {
-        ScriptedPrompt prompt;
-        ServerSettings dialog(stored(), prompt);
-        QCOMPARE(dialog.windowTitle(), "Tessarin settings");
-        QLineEdit *port = child(&dialog, "txtPort");
-        QCOMPARE(child(&dialog, "txtIP")->text(), "10.1.2.3");
-        QCOMPARE(port->text(), "4001");
-        QCOMPARE(child<QLabel>(&dialog, "Label2")->buddy(), child(&dialog, "txtIP"));
-        QCOMPARE(child<QLabel>(&dialog, "Label1")->buddy(), port);
-        QTest::keyClicks(port, "x");
-        QCOMPARE(port->text(), "");
-        QTest::keyClicks(port, "7");
-        QCOMPARE(port->text(), "7");
-    }
-
+    // The port as pasted; a typed letter empties the box at once.
     void serverOk_data()
     {
-        QTest::addColumn<QString>("port"); // as pasted
-        QTest::addColumn<int>("written");  // 0: refused
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<int>("written"); // 0: refused
         QTest::addColumn<QString>("address");
         QTest::newRow("half to even") << "1023.5" << 1024 << "host.example";
         QTest::newRow("highest, blanks kept") << "65535" << 65535 << " host.example ";
@@ -229,8 +189,15 @@ private slots:
         ScriptedPrompt prompt;
         ServerSettings dialog(stored(), prompt);
         dialog.show();
-        child(&dialog, "txtIP")->setText(address);
-        child(&dialog, "txtPort")->setText(port);
+        QLineEdit *txtIP = child(&dialog, "txtIP"), *txtPort = child(&dialog, "txtPort");
+        QCOMPARE(dialog.windowTitle(), "Tessarin settings");
+        QCOMPARE(txtIP->text() + '|' + txtPort->text(), "10.1.2.3|4001");
+        QVERIFY(child<QLabel>(&dialog, "Label2")->buddy() == txtIP
+                && child<QLabel>(&dialog, "Label1")->buddy() == txtPort);
+        QTest::keyClicks(txtPort, "x");
+        QCOMPARE(txtPort->text(), "");
+        txtIP->setText(address);
+        txtPort->setText(port);
         child<QPushButton>(&dialog, "cmdOK")->click();
         if (!written) {
             QCOMPARE(prompt.messages(), QStringList{"Wrong Host Port Number!"});
@@ -246,68 +213,60 @@ private slots:
                               {Item::lblServerPort, "Server IP port: " + QString::number(written)}}));
     }
 
-    void baudList()
-    {
-        const QStringList six{"1200", "2400", "4800", "9600", "19200", "38400"};
-        for (const char *firmware : {"2.0.1", "2.0", "10.0"}) {
-            frmBaud dialog(stored(), firmware);
-            auto *cboBaud = child<QComboBox>(&dialog, "cboBaud");
-            QStringList shown;
-            for (int i = 0; i < cboBaud->count(); ++i)
-                shown << cboBaud->itemText(i);
-            const bool fast = QString(firmware) == "2.0.1";
-            QCOMPARE(shown, fast ? six + QStringList{"115200"} : six);
-            QVERIFY(!cboBaud->isEditable());
-            QCOMPARE(child<QLabel>(&dialog, "lblRate")->buddy(), cboBaud);
-            QCOMPARE(dialog.windowTitle(), "Baud rate selection");
-        }
-    }
-
-    // An entry the list lacks stays the record's entry until another is chosen.
-    void baudStoredEntry_data()
+    // The rates the firmware offers, by its version's text; an entry the
+    // list lacks stays the record's until another is chosen. A pick counts
+    // only through OK.
+    void baud_data()
     {
         QTest::addColumn<QString>("firmware");
         QTest::addColumn<int>("baud");
+        QTest::addColumn<QString>("entries");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("chosen"); // empty: OK without a pick
+        QTest::addColumn<bool>("closed");    // by the close box after the pick
         QTest::addColumn<int>("written");
         QTest::addColumn<QString>("caption");
+        const auto row = [](const char *name, const char *firmware, int baud, const QString &entries,
+                            const QString &shown, const QString &chosen, int written, const QString &caption,
+                            bool closed = false) {
+            QTest::newRow(name) << firmware << baud << entries << shown << chosen << closed << written << caption;
+        };
+        const QString six = "1200|2400|4800|9600|19200|38400", seven = six + "|115200";
         const QString notOffered = "115200 (not offered by this firmware)";
-        QTest::newRow("115200 offered") << "3.0" << 7 << "115200" << QString() << 7 << "Baud: 115200";
-        QTest::newRow("115200 not offered") << "2.0" << 7 << notOffered << QString() << 7 << "Baud: 115200";
-        QTest::newRow("above the table") << "3.0" << 9 << "Entry 9 (unknown rate)" << QString() << 9 << "Baud: ";
-        QTest::newRow("below the table") << "3.0" << 0 << "Entry 0 (unknown rate)" << QString() << 0 << "Baud: ";
-        QTest::newRow("another chosen") << "2.0" << 7 << notOffered << "2400" << 2 << "Baud: 2400";
+        row("2.0.1 offers 115200", "2.0.1", 3, seven, "4800", "", 3, "Baud: 4800");
+        row("10.0 is below 2.0.1", "10.0", 3, six, "4800", "", 3, "Baud: 4800");
+        row("115200 offered", "3.0", 7, seven, "115200", "", 7, "Baud: 115200");
+        row("115200 not offered", "2.0", 7, six + '|' + notOffered, notOffered, "", 7, "Baud: 115200");
+        row("above the table", "3.0", 9, seven + "|Entry 9 (unknown rate)", "Entry 9 (unknown rate)", "", 9, "Baud: ");
+        row("below the table", "3.0", 0, seven + "|Entry 0 (unknown rate)", "Entry 0 (unknown rate)", "", 0, "Baud: ");
+        row("another chosen", "2.0", 7, six + '|' + notOffered, notOffered, "2400", 2, "Baud: 2400");
+        row("close box", "3.0", 3, seven, "4800", "115200", 3, "", true);
     }
-    void baudStoredEntry()
+    void baud()
     {
         QFETCH(int, baud);
         QFETCH(QString, chosen);
+        QFETCH(bool, closed);
         QFETCH(QString, caption);
         SetupRecord record = stored();
         record.Baud = baud;
         QFETCH(QString, firmware);
         frmBaud dialog(record, firmware);
         dialog.show();
+        QCOMPARE(dialog.windowTitle(), "Baud rate selection");
         auto *cboBaud = child<QComboBox>(&dialog, "cboBaud");
+        QStringList entries;
+        for (int i = 0; i < cboBaud->count(); ++i)
+            entries << cboBaud->itemText(i);
+        QTEST(entries.join('|'), "entries");
+        QVERIFY(!cboBaud->isEditable() && child<QLabel>(&dialog, "lblRate")->buddy() == cboBaud);
         QTEST(cboBaud->currentText(), "shown");
         if (!chosen.isEmpty())
             pick(cboBaud, chosen);
-        child<QPushButton>(&dialog, "cmdOK")->click();
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        closed ? void(dialog.close()) : child<QPushButton>(&dialog, "cmdOK")->click();
+        QCOMPARE(dialog.result(), int(closed ? QDialog::Rejected : QDialog::Accepted));
         QTEST(dialog.record().Baud, "written");
-        QCOMPARE(dialog.captions(), (CaptionList{{Item::lblBaud, caption}}));
-    }
-
-    // A pick counts only through OK.
-    void baudCloseBoxWritesNothing()
-    {
-        frmBaud dialog(stored(), "3.0");
-        dialog.show();
-        pick(child<QComboBox>(&dialog, "cboBaud"), "115200");
-        dialog.close();
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(dialog.record() == stored() && dialog.captions().isEmpty());
+        QCOMPARE(dialog.captions(), (closed ? CaptionList{} : CaptionList{{Item::lblBaud, caption}}));
     }
 };
 

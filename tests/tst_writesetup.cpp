@@ -9,6 +9,12 @@ using Item = SetupView::Item;
 using Change = std::function<void(SetupRecord &)>;
 Q_DECLARE_METATYPE(Change)
 
+template <typename T, typename V>
+Change set(T SetupRecord::*field, V value)
+{
+    return [field, value](SetupRecord &r) { r.*field = value; };
+}
+
 namespace {
 
 const QString kIdle = QStringLiteral("Write setup to Merolan");
@@ -119,7 +125,7 @@ void TestWriteSetup::validation_data()
         QTest::newRow(name) << change << message << QString::fromLatin1(firmware) << answers;
     };
     const QString go;
-    const auto noApn = [](SetupRecord &r) { r.APN = QStringLiteral(" "); };
+    const auto noApn = set(&SetupRecord::APN, QStringLiteral(" "));
 
     row(
         "as read", [](SetupRecord &) {}, go);
@@ -158,8 +164,7 @@ void TestWriteSetup::validation_data()
             r.ERecep.clear();
         },
         go);
-    row(
-        "sender", [](SetupRecord &r) { r.ESender = QStringLiteral("merolan@localhost"); }, "Email sender is not valid");
+    row("sender", set(&SetupRecord::ESender, QStringLiteral("merolan@localhost")), "Email sender is not valid");
     row(
         "recipient and sender: the first only",
         [](SetupRecord &r) {
@@ -175,11 +180,9 @@ void TestWriteSetup::validation_data()
             r.HostIP.clear();
         },
         noMailServer);
-    row(
-        "client without server address", [](SetupRecord &r) { r.HostIP = QStringLiteral("  "); },
+    row("client without server address", set(&SetupRecord::HostIP, QStringLiteral("  ")),
         "Tessarin address may not be empty");
-    row(
-        "client with port 0", [](SetupRecord &r) { r.HostPort = 0; }, "Tessarin Port may not be 0");
+    row("client with port 0", set(&SetupRecord::HostPort, 0), "Tessarin Port may not be 0");
     row(
         "server with port 0",
         [](SetupRecord &r) {
@@ -212,35 +215,23 @@ void TestWriteSetup::validation_data()
         },
         "Email (SMTP) user contains characters that the Merolan cannot store");
 
-    row(
-        "role 0", [](SetupRecord &r) { r.Role = 0; }, "Operating role 0 is not valid: it must be 1, 2 or 3");
-    row(
-        "role 4", [](SetupRecord &r) { r.Role = 4; }, "Operating role 4 is not valid: it must be 1, 2 or 3");
-    row(
-        "logger -1 where it is sent", [](SetupRecord &r) { r.Logger = -1; },
-        "Logger mode -1 is not valid: it must be 0 or 1", "2.99");
-    row(
-        "logger 2 where it is not sent", [](SetupRecord &r) { r.Logger = 2; }, go, "3.0");
-    row(
-        "baud 0", [](SetupRecord &r) { r.Baud = 0; }, "Baud rate index 0 is not valid: it must be 1 to 7");
-    row(
-        "baud 8", [](SetupRecord &r) { r.Baud = 8; }, "Baud rate index 8 is not valid: it must be 1 to 7");
+    row("role 0", set(&SetupRecord::Role, 0), "Operating role 0 is not valid: it must be 1, 2 or 3");
+    row("role 4", set(&SetupRecord::Role, 4), "Operating role 4 is not valid: it must be 1, 2 or 3");
+    row("logger -1 where it is sent", set(&SetupRecord::Logger, -1), "Logger mode -1 is not valid: it must be 0 or 1",
+        "2.99");
+    row("logger 2 where it is not sent", set(&SetupRecord::Logger, 2), go, "3.0");
+    row("baud 0", set(&SetupRecord::Baud, 0), "Baud rate index 0 is not valid: it must be 1 to 7");
+    row("baud 8", set(&SetupRecord::Baud, 8), "Baud rate index 8 is not valid: it must be 1 to 7");
     // Every number sent is judged at its exact edges.
     // A port of 0 is the role's to judge (above): a client needs one.
     const QString port = QStringLiteral("Server port %1 is not valid: it must be 0 to 65535");
-    row(
-        "port -1", [](SetupRecord &r) { r.HostPort = -1; }, port.arg(-1));
-    row(
-        "port 65535", [](SetupRecord &r) { r.HostPort = 65535; }, go);
-    row(
-        "port 65536", [](SetupRecord &r) { r.HostPort = 65536; }, port.arg(65536));
+    row("port -1", set(&SetupRecord::HostPort, -1), port.arg(-1));
+    row("port 65535", set(&SetupRecord::HostPort, 65535), go);
+    row("port 65536", set(&SetupRecord::HostPort, 65536), port.arg(65536));
     const QString interval = QStringLiteral("Email interval %1 is not valid: it must be 0 to 24 hours");
-    row(
-        "interval 24", [](SetupRecord &r) { r.EmailInterval = 24; }, go);
-    row(
-        "interval 25", [](SetupRecord &r) { r.EmailInterval = 25; }, interval.arg(25));
-    row(
-        "interval -3, as sent", [](SetupRecord &r) { r.EmailInterval = -3; }, interval.arg(QStringLiteral("-03")));
+    row("interval 24", set(&SetupRecord::EmailInterval, 24), go);
+    row("interval 25", set(&SetupRecord::EmailInterval, 25), interval.arg(25));
+    row("interval -3, as sent", set(&SetupRecord::EmailInterval, -3), interval.arg(QStringLiteral("-03")));
     const QString noTime = QStringLiteral("Device %1 time is not a time of day");
     row(
         "time 1e300", [](SetupRecord &r) { r.OnTime[0] = 1e300; }, noTime.arg(QStringLiteral("1 ON")));
