@@ -27,215 +27,208 @@ class TestReadSetup : public QObject
 {
     Q_OBJECT
 private slots:
-    void fullRead_data();
-    void fullRead();
-    void loggerRequest_data();
-    void loggerRequest();
-    void replies_data();
-    void replies();
-    void secondClickIsRefused();
+    void fullRead_data()
+    {
+        QTest::addColumn<QString>("identity");
+        QTest::addColumn<QString>("versionCaption");
+        QTest::addColumn<double>("versionNumber");
+        QTest::addColumn<bool>("emailShown");
+        QTest::addColumn<bool>("emailAsked");
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<qint16>("devices");
+        const auto row = [](const char *name, QString identity, QString version, double number, bool shown, bool asked,
+                            QString serial, qint16 devices) {
+            QTest::newRow(name) << identity << version << number << shown << asked << serial << devices;
+        };
+        // The 4th character of the serial number tells how many devices the modem switches.
+        row("plain", "BRANTHOLM MEROLAN si.2.10", "F/W: v2.10", 2.10, false, false, "MRL0012345", 3);
+        row("gps", "BRANTHOLM MEROLAN-GPS sg.2.10", "F/W: v sg.2.10", 0.0, false, false, "MRLS012345", 1);
+        row("other 3.01", "3.01", "F/W: v3.01", 3.01, true, false, "MRLZ012345", 2);
+        row("other 2.15", "2.15", "F/W: v2.15", 2.15, true, true, "MRLG012345", 9);
+        row("short serial", "2.15", "F/W: v2.15", 2.15, true, true, "MRL", 3);
+    }
+
+    void fullRead()
+    {
+        QFETCH(QString, identity);
+        QFETCH(QString, versionCaption);
+        QFETCH(double, versionNumber);
+        QFETCH(bool, emailShown);
+        QFETCH(bool, emailAsked);
+        QFETCH(QString, serial);
+        QFETCH(qint16, devices);
+        Rig rig(identity);
+        rig.sim.config().serialNumber = serial;
+        rig.session.DeviceCount = 0;
+        QVERIFY(ReadSetup(rig.session));
+
+        QStringList expected{"#Version?",       "#TIME?",      "#BAT?",    "#SerialNum?", "#P1ON?",
+                             "#P1OFF?",         "#P2ON?",      "#P2OFF?",  "#P3ON?",      "#P3OFF?",
+                             "#Logger?",        "#MODEMROLE?", "#SMSNUM?", "#BAUD?",      "#HOSTIP?",
+                             "#HSTPORTNUMBER?", "#APN?",       "#GPRSID?", "#GPRSPass?"};
+        if (emailAsked)
+            expected << "#Email?"
+                     << "#ESender?"
+                     << "#ERecep?"
+                     << "#MAILS?"
+                     << "#XUSER?";
+        QCOMPARE(rig.sim.receivedLines(), expected);
+        QCOMPARE(rig.view.caption(Item::lblVersion), versionCaption);
+        QCOMPARE(rig.session.firmwareNumber(), versionNumber);
+        QCOMPARE(rig.view.isShown(Item::lblEmail), emailShown);
+        // The answered logger probe decides last, whatever the identification hid.
+        QVERIFY(rig.view.isShown(Item::chkOmbrilex));
+        QCOMPARE(rig.session.SerialNumber, serial);
+        QCOMPARE(rig.session.DeviceCount, devices);
+        QCOMPARE(rig.view.showDevicesCalls(), 1);
+        QCOMPARE(rig.view.caption(Item::lblClock), rig.sim.config().clock);
+        QCOMPARE(rig.view.caption(Item::lblBattery), rig.sim.config().battery);
+
+        const SetupRecord &m = rig.session.ModemSetup;
+        QCOMPARE(m.Role, qint16(1));
+        // Skipped e-mail settings keep what the record held.
+        QCOMPARE(m.ERecep, emailAsked ? QStringLiteral("ops@example.net") : QString());
+        QCOMPARE(m.MailServer, emailAsked ? QStringLiteral("smtp.example.net") : QString());
+        QCOMPARE(m.XPas, emailAsked ? QString(99, QLatin1Char('*')) : QString());
+        QVERIFY(rig.session.EditSetup == m);
+        QCOMPARE(rig.session.state.progress(), expected.size()); // a step per query
+        QCOMPARE(rig.session.state.progressMaximum(), 30);
+        QVERIFY(!rig.session.state.Reading);
+        QVERIFY(rig.prompt.shown().isEmpty());
+        // The marker is refreshed once, at the end: both records are equal.
+        QCOMPARE(rig.view.markCalls(), 1);
+        QVERIFY(!rig.view.marked());
+
+        // The read builds its captions from the replies; they must be the ones a
+        // load of the same record shows.
+        const QList<Item> shown{Item::lblTime0,      Item::lblTime1,        Item::lblTime2,      Item::lblBaud,
+                                Item::lblTessarinIP, Item::lblTessarinPort, Item::lblServerPort, Item::lblSMS,
+                                Item::lblAPN,        Item::lblProviderUser, Item::lblProviderPWD};
+        QMap<Item, QString> fromReplies;
+        for (Item item : shown)
+            fromReplies[item] = rig.view.caption(item);
+        ShowSetup(rig.session);
+        for (Item item : shown)
+            QCOMPARE(rig.view.caption(item), fromReplies[item]);
+    }
+
+    void loggerRequest_data()
+    {
+        QTest::addColumn<QString>("loggerType");
+        QTest::addColumn<QString>("modemLogger");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<bool>("requested");
+        QTest::addColumn<qint16>("logger");
+        const auto row = [](const char *name, const char *type, const char *modemLogger, bool refused, bool requested,
+                            qint16 logger) {
+            QTest::newRow(name) << QString(type) << QString(modemLogger) << refused << requested << logger;
+        };
+        row("type 40, logger off", "40", "0", false, true, 1);
+        row("type 0", "0", "0", false, false, 0);
+        row("type not a number", "abc", "0", false, false, 0);
+        row("type 40, logger on", "40", "1", false, false, 1);
+        row("type 40, refused", "40", "0", true, true, 0);
+    }
+
+    void loggerRequest()
+    {
+        QFETCH(QString, loggerType);
+        QFETCH(QString, modemLogger);
+        QFETCH(bool, refused);
+        QFETCH(bool, requested);
+        QFETCH(qint16, logger);
+        Rig rig;
+        rig.session.LoggerType = loggerType;
+        rig.sim.settings()[QStringLiteral("Logger")] = modemLogger;
+        if (refused)
+            rig.sim.config().errorOn = {QStringLiteral("Logger")};
+        QVERIFY(ReadSetup(rig.session));
+
+        QCOMPARE(rig.sim.receivedLines().contains(QStringLiteral("#Logger=1")), requested);
+        QCOMPARE(rig.session.ModemSetup.Logger, logger);
+        QCOMPARE(rig.view.loggerTicked(), logger != 0);
+        // A modem that refuses the probe knows no data logger.
+        QCOMPARE(rig.view.isShown(Item::chkOmbrilex), !refused);
+    }
+
+    // One reply, its stored value, its caption and the fault shown for it.
+    void replies_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<Item>("label");
+        QTest::addColumn<QString>("caption");
+        const auto row = [](const char *name, QString key, QString reply, QString field, QString stored,
+                            QString message, Item label = Item::lblVersion, QString caption = {}) {
+            QTest::newRow(name) << key << reply << field << stored << message << label << caption;
+        };
+        const Item baud = Item::lblBaud;
+        const Item email = Item::lblEmail;
+        row("baud 115200", "BAUD", "The baud rate is 115200", "Baud", "7", "", baud, "Baud: 115200");
+        row("57600, not in the table", "BAUD", "The baud rate is 57600", "Baud", "4", "", baud, "Baud: 57600");
+        row("text after the rate", "BAUD", "The baud rate is 9600 xyz", "Baud", "4", "", baud, "Baud: 9600");
+        row("apn of 25", "APN", "APN:abcdefghijklmnopqrstuvwxy", "APN", "abcdefghijklmnopqrstuvwxy", "", Item::lblAPN,
+            "APN: abcdefghijklmn...");
+        row("apn of 16", "APN", "APN=abcdefghijklmnop", "APN", "abcdefghijklmnop", "", Item::lblAPN,
+            "APN: abcdefghijklmnop");
+        row("user of 17", "GPRSID", "GPRSID= abcdefghijklmnopq", "GPRSID", "abcdefghijklmnopq", "",
+            Item::lblProviderUser, "User: abcdefghijklmn...");
+        // Only a time is stored; the caption shows the reply as the modem wrote it.
+        row("time that is no time", "P3ON", "P3ON:late", "OnTime", "06:00 11:00 12:00", "", Item::lblTime2,
+            "ON late~07:00");
+        row("password", "GPRSPass", "GPRSPW=secret", "GPRSPass", "secret", "", Item::lblProviderPWD, "PWD: secret");
+        // The modem cannot mail less often than daily: more reads as off, yet shows.
+        row("email 48", "Email", "Email Interval:48", "EmailInterval", "0", "", email, "Email: per 48h");
+        row("email 0", "Email", "Email Interval:0", "EmailInterval", "0", "", email, "Email: Disabled");
+        row("email not a number", "Email", "Email Interval:soon", "EmailInterval", "0", "Error 13: Type mismatch. L21",
+            email, "Email: Disabled");
+        // Values that do not fit are not stored; the read goes on.
+        row("logger overflow", "Logger", "Logger=70000", "Logger", "5", "Error 6: Overflow. L10");
+        row("role overflow", "MODEMROLE", "Role=99999", "Role", "5", "Error 6: Overflow. L12");
+        row("port overflow", "HSTPORTNUMBER", "SERVERPORT=99999999999", "HostPort", "5", "Error 6: Overflow. L16",
+            Item::lblTessarinPort, "Port: 99999999999");
+    }
+
+    void replies()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, reply);
+        QFETCH(QString, field);
+        QFETCH(QString, stored);
+        QFETCH(QString, message);
+        QFETCH(Item, label);
+        QFETCH(QString, caption);
+        Rig rig;
+        rig.sim.config().replyOverride[key] = reply;
+        SetupRecord &m = rig.session.ModemSetup;
+        m.HostPort = m.Role = m.Logger = m.EmailInterval = 5;
+        m.OnTime[2] = 0.5;
+        QVERIFY(ReadSetup(rig.session));
+
+        const QJsonValue value = setupToJson(m).value(field);
+        const QVariant asRead = value.toVariant();
+        QCOMPARE(value.isArray() ? asRead.toStringList().join(' ') : asRead.toString(), stored);
+        QCOMPARE(rig.prompt.messages(), message.isEmpty() ? QStringList() : QStringList{message});
+        if (!caption.isEmpty()) // role and logger have no caption
+            QCOMPARE(rig.view.caption(label), caption);
+    }
+
+    // A double click: the second arrives while the first searches for the modem.
+    void secondClickIsRefused()
+    {
+        Rig rig;
+        rig.clock.at(1000, [&] { RefreshClicked(rig.session); });
+
+        RefreshClicked(rig.session);
+
+        QCOMPARE(rig.prompt.beeps(), 1);
+        QCOMPARE(rig.sim.receivedLines().count(QStringLiteral("###")), 1);
+        QCOMPARE(rig.session.state.status(), QStringLiteral("Setup read finished."));
+    }
 };
-
-void TestReadSetup::fullRead_data()
-{
-    QTest::addColumn<QString>("identity");
-    QTest::addColumn<QString>("versionCaption");
-    QTest::addColumn<double>("versionNumber");
-    QTest::addColumn<bool>("emailShown");
-    QTest::addColumn<bool>("emailAsked");
-    QTest::addColumn<QString>("serial");
-    QTest::addColumn<qint16>("devices");
-    const auto row = [](const char *name, QString identity, QString version, double number, bool shown, bool asked,
-                        QString serial, qint16 devices) {
-        QTest::newRow(name) << identity << version << number << shown << asked << serial << devices;
-    };
-    // The 4th character of the serial number tells how many devices the modem switches.
-    row("plain", "BRANTHOLM MEROLAN si.2.10", "F/W: v2.10", 2.10, false, false, "MRL0012345", 3);
-    row("gps", "BRANTHOLM MEROLAN-GPS sg.2.10", "F/W: v sg.2.10", 0.0, false, false, "MRLS012345", 1);
-    row("other 3.01", "3.01", "F/W: v3.01", 3.01, true, false, "MRLZ012345", 2);
-    row("other 2.15", "2.15", "F/W: v2.15", 2.15, true, true, "MRLG012345", 9);
-    row("short serial", "2.15", "F/W: v2.15", 2.15, true, true, "MRL", 3);
-}
-
-void TestReadSetup::fullRead()
-{
-    QFETCH(QString, identity);
-    QFETCH(QString, versionCaption);
-    QFETCH(double, versionNumber);
-    QFETCH(bool, emailShown);
-    QFETCH(bool, emailAsked);
-    QFETCH(QString, serial);
-    QFETCH(qint16, devices);
-    Rig rig(identity);
-    rig.sim.config().serialNumber = serial;
-    rig.session.DeviceCount = 0;
-    QVERIFY(ReadSetup(rig.session));
-
-    QStringList expected{"#Version?", "#TIME?",          "#BAT?",   "#SerialNum?", "#P1ON?",      "#P1OFF?",  "#P2ON?",
-                         "#P2OFF?",   "#P3ON?",          "#P3OFF?", "#Logger?",    "#MODEMROLE?", "#SMSNUM?", "#BAUD?",
-                         "#HOSTIP?",  "#HSTPORTNUMBER?", "#APN?",   "#GPRSID?",    "#GPRSPass?"};
-    if (emailAsked)
-        expected << "#Email?"
-                 << "#ESender?"
-                 << "#ERecep?"
-                 << "#MAILS?"
-                 << "#XUSER?";
-    QCOMPARE(rig.sim.receivedLines(), expected);
-    QCOMPARE(rig.view.caption(Item::lblVersion), versionCaption);
-    QCOMPARE(rig.session.firmwareNumber(), versionNumber);
-    QCOMPARE(rig.view.isShown(Item::lblEmail), emailShown);
-    // The answered logger probe decides last, whatever the identification hid.
-    QVERIFY(rig.view.isShown(Item::chkOmbrilex));
-    QCOMPARE(rig.session.SerialNumber, serial);
-    QCOMPARE(rig.session.DeviceCount, devices);
-    QCOMPARE(rig.view.showDevicesCalls(), 1);
-    QCOMPARE(rig.view.caption(Item::lblClock), rig.sim.config().clock);
-    QCOMPARE(rig.view.caption(Item::lblBattery), rig.sim.config().battery);
-
-    const SetupRecord &m = rig.session.ModemSetup;
-    QCOMPARE(m.Role, qint16(1));
-    // Skipped e-mail settings keep what the record held.
-    QCOMPARE(m.ERecep, emailAsked ? QStringLiteral("ops@example.net") : QString());
-    QCOMPARE(m.MailServer, emailAsked ? QStringLiteral("smtp.example.net") : QString());
-    QCOMPARE(m.XPas, emailAsked ? QString(99, QLatin1Char('*')) : QString());
-    QVERIFY(rig.session.EditSetup == m);
-    QCOMPARE(rig.session.state.progress(), expected.size()); // a step per query
-    QCOMPARE(rig.session.state.progressMaximum(), 30);
-    QVERIFY(!rig.session.state.Reading);
-    QVERIFY(rig.prompt.shown().isEmpty());
-    // The marker is refreshed once, at the end: both records are equal.
-    QCOMPARE(rig.view.markCalls(), 1);
-    QVERIFY(!rig.view.marked());
-
-    // The read builds its captions from the replies; they must be the ones a
-    // load of the same record shows.
-    const QList<Item> shown{Item::lblTime0,      Item::lblTime1,        Item::lblTime2,      Item::lblBaud,
-                            Item::lblTessarinIP, Item::lblTessarinPort, Item::lblServerPort, Item::lblSMS,
-                            Item::lblAPN,        Item::lblProviderUser, Item::lblProviderPWD};
-    QMap<Item, QString> fromReplies;
-    for (Item item : shown)
-        fromReplies[item] = rig.view.caption(item);
-    ShowSetup(rig.session);
-    for (Item item : shown)
-        QCOMPARE(rig.view.caption(item), fromReplies[item]);
-}
-
-void TestReadSetup::loggerRequest_data()
-{
-    QTest::addColumn<QString>("loggerType");
-    QTest::addColumn<QString>("modemLogger");
-    QTest::addColumn<bool>("refused");
-    QTest::addColumn<bool>("requested");
-    QTest::addColumn<qint16>("logger");
-    const auto row = [](const char *name, const char *type, const char *modemLogger, bool refused, bool requested,
-                        qint16 logger) {
-        QTest::newRow(name) << QString(type) << QString(modemLogger) << refused << requested << logger;
-    };
-    row("type 40, logger off", "40", "0", false, true, 1);
-    row("type 0", "0", "0", false, false, 0);
-    row("type not a number", "abc", "0", false, false, 0);
-    row("type 40, logger on", "40", "1", false, false, 1);
-    row("type 40, refused", "40", "0", true, true, 0);
-}
-
-void TestReadSetup::loggerRequest()
-{
-    QFETCH(QString, loggerType);
-    QFETCH(QString, modemLogger);
-    QFETCH(bool, refused);
-    QFETCH(bool, requested);
-    QFETCH(qint16, logger);
-    Rig rig;
-    rig.session.LoggerType = loggerType;
-    rig.sim.settings()[QStringLiteral("Logger")] = modemLogger;
-    if (refused)
-        rig.sim.config().errorOn = {QStringLiteral("Logger")};
-    QVERIFY(ReadSetup(rig.session));
-
-    QCOMPARE(rig.sim.receivedLines().contains(QStringLiteral("#Logger=1")), requested);
-    QCOMPARE(rig.session.ModemSetup.Logger, logger);
-    QCOMPARE(rig.view.loggerTicked(), logger != 0);
-    // A modem that refuses the probe knows no data logger.
-    QCOMPARE(rig.view.isShown(Item::chkOmbrilex), !refused);
-}
-
-// One reply, its stored value, its caption and the fault shown for it.
-void TestReadSetup::replies_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("reply");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<Item>("label");
-    QTest::addColumn<QString>("caption");
-    const auto row = [](const char *name, QString key, QString reply, QString field, QString stored, QString message,
-                        Item label = Item::lblVersion, QString caption = {}) {
-        QTest::newRow(name) << key << reply << field << stored << message << label << caption;
-    };
-    const Item baud = Item::lblBaud;
-    const Item email = Item::lblEmail;
-    row("baud 115200", "BAUD", "The baud rate is 115200", "Baud", "7", "", baud, "Baud: 115200");
-    row("57600, not in the table", "BAUD", "The baud rate is 57600", "Baud", "4", "", baud, "Baud: 57600");
-    row("text after the rate", "BAUD", "The baud rate is 9600 xyz", "Baud", "4", "", baud, "Baud: 9600");
-    row("apn of 25", "APN", "APN:abcdefghijklmnopqrstuvwxy", "APN", "abcdefghijklmnopqrstuvwxy", "", Item::lblAPN,
-        "APN: abcdefghijklmn...");
-    row("apn of 16", "APN", "APN=abcdefghijklmnop", "APN", "abcdefghijklmnop", "", Item::lblAPN,
-        "APN: abcdefghijklmnop");
-    row("user of 17", "GPRSID", "GPRSID= abcdefghijklmnopq", "GPRSID", "abcdefghijklmnopq", "", Item::lblProviderUser,
-        "User: abcdefghijklmn...");
-    // Only a time is stored; the caption shows the reply as the modem wrote it.
-    row("time that is no time", "P3ON", "P3ON:late", "OnTime", "06:00 11:00 12:00", "", Item::lblTime2,
-        "ON late~07:00");
-    row("password", "GPRSPass", "GPRSPW=secret", "GPRSPass", "secret", "", Item::lblProviderPWD, "PWD: secret");
-    // The modem cannot mail less often than daily: more reads as off, yet shows.
-    row("email 48", "Email", "Email Interval:48", "EmailInterval", "0", "", email, "Email: per 48h");
-    row("email 0", "Email", "Email Interval:0", "EmailInterval", "0", "", email, "Email: Disabled");
-    row("email not a number", "Email", "Email Interval:soon", "EmailInterval", "0", "Error 13: Type mismatch. L21",
-        email, "Email: Disabled");
-    // Values that do not fit are not stored; the read goes on.
-    row("logger overflow", "Logger", "Logger=70000", "Logger", "5", "Error 6: Overflow. L10");
-    row("role overflow", "MODEMROLE", "Role=99999", "Role", "5", "Error 6: Overflow. L12");
-    row("port overflow", "HSTPORTNUMBER", "SERVERPORT=99999999999", "HostPort", "5", "Error 6: Overflow. L16",
-        Item::lblTessarinPort, "Port: 99999999999");
-}
-
-void TestReadSetup::replies()
-{
-    QFETCH(QString, key);
-    QFETCH(QString, reply);
-    QFETCH(QString, field);
-    QFETCH(QString, stored);
-    QFETCH(QString, message);
-    QFETCH(Item, label);
-    QFETCH(QString, caption);
-    Rig rig;
-    rig.sim.config().replyOverride[key] = reply;
-    SetupRecord &m = rig.session.ModemSetup;
-    m.HostPort = m.Role = m.Logger = m.EmailInterval = 5;
-    m.OnTime[2] = 0.5;
-    QVERIFY(ReadSetup(rig.session));
-
-    const QJsonValue value = setupToJson(m).value(field);
-    const QVariant asRead = value.toVariant();
-    QCOMPARE(value.isArray() ? asRead.toStringList().join(' ') : asRead.toString(), stored);
-    QCOMPARE(rig.prompt.messages(), message.isEmpty() ? QStringList() : QStringList{message});
-    if (!caption.isEmpty()) // role and logger have no caption
-        QCOMPARE(rig.view.caption(label), caption);
-}
-
-// A double click: the second arrives while the first searches for the modem.
-void TestReadSetup::secondClickIsRefused()
-{
-    Rig rig;
-    rig.clock.at(1000, [&] { RefreshClicked(rig.session); });
-
-    RefreshClicked(rig.session);
-
-    QCOMPARE(rig.prompt.beeps(), 1);
-    QCOMPARE(rig.sim.receivedLines().count(QStringLiteral("###")), 1);
-    QCOMPARE(rig.session.state.status(), QStringLiteral("Setup read finished."));
-}
 
 QTEST_GUILESS_MAIN(TestReadSetup)
 #include "tst_readsetup.moc"
