@@ -1,14 +1,6 @@
 #include "ptymodem.h"
 #include "setupfile.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -40,12 +32,17 @@ Run cli(const QStringList &args, const QProcessEnvironment &env = QProcessEnviro
     return finished(p);
 }
 
-// Starts the program and returns once its standard error shows text; what it
-// wrote so far is in err.
-bool startUntil(QProcess &p, const QStringList &args, const QByteArray &text, QByteArray &err)
+// Starts the program, its standard error the channel waitUntilSaid reads.
+void launch(QProcess &p, const QStringList &args)
 {
     p.setReadChannel(QProcess::StandardError);
     p.start(QStringLiteral(MEROLAN_CLI), args);
+}
+
+// Returns once the program's standard error shows text; what it wrote so far
+// is in err.
+bool waitUntilSaid(QProcess &p, const QByteArray &text, QByteArray &err)
+{
     while (!err.contains(text)) {
         if (!p.waitForReadyRead(60000)) {
             qWarning("never said \"%s\": %s", text.constData(), (err + p.readAllStandardOutput()).constData());
@@ -57,26 +54,26 @@ bool startUntil(QProcess &p, const QStringList &args, const QByteArray &text, QB
 }
 
 // The document a script gets, checked against the schema we ship: the
-// output and the schema cannot drift apart.
-bool matchesSchema(const QByteArray &json, QString *problem)
+// output and the schema cannot drift apart. Anything after the one document
+// (a stray text line) fails too.
+bool matchesSchema(const QByteArray &json)
 {
     // The system's Python, which the package python3-jsonschema serves.
-    QString interpreter = QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
-    if (interpreter.isEmpty())
-        interpreter = QStringLiteral("python3");
     QProcess python;
-    python.start(interpreter, {"-c",
-                               "import json, sys, jsonschema\n"
-                               "jsonschema.validate(json.load(sys.stdin), json.load(open(sys.argv[1])))",
-                               QStringLiteral(MEROLAN_SCHEMA)});
+    python.start(QFile::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3",
+                 {"-c",
+                  "import json, sys, jsonschema\n"
+                  "jsonschema.validate(json.load(sys.stdin), json.load(open(sys.argv[1])))",
+                  QStringLiteral(MEROLAN_SCHEMA)});
     python.write(json);
     python.closeWriteChannel();
     python.waitForFinished(30000);
-    *problem = QString::fromUtf8(python.readAllStandardError().right(600));
-    return python.exitStatus() == QProcess::NormalExit && python.exitCode() == 0;
+    const bool valid = python.exitStatus() == QProcess::NormalExit && python.exitCode() == 0;
+    if (!valid)
+        qWarning("%s", python.readAllStandardError().right(600).constData());
+    return valid;
 }
 
-// Exactly one JSON document: anything after it (a stray text line) is an error.
 QJsonObject onlyDocument(const QByteArray &out)
 {
     QJsonParseError error;
@@ -86,19 +83,39 @@ QJsonObject onlyDocument(const QByteArray &out)
     return doc.object();
 }
 
-SimModem::Config quickModem(const QString &serial)
+// The document's entry for the n-th port.
+QJsonObject entry(const Run &r, int n)
+{
+    return onlyDocument(r.out).value("Modems").toArray().at(n).toObject();
+}
+
+SimModem::Config quickModem(const QString &serial, const QString &password = QStringLiteral("4321"))
 {
     SimModem::Config c;
     c.serialNumber = serial;
-    c.password = QStringLiteral("4321");
+    c.password = password;
     c.syncMs = 200;
     c.escapeReplyMs = 50;
     return c;
 }
 
+// The command for these modems, each on its port, with their password.
+QStringList login(std::initializer_list<const PtyModemThread *> modems, const QStringList &command)
+{
+    QStringList args{"--password", "4321"};
+    for (const PtyModemThread *m : modems)
+        args << "--port" << m->devicePath();
+    return args + command;
+}
+
 QStringList received(PtyModemThread &modem)
 {
     return modem.call([](SimModem &m) { return m.receivedLines(); });
+}
+
+QStringList sentSettings(PtyModemThread &modem)
+{
+    return received(modem).filter(QRegularExpression(QStringLiteral("^#\\w+=")));
 }
 
 } // namespace
@@ -109,381 +126,287 @@ QStringList received(PtyModemThread &modem)
 class TestCli : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_dir; // every function's files, under names of their own
 private slots:
-    // A read saves the setup; written back to two modems with one change, only
-    // that change goes to either. Each run's output is one JSON document of
-    // the shipped schema, and the setup has one shape in read and show.
+    // A read of two modems saves each setup under its serial number. A dry
+    // run logs in, reads and hands back exactly as the read did, and shows
+    // the lines a write would send, the passwords masked; written back to both
+    // modems, only the changes go to either. Every document is of the shipped
+    // schema, and the setup has one shape in read and show.
     void readThenWriteToEveryPort()
     {
         PtyModemThread first(quickModem(QStringLiteral("MRLS000001")));
         PtyModemThread second(quickModem(QStringLiteral("MRL0000002")));
         QVERIFY(first.start() && second.start());
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("site.mrl"));
-        QString problem;
+        const QString file = m_dir.filePath(QStringLiteral("MRLS000001.mrl"));
 
-        const Run read = cli({"--port", first.devicePath(), "--password", "4321", "read", "--json", "--save", file});
-
+        const Run read = cli(login({&first, &second}, {"read", "--json", "--save", m_dir.path()}));
         QVERIFY2(read.exit == 0, read.err.constData());
-        QVERIFY2(matchesSchema(read.out, &problem), qPrintable(problem));
-        const QJsonObject readModem = onlyDocument(read.out).value("Modems").toArray().at(0).toObject();
-        QCOMPARE(readModem.value("Port").toString(), first.devicePath());
+        QVERIFY(matchesSchema(read.out));
+        const QJsonObject readModem = entry(read, 0);
         QCOMPARE(readModem.value("SerialNumber").toString(), QStringLiteral("MRLS000001"));
         QCOMPARE(readModem.value("DeviceCount").toInt(), 1);
         QCOMPARE(readModem.value("SavedTo").toString(), file);
         QCOMPARE(readModem.value("Setup").toObject().value("APN").toString(), QStringLiteral("internet.example"));
+        QCOMPARE(entry(read, 1).value("DeviceCount").toInt(), 3);
+        QCOMPARE(entry(read, 1).value("SavedTo").toString(), m_dir.filePath(QStringLiteral("MRL0000002.mrl")));
         QVERIFY(read.err.contains("Setup read finished."));
-        // The modem is handed back to automatic operation at the end.
-        QCOMPARE(received(first).last(), QStringLiteral("#AUTO"));
+        const QStringList readLines[] = {received(first), received(second)};
+        // The login line only, and the modem is handed back at the end.
+        QCOMPARE(sentSettings(first), QStringList{"#PASSWORD=4321"});
+        QCOMPARE(readLines[0].last(), QStringLiteral("#AUTO"));
 
         const Run show = cli({"show", file, "--json"});
-        QVERIFY2(matchesSchema(show.out, &problem), qPrintable(problem));
+        QVERIFY(matchesSchema(show.out));
         QCOMPARE(onlyDocument(show.out).value("Setup").toObject(), readModem.value("Setup").toObject());
 
         QString error;
         SetupRecord record = *loadSetupFile(file, &error);
         record.APN = QStringLiteral("fleet.apn");
+        record.GPRSPass = QStringLiteral("DRY-S3CRET");
+        record.HostPort = 5021;
         QVERIFY(saveSetupFile(file, record, &error));
-        const Run r = cli({"--port", first.devicePath(), "--port", second.devicePath(), "--password", "4321", "write",
-                           file, "--json"});
+        const QJsonArray changes{"APN=fleet.apn", "GPRSPass=***", "HSTPORTNUMBER=5021"};
+        first.call([](SimModem &m) { m.clearRecord(); });
+        second.call([](SimModem &m) { m.clearRecord(); });
+        QProcess dryJson;
+        launch(dryJson, login({&first}, {"write", file, "--dry-run", "--json"}));
+        const Run dryText = cli(login({&second}, {"write", file, "--dry-run"}));
+        const Run json = finished(dryJson);
 
+        QVERIFY2(json.exit == 0, json.err.constData());
+        QVERIFY(matchesSchema(json.out));
+        QCOMPARE(entry(json, 0).value("Pending").toArray(), changes);
+        QCOMPARE(entry(json, 0).value("Result").toString(),
+                 QStringLiteral("Dry run: the write would send 3 setting lines; nothing was sent."));
+        QCOMPARE(dryText.exit, 0);
+        QCOMPARE(dryText.out,
+                 QByteArray("Pending: APN=fleet.apn\nPending: GPRSPass=***\nPending: HSTPORTNUMBER=5021\n"));
+        QVERIFY(!dryText.err.contains("DRY-S3CRET"));
+        QCOMPARE(received(first), readLines[0]);
+        QCOMPARE(received(second), readLines[1]);
+
+        const Run r = cli(login({&first, &second}, {"write", file, "--json"}));
         QVERIFY2(r.exit == 0, r.err.constData());
-        QVERIFY2(matchesSchema(r.out, &problem), qPrintable(problem));
-        const QJsonArray modems = onlyDocument(r.out).value("Modems").toArray();
-        QCOMPARE(modems.size(), 2);
-        for (PtyModemThread *m : {&first, &second}) {
-            QCOMPARE(m->call([](SimModem &s) { return s.setting(QStringLiteral("APN")); }),
-                     QStringLiteral("fleet.apn"));
-            const QStringList lines = received(*m);
-            // The login line and the one changed setting, nothing else.
-            QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^#\\w+="))),
-                     (QStringList{"#PASSWORD=4321", "#PASSWORD=4321", "#APN=fleet.apn"}).mid(m == &first ? 0 : 1));
-            QCOMPARE(lines.last(), QStringLiteral("#AUTO"));
-            const QJsonObject entry = modems.at(m == &first ? 0 : 1).toObject();
-            QCOMPARE(entry.value("Port").toString(), m->devicePath());
-            QCOMPARE(entry.value("Result").toString(), QStringLiteral("Setup write finished successfully."));
-            QCOMPARE(entry.value("Written").toArray(), QJsonArray{"APN=fleet.apn"});
-            QCOMPARE(entry.value("NotWritten").toArray(), QJsonArray{});
+        QVERIFY(matchesSchema(r.out));
+        for (int n : {0, 1}) {
+            PtyModemThread &m = n == 0 ? first : second;
+            // The dry run's and the write's login lines and the changed settings, nothing else.
+            QCOMPARE(sentSettings(m), (QStringList{"#PASSWORD=4321", "#PASSWORD=4321", "#APN=fleet.apn",
+                                                   "#GPRSPass=DRY-S3CRET", "#HSTPORTNUMBER=5021"}));
+            QCOMPARE(received(m).last(), QStringLiteral("#AUTO"));
+            QCOMPARE(entry(r, n).value("Port").toString(), m.devicePath());
+            QCOMPARE(entry(r, n).value("Result").toString(), QStringLiteral("Setup write finished successfully."));
+            QCOMPARE(entry(r, n).value("Written").toArray(), changes);
+            QCOMPARE(entry(r, n).value("NotWritten").toArray(), QJsonArray{});
         }
         QVERIFY(r.err.contains("[" + second.devicePath().toLatin1() + "] Writing setup..."));
     }
 
-    // A dry run logs in, reads and hands back exactly as a read does, and
-    // shows the lines the write would send, the password masked.
-    void dryRunSendsNothing()
+    // What a user or a script meets at the edges: help, version, a file
+    // shown, and arguments, files and values refused before any port opens
+    // (this one does not exist: opening it would fail with 1, not 2).
+    void frontDoors_data()
     {
-        PtyModemThread modem(quickModem(QStringLiteral("MRL0000016")));
-        QVERIFY(modem.start());
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("dry.mrl"));
-        const QStringList login{"--port", modem.devicePath(), "--password", "4321"};
-        QCOMPARE(cli(login + QStringList{"read", "--dry-run"}).exit, 2);
-        const Run read = cli(login + QStringList{"read", "--save", file});
-        QVERIFY2(read.exit == 0, read.err.constData());
-        const QStringList readLines = received(modem);
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("err");        // in standard error, and a --json document's Error
+        QTest::addColumn<QByteArrayList>("out"); // each in standard output
+        QTest::addColumn<QString>("password");   // in MEROLAN_PASSWORD
+        const auto row = [](const char *name, const QStringList &args, int exit, const QString &err,
+                            const QByteArrayList &out = {}, const QString &password = {}) {
+            QTest::newRow(name) << args << exit << err << out << password;
+        };
+        QFile truncated(m_dir.filePath(QStringLiteral("short.mrl")));
+        QVERIFY(truncated.open(QIODevice::WriteOnly) && truncated.write(QByteArray(20, '\0')) == 20);
+        QVERIFY(QFile::link(truncated.fileName(), m_dir.filePath(QStringLiteral("link.mrl"))));
+        // Shown, but with a port number no modem may get.
+        SetupRecord shown;
+        shown.Role = 2;
+        shown.HostPort = 65536;
+        shown.APN = QStringLiteral("caf\u00e9.net");
+        shown.SMSNum = QStringLiteral("+30\r\n#AUTO\\x\x1b\x7f");
+        shown.OnTime[1] = 0.25;
+        SetupRecord edge;
+        edge.Role = 1;
+        edge.HostPort = 65535;
+        edge.Baud = 4;
         QString error;
-        SetupRecord record = *loadSetupFile(file, &error);
-        record.APN = QStringLiteral("dry.apn");
-        record.GPRSPass = QStringLiteral("DRY-S3CRET");
-        record.HostPort = 5021;
-        QVERIFY(saveSetupFile(file, record, &error));
+        QVERIFY(saveSetupFile(m_dir.filePath(QStringLiteral("shown.mrl")), shown, &error));
+        QVERIFY(saveSetupFile(m_dir.filePath(QStringLiteral("edge.mrl")), edge, &error));
+        edge.Logger = 2;
+        QVERIFY(saveSetupFile(m_dir.filePath(QStringLiteral("logger.mrl")), edge, &error));
+        const QString nowhere = QStringLiteral("/dev/no-such-modem");
+        const QString rule = "may have up to 8 characters, each a digit, a capital letter or one of [ \\ ] ^ ";
 
-        modem.call([](SimModem &m) { m.clearRecord(); });
-        const Run json = cli(login + QStringList{"write", file, "--dry-run", "--json"});
-        QVERIFY2(json.exit == 0, json.err.constData());
-        QString problem;
-        QVERIFY2(matchesSchema(json.out, &problem), qPrintable(problem));
-        const QJsonObject entry = onlyDocument(json.out).value("Modems").toArray().at(0).toObject();
-        QCOMPARE(entry.value("Pending").toArray(), (QJsonArray{"APN=dry.apn", "GPRSPass=***", "HSTPORTNUMBER=5021"}));
-        QCOMPARE(entry.value("Result").toString(),
-                 QStringLiteral("Dry run: the write would send 3 setting lines; nothing was sent."));
-        QCOMPARE(received(modem), readLines);
-        QCOMPARE(readLines.filter(QRegularExpression(QStringLiteral("^#\\w+="))), QStringList{"#PASSWORD=4321"});
-        QCOMPARE(readLines.last(), QStringLiteral("#AUTO"));
-
-        const Run text = cli(login + QStringList{"write", file, "--dry-run"});
-        QCOMPARE(text.exit, 0);
-        QCOMPARE(text.out, QByteArray("Pending: APN=dry.apn\nPending: GPRSPass=***\nPending: HSTPORTNUMBER=5021\n"));
-        QVERIFY(!text.err.contains("DRY-S3CRET"));
-        QCOMPARE(modem.call([](SimModem &m) { return m.setting(QStringLiteral("APN")); }),
-                 QStringLiteral("internet.example"));
-    }
-
-    // Shown without a modem, in the terminal's encoding; the file's passwords
-    // are its own business, not the size check's.
-    void showNeedsNoModem()
-    {
-        QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("s.mrl"));
-        SetupRecord record;
-        record.Role = 2;
-        record.APN = QStringLiteral("caf\u00e9.net");
-        record.SMSNum = QStringLiteral("+30\r\n#AUTO\\x\x1b\x7f");
-        record.OnTime[1] = 0.25;
-        QString error;
-        QVERIFY(saveSetupFile(file, record, &error));
-
-        const Run text = cli({"show", file});
-        QCOMPARE(text.exit, 0);
-        QVERIFY2(text.out.contains("Role: 2\n"), text.out.constData());
-        QVERIFY2(text.out.contains("APN: caf\xc3\xa9.net\n"), text.out.constData());
-        QVERIFY(text.out.contains("OnTime: 00:00 06:00 00:00\n"));
-        // A file's control characters cannot draw on the terminal.
-        QVERIFY2(text.out.contains("SMSNum: +30\\x0d\\x0a#AUTO\\\\x\\x1b\\x7f\n"), text.out.constData());
-
-        const Run json = cli({"show", file, "--json"});
-        QCOMPARE(json.exit, 0);
-        const QJsonObject o = onlyDocument(json.out);
-        QCOMPARE(o.value("File").toString(), file);
-        QCOMPARE(o.value("Setup").toObject().value("APN").toString(), QStringLiteral("caf\u00e9.net"));
-    }
-
-    // What a user or a script meets at the edges: help, version, bad
-    // arguments and files refused before any modem is touched.
-    void frontDoors()
-    {
-        for (const char *help : {"--help", "-h"}) {
-            const Run r = cli({help});
-            QCOMPARE(r.exit, 0);
-            QVERIFY(r.out.startsWith("Usage: "));
-            QVERIFY(r.out.contains("MEROLAN_PASSWORD"));
-        }
-        const Run version = cli({"--version"});
-        QCOMPARE(version.exit, 0);
-        QCOMPARE(version.out, QByteArray("merolan-cli 1.0.0.1\n"));
-
-        QTemporaryDir dir;
-        const QString truncated = dir.filePath(QStringLiteral("short.mrl"));
-        QFile f(truncated);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(20, '\0'));
-        f.close();
-
-        QCOMPARE(cli({"frobnicate"}).exit, 2);
-        QCOMPARE(cli({"read"}).exit, 2); // no port
-        QCOMPARE(cli({"--baud", "57600", "--demo", "read"}).exit, 2);
+        row("--help", {"--help"}, 0, {}, {"Usage: ", "MEROLAN_PASSWORD"});
+        row("-h", {"-h"}, 0, {}, {"Usage: ", "MEROLAN_PASSWORD"});
+        row("--version", {"--version"}, 0, {}, {"merolan-cli 1.0.0.1\n"});
+        // In the terminal's encoding; a file's control characters cannot draw on the terminal.
+        row("show", {"show", "{dir}/shown.mrl"}, 0, {},
+            {"Role: 2\n", "APN: caf\xc3\xa9.net\n", "SMSNum: +30\\x0d\\x0a#AUTO\\\\x\\x1b\\x7f\n",
+             "OnTime: 00:00 06:00 00:00\n"});
+        row("show --json", {"show", "{dir}/shown.mrl", "--json"}, 0, {},
+            {"\"File\": \"{dir}/shown.mrl\"", "\"APN\": \"caf\xc3\xa9.net\""});
+        row("unknown command", {"frobnicate"}, 2, "Unknown command frobnicate");
+        row("unknown option", {"read", "--json", "--bogus"}, 2, "Unknown option 'bogus'.");
+        row("no port", {"read"}, 2, "Name the modem's port with --port, or use --demo");
+        row("baud rate", {"--baud", "57600", "--demo", "read"}, 2,
+            "The baud rate must be one of 1200, 2400, 4800, 9600, 19200, 38400, 115200");
         // Only what the modem's password rule allows goes on the wire as typed.
-        const Run lower = cli({"--password", "ab12", "--demo", "read"});
-        QCOMPARE(lower.exit, 2);
-        QVERIFY(lower.err.contains("(suggested: \"12\")"));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("MEROLAN_PASSWORD"), QStringLiteral("x1"));
-        const Run lowerInEnv = cli({"--demo", "read"}, env);
-        QCOMPARE(lowerInEnv.exit, 2);
-        QVERIFY(lowerInEnv.err.contains("The password in MEROLAN_PASSWORD may have"));
-
-        const Run bad = cli({"show", truncated, "--json"});
-        QCOMPARE(bad.exit, 2);
-        QVERIFY(bad.err.contains("ends in the middle"));
-        QVERIFY(onlyDocument(bad.out).value("Error").toString().contains("ends in the middle"));
-        const Run endless = cli({"show", "/dev/zero"});
-        QCOMPARE(endless.exit, 2);
-        QVERIFY(endless.err.contains("/dev/zero: It is not a regular file (a folder, a device or a pipe)"));
-        const Run badArgs = cli({"read", "--json", "--bogus"});
-        QCOMPARE(badArgs.exit, 2);
-        QCOMPARE(onlyDocument(badArgs.out).value("Error").toString(), QStringLiteral("Unknown option 'bogus'."));
-
-        // A read with nowhere to go never starts: the modem hears nothing.
-        PtyModemThread modem(quickModem(QStringLiteral("MRL0000004")));
-        QVERIFY(modem.start());
-        const QString missing = dir.filePath(QStringLiteral("gone"));
-        const Run nowhere = cli({"--port", modem.devicePath(), "read", "--save", missing + "/site.mrl"});
-        QCOMPARE(nowhere.exit, 2);
-        QVERIFY2(nowhere.err.contains(
-                     QStringLiteral("Cannot save to %1/site.mrl: the folder %1 does not exist").arg(missing).toUtf8()),
-                 nowhere.err.constData());
-        const QString link = dir.filePath(QStringLiteral("link.mrl"));
-        QVERIFY(QFile::link(truncated, link));
-        const Run throughLink = cli({"--port", modem.devicePath(), "read", "--save", link});
-        QCOMPARE(throughLink.exit, 2);
-        QVERIFY(throughLink.err.contains(" is a symbolic link, and a setup file is never written through one"));
-        const Run notAFolder = cli({"--port", modem.devicePath(), "--port", "/dev/null", "read", "--save", truncated});
-        QCOMPARE(notAFolder.exit, 2);
-        QVERIFY(notAFolder.err.contains("reading several ports needs --save naming an existing folder"));
-        QCOMPARE(cli({"--port", modem.devicePath(), "write", "/dev/zero"}).exit, 2);
+        row("--password ab12", {"--password", "ab12", "--demo", "read"}, 2,
+            "The password " + rule + "(suggested: \"12\")");
+        row("MEROLAN_PASSWORD x1", {"--demo", "read"}, 2,
+            "The password in MEROLAN_PASSWORD " + rule + "(suggested: \"1\")", {}, "x1");
+        row("--new ab12", {"--port", nowhere, "password", "--new", "ab12"}, 2,
+            "The new password " + rule + "(suggested: \"12\")");
+        row("empty new password", {"--port", nowhere, "password", "--new", "", "--json"}, 2,
+            "--new needs a password; --disable removes it");
+        row("password, no choice", {"--port", nowhere, "password", "--json"}, 2,
+            "password takes either --new NEW or --disable");
+        row("password, both choices", {"--port", nowhere, "password", "--new", "1234", "--disable", "--json"}, 2,
+            "password takes either --new NEW or --disable");
+        row("read --disable", {"--port", nowhere, "read", "--disable", "--json"}, 2,
+            "--new and --disable belong to the password command");
+        row("read --dry-run", {"--port", nowhere, "read", "--dry-run"}, 2, "--dry-run belongs to the write command");
+        row("device 4", {"--port", nowhere, "activate", "4", "--yes"}, 2, "activate takes the device 1, 2 or 3");
+        row("no device", {"--port", nowhere, "activate", "--yes"}, 2, "activate takes the device 1, 2 or 3");
+        row("activate on two ports", {"--port", nowhere, "--port", "/dev/null", "activate", "2", "--yes"}, 2,
+            "activate switches on a device of one modem: give one --port");
+        row("truncated file", {"show", "{dir}/short.mrl", "--json"}, 2,
+            "{dir}/short.mrl: The setup file ends in the middle of Baud (after 20 bytes).");
+        row("device written", {"--port", nowhere, "write", "/dev/zero"}, 2,
+            "/dev/zero: It is not a regular file (a folder, a device or a pipe)");
+        row("save to a missing folder", {"--port", nowhere, "read", "--save", "{dir}/gone/site.mrl"}, 2,
+            "Cannot save to {dir}/gone/site.mrl: the folder {dir}/gone does not exist");
+        row("save through a link", {"--port", nowhere, "read", "--save", "{dir}/link.mrl"}, 2,
+            "{dir}/link.mrl is a symbolic link, and a setup file is never written through one");
+        row("several ports saved to a file",
+            {"--port", nowhere, "--port", "/dev/null", "read", "--save", "{dir}/short.mrl"}, 2,
+            "Cannot save to {dir}/short.mrl: reading several ports needs --save naming an existing folder");
         // A number no modem may get is refused before the port opens; check
         // judges a file as a write of all of it would, with no modem.
-        SetupRecord far;
-        far.Role = 1;
-        far.Baud = 4;
-        far.HostPort = 700000;
-        const QString farFile = dir.filePath(QStringLiteral("far.mrl"));
-        QString saveError;
-        QVERIFY(saveSetupFile(farFile, far, &saveError));
-        const QString portFault = QStringLiteral(": Server port 700000 is not valid: it must be 0 to 65535");
-        for (const char *command : {"write", "check"}) {
-            const Run refused = cli({"--port", modem.devicePath(), command, farFile, "--json"});
-            QCOMPARE(refused.exit, 2);
-            QVERIFY2(refused.err.contains((farFile + portFault).toUtf8()), refused.err.constData());
-            QString problem;
-            QVERIFY2(matchesSchema(refused.out, &problem), qPrintable(problem));
-        }
-        far.HostPort = 1023;
-        QVERIFY(saveSetupFile(farFile, far, &saveError));
-        const Run passes = cli({"check", farFile, "--json"});
-        QCOMPARE(passes.exit, 0);
-        QCOMPARE(onlyDocument(passes.out).value("Ok").toBool(), true);
-        QString checkProblem;
-        QVERIFY2(matchesSchema(passes.out, &checkProblem), qPrintable(checkProblem));
-        far.Logger = 2;
-        QVERIFY(saveSetupFile(farFile, far, &saveError));
-        QCOMPARE(cli({"check", farFile}).exit, 2);
-        QCOMPARE(received(modem), QStringList{});
-
-        const Run absent = cli({"--port", "/dev/no-such-modem", "read"});
-        QCOMPARE(absent.exit, 1);
-        QVERIFY(absent.err.contains("Cannot open COM port"));
-        QVERIFY(absent.err.contains("The port /dev/no-such-modem does not exist."));
+        row("write port 65536", {"--port", nowhere, "write", "{dir}/shown.mrl", "--json"}, 2,
+            "{dir}/shown.mrl: Server port 65536 is not valid: it must be 0 to 65535");
+        row("check port 65536", {"check", "{dir}/shown.mrl", "--json"}, 2,
+            "{dir}/shown.mrl: Server port 65536 is not valid: it must be 0 to 65535");
+        row("check port 65535", {"check", "{dir}/edge.mrl", "--json"}, 0, {}, {"\"Ok\": true"});
+        row("check logger mode 2", {"check", "{dir}/logger.mrl"}, 2,
+            "{dir}/logger.mrl: Logger mode 2 is not valid: it must be 0 or 1");
+        row("absent port", {"--port", nowhere, "read"}, 1,
+            "Cannot open COM port\nThe port /dev/no-such-modem does not exist.");
         // Failed ports too are entries of the one document, never text lines beside it.
-        const Run twoAbsent = cli({"--port", "/dev/no-such-modem", "--port", "/dev/no-such-modem-2", "read", "--json"});
-        QCOMPARE(twoAbsent.exit, 1);
-        const QJsonArray entries = onlyDocument(twoAbsent.out).value("Modems").toArray();
-        QCOMPARE(entries.size(), 2);
-        QCOMPARE(entries.at(1).toObject().value("Port").toString(), QStringLiteral("/dev/no-such-modem-2"));
-        QCOMPARE(entries.at(1).toObject().value("Ok").toBool(true), false);
-        QString problem;
-        QVERIFY2(matchesSchema(twoAbsent.out, &problem), qPrintable(problem));
+        row("two absent ports", {"--port", nowhere, "--port", nowhere + "-2", "read", "--json"}, 1,
+            "[/dev/no-such-modem-2] The port /dev/no-such-modem-2 does not exist.",
+            {"\"Port\": \"/dev/no-such-modem-2\""});
     }
 
-    // A refused password fails the run; the modem keeps waiting for the right
-    // one, which the next run gives from the environment, out of the process list.
-    void passwordFromTheEnvironmentAfterARefusal()
+    void frontDoors()
     {
-        PtyModemThread modem(quickModem(QStringLiteral("MRL0000003")));
-        QVERIFY(modem.start());
-        const Run refused = cli({"--port", modem.devicePath(), "--password", "9999", "read"});
-        QCOMPARE(refused.exit, 1);
-        QVERIFY(refused.err.contains("Password rejected"));
-
+        QFETCH(QStringList, args);
+        QFETCH(int, exit);
+        QFETCH(QString, err);
+        QFETCH(QByteArrayList, out);
+        QFETCH(QString, password);
+        args.replaceInStrings(QStringLiteral("{dir}"), m_dir.path());
+        err.replace(QStringLiteral("{dir}"), m_dir.path());
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("MEROLAN_PASSWORD"), QStringLiteral("4321"));
-        const Run again = cli({"--port", modem.devicePath(), "read"}, env);
-        QVERIFY2(again.exit == 0, again.err.constData());
-        QVERIFY(again.out.contains("SerialNumber: MRL0000003\n"));
-        QCOMPARE(received(modem).filter(QStringLiteral("#PASSWORD=")),
-                 (QStringList{"#PASSWORD=9999", "#PASSWORD=4321"}));
+        if (!password.isEmpty())
+            env.insert(QStringLiteral("MEROLAN_PASSWORD"), password);
+
+        const Run r = cli(args, env);
+        QCOMPARE(r.exit, exit);
+        QVERIFY2(r.err.contains(err.toUtf8()), r.err.constData());
+        for (QByteArray &text : out)
+            QVERIFY2(r.out.contains(text.replace("{dir}", m_dir.path().toUtf8())), r.out.constData());
+        if (args.contains(QStringLiteral("--json"))) {
+            QVERIFY(matchesSchema(r.out));
+            if (exit == 2)
+                QCOMPARE(onlyDocument(r.out).value("Error").toString(), err);
+        }
     }
 
-    // Without a password given, the one the modem asks for is typed on the
-    // terminal, which does not show it; a password change names it as the old one.
-    void passwordTypedWithoutEcho()
+    // A refused password fails the run, beside a modem that takes it, and the
+    // modem keeps waiting for the right one. Without a password given, the one
+    // it asks for is typed on the terminal, which does not show it; a
+    // password change names it as the old one.
+    void passwordRefusedThenTypedWithoutEcho()
     {
         PtyModemThread modem(quickModem(QStringLiteral("MRL0000005")));
-        QVERIFY(modem.start());
+        PtyModemThread taking(quickModem(QStringLiteral("MRL0000003"), QStringLiteral("9999")));
+        QVERIFY(modem.start() && taking.start());
+        const Run refused = cli({"--port", modem.devicePath(), "--port", taking.devicePath(), "--password", "9999",
+                                 "read", "--save", m_dir.path()});
+        QCOMPARE(refused.exit, 1);
+        QVERIFY2(refused.err.contains("[" + modem.devicePath().toLatin1() + "] Password rejected"),
+                 refused.err.constData());
+        QVERIFY2(refused.out.contains("SerialNumber: MRL0000003\n"), refused.out.constData());
+
         const int master = posix_openpt(O_RDWR | O_NOCTTY);
         QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
         QProcess p;
         p.setStandardInputFile(QString::fromLatin1(ptsname(master)));
         QByteArray err;
-        QVERIFY(startUntil(p, {"--port", modem.devicePath(), "password", "--new", "5678"},
-                           "The Merolan asks for its password: ", err));
+        launch(p, {"--port", modem.devicePath(), "password", "--new", "5678"});
+        QVERIFY(waitUntilSaid(p, "The Merolan asks for its password: ", err));
         QCOMPARE(write(master, "4321\n", 5), 5);
         const Run r = finished(p, err);
-
         fcntl(master, F_SETFL, O_NONBLOCK);
         char echoed[256] = {};
         const ssize_t n = read(master, echoed, sizeof echoed - 1);
         close(master);
+
         QVERIFY2(r.exit == 0, r.err.constData());
         QCOMPARE(r.out, QByteArray("Password: Enabled\n"));
         QVERIFY(r.err.contains("Password Enabled successfully."));
         QVERIFY2(n <= 0 || !QByteArray(echoed, int(n)).contains("4321"), echoed);
-        QCOMPARE(modem.call([](SimModem &m) { return m.config().password; }), QStringLiteral("5678"));
-        const QStringList sent = received(modem);
-        QCOMPARE(sent.filter(QStringLiteral("#PASSWORD=")), (QStringList{"#PASSWORD=4321", "#PASSWORD=4321,5678"}));
-        QCOMPARE(sent.last(), QStringLiteral("#AUTO"));
+        QCOMPARE(sentSettings(modem), (QStringList{"#PASSWORD=9999", "#PASSWORD=4321", "#PASSWORD=4321,5678"}));
+        QCOMPARE(received(modem).last(), QStringLiteral("#AUTO"));
     }
 
-    // A new password outside the modem's rule, or no clear choice, never
-    // reaches a modem; --disable on two modems, one of which has no password.
-    void passwordDisabledOnEveryPort()
-    {
-        PtyModemThread locked(quickModem(QStringLiteral("MRL0000010")));
-        SimModem::Config open = quickModem(QStringLiteral("MRL0000011"));
-        open.password.clear();
-        PtyModemThread unlocked(open);
-        QVERIFY(locked.start() && unlocked.start());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("MEROLAN_PASSWORD"), QStringLiteral("4321"));
-        const QStringList port{"--port", locked.devicePath()};
-
-        const Run lower = cli(port + QStringList{"password", "--new", "ab12"}, env);
-        QCOMPARE(lower.exit, 2);
-        QVERIFY2(lower.err.contains("The new password may have up to 8 characters, each a digit, a capital letter or "
-                                    "one of [ \\ ] ^ (suggested: \"12\")"),
-                 lower.err.constData());
-        for (const QStringList &args : {QStringList{"password"}, QStringList{"password", "--new", "1234", "--disable"},
-                                        QStringList{"password", "--new", ""}, QStringList{"read", "--disable"}}) {
-            const Run r = cli(port + args + QStringList{"--json"}, env);
-            QCOMPARE(r.exit, 2);
-            QVERIFY(!onlyDocument(r.out).value("Error").toString().isEmpty());
-        }
-        QCOMPARE(received(locked), QStringList{});
-
-        const Run r = cli(port + QStringList{"--port", unlocked.devicePath(), "password", "--disable", "--json"}, env);
-        QVERIFY2(r.exit == 0, r.err.constData());
-        QString problem;
-        QVERIFY2(matchesSchema(r.out, &problem), qPrintable(problem));
-        const QJsonObject doc = onlyDocument(r.out);
-        QCOMPARE(doc.value("Command").toString(), QStringLiteral("password"));
-        const QJsonArray modems = doc.value("Modems").toArray();
-        QCOMPARE(modems.at(0).toObject().value("Result").toString(), QStringLiteral("Password Disabled successfully."));
-        QCOMPARE(modems.at(1).toObject().value("Result").toString(), QStringLiteral("Password is disabled already."));
-        for (const QJsonValue &entry : modems)
-            QCOMPARE(entry.toObject().value("Password").toString(), QStringLiteral("Disabled"));
-        QCOMPARE(locked.call([](SimModem &m) { return m.config().password; }), QString());
-        QCOMPARE(received(locked).filter(QStringLiteral("#PASSWORD=")),
-                 (QStringList{"#PASSWORD=4321", "#PASSWORD=4321,"}));
-        QCOMPARE(received(unlocked).filter(QStringLiteral("#PASSWORD=")), QStringList{});
-        QCOMPARE(received(unlocked).last(), QStringLiteral("#AUTO"));
-    }
-
-    // The modem's clock beside the computer's, then set from it on two modems
-    // at once, one of which refuses the time.
+    // The modem's clock beside the computer's; at the same time set from it
+    // on two other modems, one of which refuses the time.
     void clockShownAndSet()
     {
         SimModem::Config old = quickModem(QStringLiteral("MRL0000012"));
         old.clock = QStringLiteral("01-01-20,00:00:00");
         PtyModemThread behind(old);
+        old.serialNumber = QStringLiteral("MRL0000016");
+        PtyModemThread setting(old);
         SimModem::Config stubborn = quickModem(QStringLiteral("MRL0000013"));
         stubborn.errorOn = {QStringLiteral("TIME")};
         PtyModemThread refusing(stubborn);
         // The modem's clock runs from its start: it stays this far behind.
         const qint64 behindBy = QDateTime(QDate(2020, 1, 1), QTime(0, 0)).secsTo(QDateTime::currentDateTime());
-        QVERIFY(behind.start() && refusing.start());
+        QVERIFY(behind.start() && setting.start() && refusing.start());
         const QString today = QDateTime::currentDateTime().toString(u"dd-MM-yy");
+        QProcess showing;
+        launch(showing, login({&behind}, {"clock"}));
+        const Run set = cli(login({&setting, &refusing}, {"clock", "--set", "--json"}));
+        const Run shown = finished(showing);
 
-        const Run shown = cli({"--port", behind.devicePath(), "--password", "4321", "clock"});
         QVERIFY2(shown.exit == 0, shown.err.constData());
-        const QStringList lines = QString::fromLocal8Bit(shown.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), 4);
-        QVERIFY2(lines[0].startsWith(QLatin1String("ModemClock: 01-01-20,00:00:")), qPrintable(lines[0]));
-        QVERIFY2(QRegularExpression(QStringLiteral("^ComputerClock: %1,\\d\\d:\\d\\d:\\d\\d$").arg(today))
-                     .match(lines[1])
-                     .hasMatch(),
-                 qPrintable(lines[1]));
-        QVERIFY2(QRegularExpression(QStringLiteral("^Drift: -\\d{4} d \\d{1,2} h$")).match(lines[2]).hasMatch(),
-                 qPrintable(lines[2]));
-        QVERIFY2(lines[3].startsWith(QLatin1String("DriftSeconds: -")), qPrintable(lines[3]));
-        QVERIFY(qAbs(lines[3].section(QLatin1Char(' '), 1).toLongLong() + behindBy) <= 2);
+        const QRegularExpressionMatch clock =
+            QRegularExpression(
+                QStringLiteral("^ModemClock: 01-01-20,00:00:\\d\\d\nComputerClock: %1,\\d\\d:\\d\\d:\\d\\d\n"
+                               "Drift: -\\d{4} d \\d{1,2} h\nDriftSeconds: -(\\d+)\n$")
+                    .arg(today))
+                .match(QString::fromLocal8Bit(shown.out));
+        QVERIFY2(clock.hasMatch(), shown.out.constData());
+        QVERIFY(qAbs(clock.captured(1).toLongLong() - behindBy) <= 2);
         QVERIFY(shown.err.contains("The Merolan's clock is more than a minute off: clock --set sets it"));
 
-        behind.call([](SimModem &m) { m.clearRecord(); });
-        const Run set = cli({"--port", behind.devicePath(), "--port", refusing.devicePath(), "--password", "4321",
-                             "clock", "--set", "--json"});
         QCOMPARE(set.exit, 1);
-        QString problem;
-        QVERIFY2(matchesSchema(set.out, &problem), qPrintable(problem));
-        const QJsonObject doc = onlyDocument(set.out);
-        QCOMPARE(doc.value("Command").toString(), QStringLiteral("clock"));
-        const QJsonObject done = doc.value("Modems").toArray().at(0).toObject();
+        QVERIFY(matchesSchema(set.out));
+        QCOMPARE(onlyDocument(set.out).value("Command").toString(), QStringLiteral("clock"));
+        const QJsonObject done = entry(set, 0);
         QCOMPARE(done.value("Ok").toBool(), true);
         QCOMPARE(done.value("ClockSet").toBool(), true);
         QCOMPARE(done.value("Result").toString(), QStringLiteral("Time set successfully."));
         QVERIFY2(done.value("ModemClock").toString().startsWith(today + QLatin1Char(',')),
                  qPrintable(done.value("ModemClock").toString()));
         QVERIFY(done.contains("DriftSeconds") && qAbs(done.value("DriftSeconds").toInteger()) <= 2);
-        const QStringList sent = received(behind);
+        const QStringList sent = received(setting);
         const qsizetype at =
             sent.indexOf(QRegularExpression(QStringLiteral("#TIME=%1,\\d\\d:\\d\\d:\\d\\d").arg(today)));
         QVERIFY2(at >= 0, qPrintable(sent.join(u' ')));
@@ -491,7 +414,7 @@ private slots:
         QCOMPARE(sent.last(), QStringLiteral("#AUTO"));
         // A refused set leaves the clock as it was read (this modem refused
         // that too), beside the computer's.
-        const QJsonObject refused = doc.value("Modems").toArray().at(1).toObject();
+        const QJsonObject refused = entry(set, 1);
         QCOMPARE(refused.value("Ok").toBool(true), false);
         QCOMPARE(refused.value("ClockSet").toBool(true), false);
         QCOMPARE(refused.value("Result").toString(), QStringLiteral("Time set failed."));
@@ -499,62 +422,55 @@ private slots:
         QVERIFY(refused.contains("ComputerClock") && !refused.contains("DriftSeconds") && !refused.contains("Drift"));
     }
 
-    // A device is switched on only when the question is answered Yes, on
-    // one modem, which is then handed back.
-    void activateAsksFirst()
+    // A device is switched on only when the question is answered Yes, and
+    // the modem is handed back either way. At the same time a password from
+    // the environment, out of the process list, is disabled on two modems, one
+    // of which has none.
+    void devicesAndPasswordsChanged()
     {
         PtyModemThread declining(quickModem(QStringLiteral("MRL0000014")));
         PtyModemThread agreeing(quickModem(QStringLiteral("MRL0000015")));
-        QVERIFY(declining.start() && agreeing.start());
-        const QStringList login{"--password", "4321", "--port", declining.devicePath()};
-        QCOMPARE(cli(login + QStringList{"activate", "4", "--yes"}).exit, 2);
-        QCOMPARE(cli(login + QStringList{"activate", "--yes"}).exit, 2);
-        QCOMPARE(cli(login + QStringList{"--port", agreeing.devicePath(), "activate", "2", "--yes"}).exit, 2);
-        QCOMPARE(received(declining), QStringList{});
-        QCOMPARE(received(agreeing), QStringList{});
-
-        QProcess p;
-        p.start(QStringLiteral(MEROLAN_CLI), login + QStringList{"activate", "2"});
-        const Run yes =
-            cli({"--password", "4321", "--port", agreeing.devicePath(), "activate", "2", "--yes", "--json"});
-        const Run no = finished(p);
+        PtyModemThread locked(quickModem(QStringLiteral("MRL0000010")));
+        PtyModemThread unlocked(quickModem(QStringLiteral("MRL0000011"), {}));
+        QVERIFY(declining.start() && agreeing.start() && locked.start() && unlocked.start());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("MEROLAN_PASSWORD"), QStringLiteral("4321"));
+        QProcess asking, disabling;
+        disabling.setProcessEnvironment(env);
+        launch(disabling,
+               {"--port", locked.devicePath(), "--port", unlocked.devicePath(), "password", "--disable", "--json"});
+        launch(asking, login({&declining}, {"activate", "2"}));
+        const Run yes = cli(login({&agreeing}, {"activate", "2", "--yes", "--json"}));
+        const Run no = finished(asking);
+        const Run r = finished(disabling);
 
         QVERIFY2(yes.exit == 0, yes.err.constData());
-        QString problem;
-        QVERIFY2(matchesSchema(yes.out, &problem), qPrintable(problem));
-        QCOMPARE(onlyDocument(yes.out).value("Modems").toArray().at(0).toObject().value("Result").toString(),
+        QVERIFY(matchesSchema(yes.out));
+        QCOMPARE(entry(yes, 0).value("Result").toString(),
                  QStringLiteral("Device 2 switched on: the Merolan runs its schedule from the Device 2 OFF time."));
-        QCOMPARE(agreeing.call([](SimModem &m) { return m.activatedDevices(); }), QList<int>{2});
         QCOMPARE(received(agreeing).mid(received(agreeing).size() - 3), (QStringList{"#P2ON", "", "#AUTO"}));
-
         QCOMPARE(no.exit, 1);
         QVERIFY2(no.err.contains("Do you want to proceed? -> No (no --yes given)"), no.err.constData());
         QVERIFY(no.err.contains("Device 2 not switched on: the question was answered No (--yes answers Yes)."));
-        QCOMPARE(declining.call([](SimModem &m) { return m.activatedDevices(); }), QList<int>{});
         QVERIFY(!received(declining).contains(QStringLiteral("#P2ON")));
         QCOMPARE(received(declining).last(), QStringLiteral("#AUTO"));
+
+        QVERIFY2(r.exit == 0, r.err.constData());
+        QVERIFY(matchesSchema(r.out));
+        QCOMPARE(entry(r, 0).value("Result").toString(), QStringLiteral("Password Disabled successfully."));
+        QCOMPARE(entry(r, 1).value("Result").toString(), QStringLiteral("Password is disabled already."));
+        for (int n : {0, 1})
+            QCOMPARE(entry(r, n).value("Password").toString(), QStringLiteral("Disabled"));
+        QCOMPARE(sentSettings(locked), (QStringList{"#PASSWORD=4321", "#PASSWORD=4321,"}));
+        QCOMPARE(sentSettings(unlocked), QStringList{});
+        QCOMPARE(received(unlocked).last(), QStringLiteral("#AUTO"));
     }
 
     // Ctrl-C or SIGTERM stops the work and hands the modem back; a write says
     // which settings went and which did not; a second Ctrl-C ends at once.
     void interruptHandsTheModemBack()
     {
-        QTemporaryDir dir;
-        PtyModemThread modem(quickModem(QStringLiteral("MRL0000006")));
-        QVERIFY(modem.start());
-
-        QProcess reading;
-        QByteArray err;
-        QVERIFY(
-            startUntil(reading, {"--port", modem.devicePath(), "--password", "4321", "read"}, "Reading setup...", err));
-        reading.terminate();
-        const Run read = finished(reading, err);
-        QCOMPARE(read.exit, 130);
-        QVERIFY2(read.err.contains("Interrupted: the modem was handed back to automatic operation."),
-                 read.err.constData());
-        QCOMPARE(received(modem).last(), QStringLiteral("#AUTO"));
-
-        const QString file = dir.filePath(QStringLiteral("w.mrl"));
+        const QString file = m_dir.filePath(QStringLiteral("w.mrl"));
         SetupRecord record;
         record.Role = 2;
         record.APN = QStringLiteral("stop.apn");
@@ -564,15 +480,25 @@ private slots:
         record.XPas = QStringLiteral("M41L");
         QString error;
         QVERIFY(saveSetupFile(file, record, &error));
-        modem.call([](SimModem &m) { m.clearRecord(); });
-        QProcess writing;
-        err.clear();
-        QVERIFY(startUntil(writing, {"--port", modem.devicePath(), "--password", "4321", "write", file},
-                           "Writing setup...", err));
+        PtyModemThread writer(quickModem(QStringLiteral("MRL0000006")));
+        // A modem that never answers a setting holds the first Ctrl-C up for
+        // the reply's 40 s; the second one does not wait.
+        SimModem::Config silent = quickModem(QStringLiteral("MRL0000008"));
+        silent.silentOn = {QStringLiteral("XPAS")};
+        PtyModemThread holder(silent);
+        PtyModemThread reader(quickModem(QStringLiteral("MRL0000009")));
+        QVERIFY(writer.start() && holder.start() && reader.start());
+        // Side by side: the held write waits on its silent modem while the other is interrupted.
+        QProcess writing, stuck, reading;
+        launch(writing, login({&writer}, {"write", file}));
+        launch(stuck, login({&holder}, {"write", file}));
+
+        QByteArray err;
+        QVERIFY(waitUntilSaid(writing, "Writing setup...", err));
         ::kill(pid_t(writing.processId()), SIGINT);
         const Run write = finished(writing, err);
         QCOMPARE(write.exit, 130);
-        const QStringList sent = received(modem);
+        const QStringList sent = received(writer);
         QCOMPARE(sent.last(), QStringLiteral("#AUTO"));
         // Every setting line of the write is accounted for, the password masked.
         const QStringList report = QString::fromUtf8(write.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -587,14 +513,9 @@ private slots:
                 QCOMPARE(sent.contains(QLatin1Char('#') + setting), written);
         }
 
-        // A modem that never answers a setting holds the first Ctrl-C up for
-        // the reply's 40 s; the second one does not wait.
-        modem.call([](SimModem &m) { m.config().silentOn = {"XPAS"}; });
-        QProcess stuck;
         err.clear();
-        QVERIFY(startUntil(stuck, {"--port", modem.devicePath(), "--password", "4321", "write", file},
-                           "Writing setup...", err));
-        QVERIFY(QTest::qWaitFor([&] { return !received(modem).filter(QStringLiteral("#XPAS=")).isEmpty(); }, 30000));
+        QVERIFY(waitUntilSaid(stuck, "Writing setup...", err));
+        QVERIFY(QTest::qWaitFor([&] { return !received(holder).filter(QStringLiteral("#XPAS=")).isEmpty(); }, 30000));
         ::kill(pid_t(stuck.processId()), SIGINT);
         QVERIFY(stuck.waitForReadyRead(10000));
         QElapsedTimer sinceSecond;
@@ -606,7 +527,17 @@ private slots:
         QVERIFY(quit.err.contains("(up to 40 s when the modem does not answer)"));
         QVERIFY2(sinceSecond.elapsed() < 30000, "the second interrupt waited for the modem");
         // Even so, the modem is not left in command mode.
-        QVERIFY(QTest::qWaitFor([&] { return received(modem).value(received(modem).size() - 1) == "#AUTO"; }, 5000));
+        QVERIFY(QTest::qWaitFor([&] { return received(holder).value(received(holder).size() - 1) == "#AUTO"; }, 5000));
+
+        err.clear();
+        launch(reading, login({&reader}, {"read"}));
+        QVERIFY(waitUntilSaid(reading, "Reading setup...", err));
+        reading.terminate();
+        const Run read = finished(reading, err);
+        QCOMPARE(read.exit, 130);
+        QVERIFY2(read.err.contains("Interrupted: the modem was handed back to automatic operation."),
+                 read.err.constData());
+        QCOMPARE(received(reader).last(), QStringLiteral("#AUTO"));
     }
 
     // A read whose file cannot be saved after all is kept, and the user is told where.
@@ -614,23 +545,20 @@ private slots:
     {
         PtyModemThread modem(quickModem(QStringLiteral("MRL0000007")));
         QVERIFY(modem.start());
-        QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("sub"));
+        const QString folder = m_dir.filePath(QStringLiteral("sub"));
         QVERIFY(QDir().mkdir(folder));
         QProcess p;
         QByteArray err;
-        QVERIFY(startUntil(
-            p, {"--port", modem.devicePath(), "--password", "4321", "read", "--json", "--save", folder + "/site.mrl"},
-            "Searching for Merolan modem...", err));
+        launch(p, login({&modem}, {"read", "--json", "--save", folder + "/site.mrl"}));
+        QVERIFY(waitUntilSaid(p, "Searching for Merolan modem...", err));
         QVERIFY(QDir(folder).removeRecursively());
         const Run r = finished(p, err);
 
         QCOMPARE(r.exit, 1);
-        const QJsonObject entry = onlyDocument(r.out).value("Modems").toArray().at(0).toObject();
-        const QString rescue = entry.value("SavedTo").toString();
-        QVERIFY2(rescue.startsWith(QDir::tempPath() + QStringLiteral("/merolan-")), qPrintable(rescue));
+        const QString rescue = entry(r, 0).value("SavedTo").toString();
         // A new name nobody could guess, the owner's alone.
-        QVERIFY2(QRegularExpression(QStringLiteral("-MRL0000007-[A-Za-z0-9]{6}\\.mrl$")).match(rescue).hasMatch(),
+        const QString name = QStringLiteral("^%1/merolan-\\d{8}-\\d{6}-MRL0000007-[A-Za-z0-9]{6}\\.mrl$");
+        QVERIFY2(QRegularExpression(name.arg(QRegularExpression::escape(QDir::tempPath()))).match(rescue).hasMatch(),
                  qPrintable(rescue));
         QCOMPARE(QFile::permissions(rescue) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
         QVERIFY(r.err.contains("It was saved to " + rescue.toUtf8() + " instead."));
