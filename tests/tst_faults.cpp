@@ -49,7 +49,7 @@ struct Rig : ModemRig
         session.FirmwareVersion = QStringLiteral("2.10");
         session.SerialNumber = QStringLiteral("MRL0012345");
         session.PasswordTag = QStringLiteral("Enabled");
-        view.setCaption(Item::txtPWD, QStringLiteral("4321"));
+        session.showPassword(QStringLiteral("4321"));
         SetupRecord &m = session.ModemSetup;
         m.Role = 1;
         m.Baud = 4;

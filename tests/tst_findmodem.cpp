@@ -123,7 +123,7 @@ private slots:
         rig.clock.at(2050, [&] { rig.sim.transmit(says); });
         rig.session.PasswordTag = QStringLiteral("earlier");
         rig.view.setCaption(Item::lblPWD, QStringLiteral("earlier"));
-        rig.view.setCaption(Item::txtPWD, typed);
+        rig.session.showPassword(typed);
 
         QCOMPARE(FindModem(rig.session), found);
 
@@ -170,7 +170,7 @@ private slots:
         QFETCH(QStringList, passwords);
         Rig rig;
         rig.sim.config().password = QStringLiteral("1234");
-        rig.view.setCaption(Item::txtPWD, loggedInBefore ? QStringLiteral("1234") : QStringLiteral("9999"));
+        rig.session.showPassword(loggedInBefore ? QStringLiteral("1234") : QStringLiteral("9999"));
         QCOMPARE(Connect(rig.session, QStringLiteral("ttyS0"), QStringLiteral("9600")),
                  loggedInBefore ? ConnectResult::Ready : ConnectResult::NotFound);
         QCOMPARE(rig.sim.loggedIn(), loggedInBefore);
@@ -178,7 +178,7 @@ private slots:
         rig.link.setPortOpen(false);
         rig.sim.clearRecord();
         rig.prompt.clear();
-        rig.view.setCaption(Item::txtPWD, typed);
+        rig.session.showPassword(typed);
 
         QCOMPARE(int(Connect(rig.session, QStringLiteral("ttyS0"), QStringLiteral("9600"))), result);
 

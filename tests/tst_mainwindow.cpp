@@ -216,13 +216,13 @@ private slots:
         QCOMPARE(rig.get<QComboBox>("cboRole")->currentIndex(), 2);
         QCOMPARE(rig.get<QAction>("mnuFileExit")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-        QTEST(rig.window->caption(Item::txtPWD), "password");
+        QTEST(rig.window->session().Password, "password");
         QCOMPARE(rig.get<QComboBox>("cboPort")->currentText(), port);
         QVERIFY(rig.get("cboPort")->isEnabled() == (port == u"COM4"_s) && baud->isEnabled() == (port == u"COM4"_s));
         QCOMPARE(rig.get<QCheckBox>("chkOmbrilex")->isChecked(), logger);
         QCOMPARE(rig.get("chkOmbrilex")->isEnabledTo(rig.tabs()->widget(1)), !logger);
-        QCOMPARE(rig.window->isShown(Item::lblPWD), passwordLine);
-        QCOMPARE(rig.window->isShown(Item::lblPWDSet), passwordLine);
+        QCOMPARE(rig.window->diagram()->isShown(Item::lblPWD), passwordLine);
+        QCOMPARE(rig.window->diagram()->isShown(Item::lblPWDSet), passwordLine);
 
         QCOMPARE(rig.session().ConnectionKind, kind);
         for (int k = 0; k < 3; ++k) {
@@ -684,8 +684,8 @@ private slots:
         emit diagram->scheduleClicked(0);
         QCOMPARE(s.EditSetup.OnTime[1], 21.0 / 24);
         QCOMPARE(s.EditSetup.OffTime[1], 0.5);
-        QCOMPARE(rig.window->caption(Item::lblTime1), u"ON 21:00~12:00"_s);
-        QCOMPARE(rig.window->caption(Item::lblTime0), u"ON 08:00~17:30"_s);
+        QCOMPARE(rig.window->diagram()->caption(Item::lblTime1), u"ON 21:00~12:00"_s);
+        QCOMPARE(rig.window->diagram()->caption(Item::lblTime0), u"ON 08:00~17:30"_s);
         QCOMPARE(rig.get("lblTime1")->toolTip(), u"In the Merolan: ALWAYS OFF"_s);
 
         // A network's mail server, once agreed to, stays after Cancel; its APN does not.
@@ -715,7 +715,7 @@ private slots:
         emit diagram->serverClicked();
         QCOMPARE(s.EditSetup.HostIP, QString());
         QCOMPARE(s.EditSetup.HostPort, 1023);
-        QCOMPARE(rig.window->caption(Item::lblServerPort), u"Server IP port: 1023"_s);
+        QCOMPARE(rig.window->diagram()->caption(Item::lblServerPort), u"Server IP port: 1023"_s);
 
         // The e-mail dialog's close box keeps what was typed for the next
         // opening, until another setup replaces the one it was filled from.
@@ -740,7 +740,7 @@ private slots:
         s.EditSetup.SMSNum = u"+30690001"_s;
         s.EditSetup.APN = u"newapn"_s;
         s.EditSetup.MailServer = u"smtp.agreed"_s;
-        const QString apnCaption = rig.window->caption(Item::lblAPN);
+        const QString apnCaption = rig.window->diagram()->caption(Item::lblAPN);
         QStringList boxes;
         onDialog([&](QWidget *dialog) {
             for (const char *box : {"txtAPN", "txtSMTP", "txtSender"})
@@ -751,7 +751,7 @@ private slots:
         QCOMPARE(boxes, (QStringList{u"newapn"_s, u"smtp.agreed"_s, u"typed@plant.gr"_s}));
         QCOMPARE((QStringList{s.EditSetup.ESender, s.EditSetup.APN, s.EditSetup.MailServer, s.EditSetup.SMSNum}),
                  (QStringList{u"typed@plant.gr"_s, u"newapn"_s, u"smtp.agreed"_s, u"+30690001"_s}));
-        QCOMPARE(rig.window->caption(Item::lblAPN), apnCaption);
+        QCOMPARE(rig.window->diagram()->caption(Item::lblAPN), apnCaption);
         onDialog([&](QWidget *dialog) {
             sender(dialog)->setText(u"again@plant.gr"_s);
             dialog->close();
@@ -807,7 +807,7 @@ private slots:
         onDialog([&](QWidget *dialog) { click(dialog, "cmdCancel"); }, Qt::NoModifier);
         emit diagram->baudClicked();
         QCOMPARE(s.EditSetup.Baud, 4);
-        QCOMPARE(rig.window->caption(Item::lblBaud), u"Baud: 9600"_s);
+        QCOMPARE(rig.window->diagram()->caption(Item::lblBaud), u"Baud: 9600"_s);
         // Changes are pending, and no modem has said its firmware.
         QCOMPARE(rig.prompt.messages().size(), 2);
         QCOMPARE(rig.prompt.messages().last(),

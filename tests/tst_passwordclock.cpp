@@ -27,7 +27,7 @@ struct Rig : ModemRig
         openPort();
         session.FirmwareVersion = firmware;
         session.PasswordTag = QStringLiteral("Enabled");
-        view.setCaption(Item::txtPWD, QStringLiteral("4321"));
+        session.showPassword(QStringLiteral("4321"));
         view.setCaption(Item::lblPWD, QStringLiteral("Password: Enabled"));
     }
     QStringList sent(const char *prefix) const { return sim.receivedLines().filter(QLatin1String(prefix)); }

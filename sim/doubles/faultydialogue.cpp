@@ -151,7 +151,7 @@ DialogueOutcome runFaultyDialogue(const QByteArray &bytes)
     base.password = head & 0x10 ? QStringLiteral("1234") : QString();
     const Recipe recipe = parse(bytes, base);
     if (head & 0x10)
-        rig.view.setCaption(SetupView::Item::txtPWD, QStringLiteral("1234"));
+        rig.session.showPassword(QStringLiteral("1234"));
 
     DialogueOutcome out;
     // Search (60 s at most), then every exchange of a read and a write of

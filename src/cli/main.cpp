@@ -244,8 +244,8 @@ Done clockCommand(Session &s, const Options &o, CliPrompt &prompt, PortResult &r
         if (outcome == CommandOutcome::Unconfirmed)
             r.object.insert(QStringLiteral("Unconfirmed"), QJsonArray{QStringLiteral("TIME")});
     }
-    if (const QString modem = s.view.caption(SetupView::Item::lblClock); !modem.isEmpty())
-        addResult(r, QStringLiteral("ModemClock"), modem);
+    if (!s.ModemClock.isEmpty())
+        addResult(r, QStringLiteral("ModemClock"), s.ModemClock);
     addResult(r, QStringLiteral("ComputerClock"),
               modemClockText(s.ClockReadAt.isValid() ? s.ClockReadAt : s.Comm.clock().wallTime()));
     if (s.ClockDrift) {
@@ -297,7 +297,7 @@ PortResult runPort(const Options &o, int slot, const std::optional<SetupRecord> 
     CliPrompt prompt(several ? QStringLiteral("[%1] ").arg(port) : QString(), o.yes, !several && stdinIsTerminal());
     Session s(link, view, prompt);
     s.ConnectionKind = o.connectionKind;
-    view.setCaption(SetupView::Item::txtPWD, o.password);
+    s.showPassword(o.password);
     QObject::connect(&s.state, &OperationState::statusChanged, [&prompt](const QString &text) { prompt.say(text); });
     // An interrupt reaches the operation as its STOP button: a signal handler
     // may not touch the session, so the session looks at the flag while it waits.
@@ -345,8 +345,8 @@ PortResult runPort(const Options &o, int slot, const std::optional<SetupRecord> 
     // A password typed when the modem asked is the known one from now on,
     // as if it had been given.
     if (const std::optional<QString> typed = prompt.typedSecret();
-        typed && view.caption(SetupView::Item::txtPWD).isEmpty() && s.PasswordTag == QLatin1String("Enabled"))
-        view.setCaption(SetupView::Item::txtPWD, *typed);
+        typed && s.Password.isEmpty() && s.PasswordTag == QLatin1String("Enabled"))
+        s.showPassword(*typed);
 
     const Done done = [&] {
         if (o.command == QLatin1String("read"))

@@ -22,6 +22,14 @@ QString CleanReply(const QString &text)
     return kept.mid(first, last - first);
 }
 
+void setReplyLookUp(SerialLink &Comm)
+{
+    Comm.setLookUpInputLen(200);
+    Comm.setLookUpSeparator(QLatin1Char('|'));
+    Comm.setLookUpText(QStringLiteral("ERROR\r\n|OK\r\n"));
+    Comm.setLookUpTimeOut(40000);
+}
+
 QString GetResponse(SerialLink &Comm, OperationState &state, const QString &command)
 {
     state.ReplyMissing = false;
@@ -32,10 +40,7 @@ QString GetResponse(SerialLink &Comm, OperationState &state, const QString &comm
     Comm.setInBufferCount(0);
     Comm.OutputLine(command);
 
-    Comm.setLookUpInputLen(200);
-    Comm.setLookUpSeparator(QLatin1Char('|'));
-    Comm.setLookUpText(QStringLiteral("ERROR\r\n|OK\r\n"));
-    Comm.setLookUpTimeOut(40000);
+    setReplyLookUp(Comm);
     const qint16 r = qint16(Comm.LookUp());
     state.ReplyMissing = r < 0;
 

@@ -9,6 +9,10 @@ class OperationState;
 // spaces at both ends.
 QString CleanReply(const QString &text);
 
+// The look-up every answer ends with: "ERROR" or "OK" on a line of its own,
+// the first 200 characters kept, 40 seconds at most.
+void setReplyLookUp(SerialLink &Comm);
+
 // One command line and its answer: "ERROR" for a refusal or a pending abort
 // (nothing sent then), "" after the 40-second time-out or a bare "OK", else
 // the text before the final "OK" line, lines joined and cleaned. Sets

@@ -6,6 +6,8 @@
 #include "seriallink.h"
 #include "userprompt.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 
 constexpr qint64 kPollMs = 100;
@@ -41,7 +43,6 @@ LoginResult success(Search &s)
     s.comm.Pause(2000);
     // What the modem said during the login is of no use to the next command.
     s.comm.setInBufferCount(0);
-    s.state.Busy = false;
     s.result.ready = true;
     return s.result;
 }
@@ -62,7 +63,6 @@ LoginResult notFound(Search &s)
                            " - Make sure that the selected COM port is correct."),
             UserPrompt::Icon::Warning);
     }
-    s.state.Busy = false;
     return s.result;
 }
 
@@ -78,7 +78,6 @@ LoginResult lineLost(Search &s, const QString &doing)
     s.state.setStatus(QStringLiteral("Connection to the Merolan lost"));
     s.prompt.message(QStringLiteral("Connection to the Merolan lost while ") + doing + QLatin1Char('.'),
                      UserPrompt::Icon::Warning);
-    s.state.Busy = false;
     return s.result;
 }
 
@@ -91,7 +90,6 @@ LoginResult portClosed(Search &s)
     s.prompt.message(QStringLiteral("Connection to the Merolan lost.\n\nCheck the cable and the modem, then connect "
                                     "again: press 'Finish programming' (if it is shown), then 'Start programming'."),
                      UserPrompt::Icon::Warning);
-    s.state.Busy = false;
     return s.result;
 }
 
@@ -118,7 +116,6 @@ LoginResult password(Search &s)
     s.state.setStatus(QStringLiteral("Password rejected"));
     s.prompt.message(QStringLiteral("Password rejected\n\nThe Merolan waits for its password: check the password "
                                     "and connect again."));
-    s.state.Busy = false;
     return s.result;
 }
 
@@ -137,7 +134,6 @@ LoginResult confirmLogin(Search &s)
         return notFound(s);
     if (answer == QLatin1String("ERROR"))
         return password(s);
-    s.state.Busy = false;
     s.result.ready = true;
     return s.result;
 }
@@ -152,7 +148,7 @@ LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &promp
         return portClosed(s);
 
     s.state.setStatus(QStringLiteral("Searching for Merolan modem..."));
-    s.state.Busy = true;
+    const QScopedValueRollback busy(state.Busy, true);
     comm.setAutoReceive(false);
     // The escape is only recognised after a quiet line.
     comm.Pause(2000);

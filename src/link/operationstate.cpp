@@ -1,5 +1,7 @@
 #include "operationstate.h"
 
+#include "userprompt.h"
+
 #include <algorithm>
 
 void OperationState::setProgressRange(int maximum)
@@ -24,4 +26,12 @@ void OperationState::setStatus(const QString &text)
 {
     m_status = text;
     emit statusChanged(text);
+}
+
+bool refusedWhileRunning(const OperationState &state, UserPrompt &prompt)
+{
+    if (!state.anyRunning())
+        return false;
+    prompt.beep();
+    return true;
 }

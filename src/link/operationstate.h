@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+class UserPrompt;
+
 // What the modem operations share with the window that runs them: the flags
 // that keep overlapping handlers apart, the progress bar and the status text.
 // The window owns one; a headless caller owns its own.
@@ -41,3 +43,7 @@ private:
     int m_maximum = 100;
     QString m_status;
 };
+
+// A click that would start an operation inside another is refused with a beep.
+// True when refused.
+bool refusedWhileRunning(const OperationState &state, UserPrompt &prompt);

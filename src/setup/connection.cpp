@@ -8,33 +8,30 @@
 #include "session.h"
 #include "userprompt.h"
 
+#include <QScopedValueRollback>
+
 #include <utility>
 
 namespace {
 
 bool login(Session &s, bool confirm)
 {
-    using Item = SetupView::Item;
-    LoginResult result =
-        FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.view.caption(Item::txtPWD), s.ConnectionKind, confirm});
+    LoginResult result = FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.Password, s.ConnectionKind, confirm});
     // The modem may have taken a new password whose answer never came.
     if (!result.ready && result.password == ModemPassword::Required && s.UnconfirmedPassword
-        && *s.UnconfirmedPassword != s.view.caption(Item::txtPWD)
+        && *s.UnconfirmedPassword != s.Password
         && s.prompt.question(QStringLiteral("The last password change, to \"%1\", was not confirmed. Log in with "
                                             "\"%1\"?")
                                  .arg(*s.UnconfirmedPassword),
                              UserPrompt::Icon::Information, UserPrompt::Answer::Yes)) {
-        s.view.setCaption(Item::txtPWD, *std::exchange(s.UnconfirmedPassword, std::nullopt));
-        result =
-            FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.view.caption(Item::txtPWD), s.ConnectionKind, true});
+        s.showPassword(*std::exchange(s.UnconfirmedPassword, std::nullopt));
+        result = FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.Password, s.ConnectionKind, true});
     }
     if (result.password == ModemPassword::Required) {
-        s.view.setCaption(Item::lblPWD, QStringLiteral("Password: Enabled"));
-        s.PasswordTag = QStringLiteral("Enabled");
+        s.showPasswordTag(QStringLiteral("Enabled"));
     } else if (result.password == ModemPassword::None) {
-        s.view.setCaption(Item::lblPWD, QStringLiteral("Password: Disabled"));
-        s.PasswordTag = QStringLiteral("Disabled");
-        s.view.setCaption(Item::txtPWD, QString());
+        s.showPasswordTag(QStringLiteral("Disabled"));
+        s.showPassword(QString());
     }
     return result.ready;
 }
@@ -97,10 +94,8 @@ ConnectResult Connect(Session &s, const QString &port, const QString &baud)
 
 ActivationResult ActivateDevice(Session &s, int device)
 {
-    if (s.state.anyRunning()) {
-        s.prompt.beep();
+    if (refusedWhileRunning(s.state, s.prompt))
         return ActivationResult::Declined;
-    }
     // Like Finish, an activation ends the programming: unwritten edits are asked about first.
     if (!mayLeave(s))
         return ActivationResult::Declined;
@@ -111,10 +106,11 @@ ActivationResult ActivateDevice(Session &s, int device)
                                .arg(n),
                            UserPrompt::Icon::Warning, UserPrompt::Answer::Yes))
         return ActivationResult::Declined;
-    // The exchange keeps the window from closing under it.
-    s.state.Busy = true;
-    const QString reply = GetResponse(s.Comm, s.state, QStringLiteral("#P%1ON\r\n").arg(n));
-    s.state.Busy = false;
+    const QString reply = [&] {
+        // The exchange keeps the window from closing under it.
+        const QScopedValueRollback busy(s.state.Busy, true);
+        return GetResponse(s.Comm, s.state, QStringLiteral("#P%1ON\r\n").arg(n));
+    }();
     QString failed;
     // Unanswered, the command may still have been carried out.
     ActivationResult result = ActivationResult::Unconfirmed;
@@ -162,10 +158,8 @@ bool FinishProgramming(Session &s)
 
 bool CloseRequest(Session &s)
 {
-    if (s.state.anyRunning()) {
-        s.prompt.beep();
+    if (refusedWhileRunning(s.state, s.prompt))
         return false;
-    }
     // Once finished, the port is closed and the user has answered already.
     if (s.Comm.PortOpen() && !mayLeave(s))
         return false;

@@ -12,6 +12,7 @@ void applyIdentification(Session &session, const QString &versionReply)
 
     session.FirmwareVersion = known ? versionReply.mid(kCut) : versionReply;
     session.view.setShown(SetupView::Item::chkOmbrilex, !known);
-    session.view.setShown(SetupView::Item::lblEmail, !known);
+    session.HasEmail = !known;
+    session.view.setShown(SetupView::Item::lblEmail, session.HasEmail);
     session.view.setCaption(SetupView::Item::lblVersion, QStringLiteral("F/W: v") + session.FirmwareVersion);
 }

@@ -9,6 +9,8 @@
 #include "session.h"
 #include "userprompt.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 
 using Item = SetupView::Item;
@@ -41,14 +43,6 @@ QString named(const QString &password)
     return password.isEmpty() ? QStringLiteral("none") : QLatin1Char('"') + password + QLatin1Char('"');
 }
 
-bool refuseWhileBusy(Session &s)
-{
-    if (!s.state.anyRunning())
-        return false;
-    s.prompt.beep();
-    return true;
-}
-
 } // namespace
 
 std::optional<PasswordRetry> passwordRetry(const QString &answer, const QString &lastSuggestion)
@@ -67,7 +61,7 @@ std::optional<PasswordRetry> passwordRetry(const QString &answer, const QString 
 
 void PasswordClicked(Session &s)
 {
-    if (refuseWhileBusy(s))
+    if (refusedWhileRunning(s.state, s.prompt))
         return;
     const double firmware = s.firmwareNumber();
     if (firmware >= 2.0 && firmware < 3.0
@@ -95,8 +89,8 @@ CommandOutcome SetPassword(Session &s, const QString &newPassword)
     }
     if (!FindModem(s))
         return CommandOutcome::NotSent;
-    s.state.Busy = true;
-    const QString old = s.view.caption(Item::txtPWD);
+    const QScopedValueRollback busy(s.state.Busy, true);
+    const QString old = s.Password;
     const QString reply =
         GetResponse(s.Comm, s.state, QStringLiteral("#PASSWORD=") + old + QLatin1Char(',') + newPassword);
     QString why;
@@ -114,27 +108,24 @@ CommandOutcome SetPassword(Session &s, const QString &newPassword)
         s.UnconfirmedPassword = newPassword;
     } else if (newPassword.isEmpty()) {
         s.state.setStatus(QStringLiteral("Password Disabled successfully."));
-        s.view.setCaption(Item::lblPWD, QStringLiteral("Password: Disabled"));
-        s.PasswordTag = QStringLiteral("Disabled");
-        s.view.setCaption(Item::txtPWD, QString());
+        s.showPasswordTag(QStringLiteral("Disabled"));
+        s.showPassword(QString());
     } else {
         s.state.setStatus(QStringLiteral("Password Enabled successfully."));
-        s.view.setCaption(Item::lblPWD, QStringLiteral("Password: Enabled"));
-        s.PasswordTag = QStringLiteral("Enabled");
-        s.view.setCaption(Item::txtPWD, newPassword);
+        s.showPasswordTag(QStringLiteral("Enabled"));
+        s.showPassword(newPassword);
     }
     if (result == CommandOutcome::Confirmed)
         s.UnconfirmedPassword.reset();
-    s.state.Busy = false;
     return result;
 }
 
 CommandOutcome SetClock(Session &s)
 {
-    if (refuseWhileBusy(s) || !FindModem(s))
+    if (refusedWhileRunning(s.state, s.prompt) || !FindModem(s))
         return CommandOutcome::NotSent;
     s.state.setStatus(QStringLiteral("Setting time..."));
-    s.state.Busy = true;
+    const QScopedValueRollback busy(s.state.Busy, true);
     // The modem keeps whole seconds, and the exchange sends 200 ms after it
     // starts: the time goes out as the next second begins, so the modem's
     // clock starts exact.
@@ -160,12 +151,12 @@ CommandOutcome SetClock(Session &s)
     } else {
         s.state.setStatus(QStringLiteral("Time set failed."));
     }
-    s.state.Busy = false;
     return result;
 }
 
 void showModemClock(Session &s, const QString &reply)
 {
+    s.ModemClock = reply;
     s.view.setCaption(Item::lblClock, reply);
     s.ClockReadAt = s.Comm.clock().wallTime();
     const std::optional<QDateTime> modem = parseModemClock(reply);

@@ -13,7 +13,7 @@
 #include "showsetup.h"
 #include "userprompt.h"
 
-#include <QRegularExpression>
+#include <QScopedValueRollback>
 
 #include <array>
 #include <cmath>
@@ -53,6 +53,13 @@ qint16 deviceCountOfSerial(const QString &serial)
     case 'G': return 9;
     default: return 3;
     }
+}
+
+// The refresh button is the STOP button while a read it started runs.
+void showStop(Session &s, bool stop)
+{
+    s.Stoppable = stop ? Session::Operation::Read : Session::Operation::None;
+    s.view.setCaption(Item::cmdRefresh, stop ? kStopCaption : kRefreshCaption);
 }
 
 class SetupReader
@@ -240,38 +247,33 @@ private:
         return true;
     }
 
-    // The modem answers with one of two labels in front of the value,
+    // The modem answers with one of two labels in front of each value,
     // depending on its firmware.
-    std::optional<QString> readLabelled(const QString &key, const QString &label, const QString &setting)
-    {
-        QString r = query(key);
-        if (refused(r))
-            return std::nullopt;
-        return r.remove(label).trimmed().remove(setting).trimmed();
-    }
-
     bool readProvider()
     {
-        const std::optional<QString> apn =
-            readLabelled(QStringLiteral("APN"), QStringLiteral("APN:"), QStringLiteral("APN="));
-        if (!apn)
-            return false;
-        s.view.setCaption(Item::lblAPN, apnCaption(*apn));
-        m_read.APN = *apn;
-
-        const std::optional<QString> user =
-            readLabelled(QStringLiteral("GPRSID"), QStringLiteral("GPRS ID:"), QStringLiteral("GPRSID="));
-        if (!user)
-            return false;
-        s.view.setCaption(Item::lblProviderUser, providerUserCaption(*user));
-        m_read.GPRSID = *user;
-
-        const std::optional<QString> password =
-            readLabelled(QStringLiteral("GPRSPass"), QStringLiteral("GPRS Password:"), QStringLiteral("GPRSPW="));
-        if (!password)
-            return false;
-        s.view.setCaption(Item::lblProviderPWD, providerPasswordCaption(*password));
-        m_read.GPRSPass = *password;
+        struct Setting
+        {
+            const char *key;
+            const char *label;
+            const char *setting;
+            Item item;
+            QString (*caption)(const QString &);
+            QString SetupRecord::*field;
+        };
+        static constexpr Setting kSettings[] = {
+            {"APN", "APN:", "APN=", Item::lblAPN, apnCaption, &SetupRecord::APN},
+            {"GPRSID", "GPRS ID:", "GPRSID=", Item::lblProviderUser, providerUserCaption, &SetupRecord::GPRSID},
+            {"GPRSPass", "GPRS Password:", "GPRSPW=", Item::lblProviderPWD, providerPasswordCaption,
+             &SetupRecord::GPRSPass},
+        };
+        for (const Setting &setting : kSettings) {
+            QString r = query(QLatin1String(setting.key));
+            if (refused(r))
+                return false;
+            r = r.remove(QLatin1String(setting.label)).trimmed().remove(QLatin1String(setting.setting)).trimmed();
+            s.view.setCaption(setting.item, setting.caption(r));
+            m_read.*setting.field = r;
+        }
         return true;
     }
 
@@ -279,7 +281,7 @@ private:
     // keep no e-mail settings.
     bool readEmail()
     {
-        if (s.firmwareNumber() >= 3 || !s.view.isShown(Item::lblEmail))
+        if (s.firmwareNumber() >= 3 || !s.HasEmail)
             return true;
 
         QString r = query(QStringLiteral("Email"));
@@ -336,7 +338,7 @@ bool ReadSetup(Session &s)
     s.state.setProgressRange(30);
     s.state.setProgress(0);
     s.state.setStatus(QStringLiteral("Reading setup..."));
-    s.state.Reading = true;
+    const QScopedValueRollback reading(s.state.Reading, true);
     s.state.AbortRequested = false;
 
     // The identity belongs to the baseline: after a failed read the write
@@ -373,22 +375,19 @@ bool ReadSetup(Session &s)
         }
     }
 
-    s.state.Reading = false;
     s.state.AbortRequested = false;
-    s.view.setCaption(Item::cmdRefresh, kRefreshCaption);
+    showStop(s, false);
     return ok;
 }
 
 void RefreshClicked(Session &s)
 {
-    if (s.view.caption(Item::cmdRefresh) != kStopCaption) {
+    if (s.Stoppable != Session::Operation::Read) {
         // A second click while the modem is sought would search inside the search.
-        if (s.state.anyRunning()) {
-            s.prompt.beep();
+        if (refusedWhileRunning(s.state, s.prompt))
             return;
-        }
         if (FindModem(s)) {
-            s.view.setCaption(Item::cmdRefresh, kStopCaption);
+            showStop(s, true);
             ReadSetup(s);
         }
         return;

@@ -12,9 +12,10 @@ class RecordingView final : public SetupView
 {
 public:
     void setCaption(Item item, const QString &text) override { m_captions[item] = text; }
-    QString caption(Item item) const override { return m_captions.value(item); }
     void setShown(Item item, bool shown) override;
-    bool isShown(Item item) const override { return !m_hidden.contains(item); }
+    // What the operations showed last.
+    QString caption(Item item) const { return m_captions.value(item); }
+    bool isShown(Item item) const { return !m_hidden.contains(item); }
     void showRole(int entry) override { m_roleEntry = entry; }
     void showLogger(bool ticked, qint16) override { m_loggerTicked = ticked; }
     void ShowDevices() override { ++m_showDevicesCalls; }

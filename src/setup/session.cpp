@@ -17,6 +17,18 @@ bool Session::HasChanges()
     return differ;
 }
 
+void Session::showPassword(const QString &password)
+{
+    Password = password;
+    view.setCaption(SetupView::Item::txtPWD, password);
+}
+
+void Session::showPasswordTag(const QString &tag)
+{
+    PasswordTag = tag;
+    view.setCaption(SetupView::Item::lblPWD, QStringLiteral("Password: ") + tag);
+}
+
 void Session::roleChanged(int entry)
 {
     EditSetup.Role = qint16(entry >= 0 ? entry + 1 : 0);

@@ -11,8 +11,9 @@
 class SerialLink;
 class UserPrompt;
 
-// The captions and switches of the window that the modem operations set. The
-// main window implements it; a headless front end or a test records them.
+// The captions and switches of the window that the modem operations set. It
+// only shows: what an operation decides on lives on the Session. The main
+// window implements it; a headless front end or a test records them.
 class SetupView
 {
 public:
@@ -48,9 +49,7 @@ public:
     virtual ~SetupView() = default;
 
     virtual void setCaption(Item item, const QString &text) = 0;
-    virtual QString caption(Item item) const = 0;
     virtual void setShown(Item item, bool shown) = 0;
-    virtual bool isShown(Item item) const = 0;
 
     // Show a role (its entry in the role list, -1 for none) and the logger
     // mode with its e-mail interval. Showing changes no record: only the
@@ -94,17 +93,24 @@ public:
     SetupRecord ModemSetup;
     SetupRecord EditSetup;
 
+    // The operation whose button is the STOP button now.
+    enum class Operation { None, Read, Write };
+
+    QString Password;                                 // the password typed (txtPWD), sent at the login
     QString FirmwareVersion;                          // tag of lblVersion
     QString SerialNumber;                             // tag of lblSerial
     QString PasswordTag = QStringLiteral("Disabled"); // tag of lblPWD
     QString LoggerType = QStringLiteral("0");         // tag of chkOmbrilex, from the command line
     qint16 DeviceCount = 3;
+    bool HasEmail = true; // the modem keeps e-mail settings (lblEmail shown)
+    Operation Stoppable = Operation::None;
     qint16 ConnectionKind = 0; // 0 local port, 1 GSM data call, 2 Ethernet/GPRS
     WriteOutcome LastWrite;
     std::optional<qint64> ClockDrift; // seconds the modem's clock is ahead, as last read
     // A new password sent whose answer never came: the modem may ask for it
     // instead of the one in the password box.
     std::optional<QString> UnconfirmedPassword;
+    QString ModemClock;    // the modem's last clock reply, as lblClock shows it
     QDateTime ClockReadAt; // the computer's time when that clock reply arrived
 
     // The number value of FirmwareVersion, used by every version test.
@@ -112,6 +118,11 @@ public:
 
     // Compares the two records and colours the write button.
     bool HasChanges();
+
+    // Sets the password and its box together.
+    void showPassword(const QString &password);
+    // Sets the password tag ("Enabled", "Disabled") and its caption together.
+    void showPasswordTag(const QString &tag);
 
     // The record side of the role and logger controls. The window's handlers
     // call these, then rebuild the diagram.

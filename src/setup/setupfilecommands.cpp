@@ -22,10 +22,8 @@ bool LoadSetupCommand(Session &s)
 {
     // A setup loaded while the modem is read or written would be overwritten
     // by the read, or be taken for what the write just stored.
-    if (s.state.anyRunning()) {
-        s.prompt.beep();
+    if (refusedWhileRunning(s.state, s.prompt))
         return false;
-    }
     const std::optional<QString> path =
         s.prompt.openFileName(setupFileDialog(QStringLiteral("Select a Merolan setup file to load")));
     if (!path || path->isEmpty())
@@ -52,10 +50,8 @@ bool LoadSetupCommand(Session &s)
 void SaveSetupCommand(Session &s)
 {
     // Half a read is no setup to keep.
-    if (s.state.anyRunning()) {
-        s.prompt.beep();
+    if (refusedWhileRunning(s.state, s.prompt))
         return;
-    }
     const std::optional<QString> path =
         s.prompt.saveFileName(setupFileDialog(QStringLiteral("Select a save name for the Merolan setup file")));
     if (!path || path->isEmpty())

@@ -8,6 +8,8 @@
 #include "settinglines.h"
 #include "userprompt.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 
 const QString kWriteCaption = QStringLiteral("Write setup to Merolan");
@@ -32,12 +34,18 @@ bool proceedWithoutApn(Session &s)
                              UserPrompt::Icon::Information, UserPrompt::Answer::Yes);
 }
 
+// The write button is the STOP button while a write runs.
+void showStop(Session &s, bool stop)
+{
+    s.Stoppable = stop ? Session::Operation::Write : Session::Operation::None;
+    s.view.setCaption(SetupView::Item::cmdWrite, stop ? kStopCaption : kWriteCaption);
+}
+
 // The common end of every write, whatever happened.
 void endWrite(Session &s)
 {
     s.state.AbortRequested = false;
-    s.state.Writing = false;
-    s.view.setCaption(SetupView::Item::cmdWrite, kWriteCaption);
+    showStop(s, false);
 }
 
 // Whether the write ends after this exchange, and if so tells the user why:
@@ -134,7 +142,7 @@ bool WriteSetup(Session &s, bool writeAll)
     s.state.setProgressRange(30);
     s.state.setProgress(0);
     s.state.setStatus(QStringLiteral("Writing setup..."));
-    s.state.Writing = true;
+    const QScopedValueRollback writing(s.state.Writing, true);
 
     const QStringList lines = PendingLines(s, writeAll);
     s.LastWrite = {{}, {}, lines};
@@ -179,7 +187,7 @@ bool WriteChanges(Session &s, bool writeAll)
         endWrite(s);
         return false;
     }
-    s.view.setCaption(SetupView::Item::cmdWrite, kStopCaption);
+    showStop(s, true);
     if (!WriteSetup(s, writeAll))
         return false;
     s.view.markChanges(false);
@@ -188,13 +196,11 @@ bool WriteChanges(Session &s, bool writeAll)
 
 void WriteClicked(Session &s)
 {
-    const bool stopClick = s.view.caption(SetupView::Item::cmdWrite) == kStopCaption;
+    const bool stopClick = s.Stoppable == Session::Operation::Write;
     // A second click while the modem is sought or read would start another
     // search inside the first.
-    if (!stopClick && s.state.anyRunning()) {
-        s.prompt.beep();
+    if (!stopClick && refusedWhileRunning(s.state, s.prompt))
         return;
-    }
     // A STOP only stops: the checks are for starting a write.
     if (stopClick) {
         s.state.setStatus(QStringLiteral("Aborting. Please wait..."));
@@ -210,8 +216,8 @@ void WriteClicked(Session &s)
     // From here on the write runs and its button is the STOP button, also
     // while the modem on the line is identified.
     s.state.AbortRequested = false;
-    s.state.Writing = true;
-    s.view.setCaption(SetupView::Item::cmdWrite, kStopCaption);
+    const QScopedValueRollback writing(s.state.Writing, true);
+    showStop(s, true);
     const QString serialQuery = QStringLiteral("#SerialNum?");
     const QString serial = GetResponse(s.Comm, s.state, serialQuery).remove(QStringLiteral("Serial Number is: "));
     if (writeEnds(s, serialQuery, false))

@@ -153,6 +153,7 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
         if (kept != text)
             txtPWD->setText(kept);
         txtPWD->setCursorPosition(int(kept.size()));
+        m_session.Password = kept;
     });
 
     load(options);
@@ -525,31 +526,12 @@ void frmSelCon::setCaption(Item item, const QString &text)
         e->setText(text);
 }
 
-QString frmSelCon::caption(Item item) const
-{
-    if (m_diagram->owns(item))
-        return m_diagram->caption(item);
-    if (auto *b = qobject_cast<QAbstractButton *>(ownWidget(item)))
-        return b->text();
-    if (auto *e = qobject_cast<QLineEdit *>(ownWidget(item)))
-        return e->text();
-    return {};
-}
-
 void frmSelCon::setShown(Item item, bool shown)
 {
     if (m_diagram->owns(item))
         m_diagram->setShown(item, shown);
     else if (QWidget *w = ownWidget(item))
         w->setVisible(shown);
-}
-
-bool frmSelCon::isShown(Item item) const
-{
-    if (m_diagram->owns(item))
-        return m_diagram->isShown(item);
-    const QWidget *w = ownWidget(item);
-    return w && !w->isHidden();
 }
 
 void frmSelCon::showClockDrift(std::optional<qint64> seconds)

@@ -60,9 +60,7 @@ public:
 
     // SetupView
     void setCaption(Item item, const QString &text) override;
-    QString caption(Item item) const override;
     void setShown(Item item, bool shown) override;
-    bool isShown(Item item) const override;
     void showRole(int entry) override;
     void showLogger(bool ticked, qint16 emailInterval) override;
     // Shows the device column for DeviceCount (1, 2, 3, or 9 for none; any
