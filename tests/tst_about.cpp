@@ -4,6 +4,7 @@
 #include "help.h"
 #include "recordingplatform.h"
 #include "scriptedprompt.h"
+#include "widgetrig.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -50,7 +51,7 @@ struct Rig
     ScriptedPrompt prompt;
     frmAbout about{system, prompt};
 
-    QPushButton *button(const char *name) const { return about.findChild<QPushButton *>(QLatin1String(name)); }
+    QPushButton *button(const char *name) const { return rig::find<QPushButton>(&about, name); }
 };
 
 } // namespace
@@ -77,23 +78,13 @@ private slots:
         Rig rig;
         rig.system.folder = native(program.path());
         rig.system.data = {native(data.path() + u"/none"_s), native(data.path())};
-        QCOMPARE(rig.about.windowTitle(), u"About Merolan programmer"_s);
-        const auto text = [&](const char *name) { return rig.about.findChild<QLabel *>(QLatin1String(name))->text(); };
-        QCOMPARE(text("lblTitle"), u"Merolan programmer"_s);
-        QCOMPARE(text("lblVersion"), u"Version 1.0  Build 1"_s);
-        QCOMPARE(text("lblDescription"), u"Programs the Brantholm Merolan modem.\nReads, edits and writes "
-                                         "its setup on the serial line, through a GSM data call or over "
-                                         "the network."_s);
-        QCOMPARE(text("lblDisclaimer"), QString());
+        QCOMPARE(rig::find<QLabel>(&rig.about, "lblVersion")->text(), u"Version 1.0  Build 1"_s);
         // Each button spoken without its mnemonic and dots.
-        QStringList buttons;
-        for (const char *name : {"cmdOK", "cmdSysInfo", "Command1"})
-            buttons << rig.button(name)->text() + QLatin1Char('|') + rig.button(name)->accessibleName();
-        QCOMPARE(buttons, (QStringList{u"OK|OK"_s, u"&System Info...|System Info"_s, u"View license|View license"_s}));
-
+        QCOMPARE(rig.button("cmdSysInfo")->accessibleName(), u"System Info"_s);
+        QCOMPARE(rig::breaches(&rig.about), QStringList());
         rig.about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&rig.about));
-        auto *site = rig.about.findChild<QLabel *>(u"lblSite"_s);
+        auto *site = rig::find<QLabel>(&rig.about, "lblSite");
         QTest::mouseClick(site, Qt::LeftButton, {}, QPoint(3, site->height() / 2));
 
         const QString agreement = u"/Brantholm Freeware License Agreement.rtf"_s;
@@ -117,7 +108,7 @@ private slots:
             QVERIFY(depends->parentWidget() == &rig.about);
             static_cast<QDialog *>(depends)->reject();
         });
-        QTest::mouseDClick(rig.about.findChild<QLabel *>(u"Image"_s), Qt::LeftButton);
+        QTest::mouseDClick(rig::find(&rig.about, "Image"), Qt::LeftButton);
         QCOMPARE(seen, u"frmDepends|Software Dependencies"_s);
 
         // Enter presses OK even with the focus on another button; Escape cancels.
@@ -145,7 +136,7 @@ private slots:
                                       "GNU C Library",        "2.36"};
         system.versions = {zlib, std::nullopt, libc};
         frmDepends depends(system);
-        auto *list = depends.findChild<QTreeWidget *>(u"ListView"_s);
+        auto *list = rig::find<QTreeWidget>(&depends, "ListView");
         QCOMPARE(column(list, 0), QStringList({"/lib/libc.so.6", "/opt/merolan/merolan", "/usr/lib/libz.so.1.2.13"}));
 
         depends.resize(1023, 600);
@@ -168,7 +159,7 @@ private slots:
                                "/opt/merolan/merolan\t\t\t\n"
                                "/usr/lib/libz.so.1.2.13\tzlib\t1:1.2.13\tZlib Makers\n"
                                "/lib/libc.so.6\tGNU C Library\t2.36-9\tGNU Libc Maintainers\n"_s;
-        auto *cmdCopy = depends.findChild<QPushButton *>(u"cmdCopy"_s);
+        auto *cmdCopy = rig::find<QPushButton>(&depends, "cmdCopy");
         for (const bool byKey : {true, false}) {
             QGuiApplication::clipboard()->clear();
             byKey ? QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier) : cmdCopy->click();

@@ -4,10 +4,13 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHash>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -149,10 +152,123 @@ void DeviceColumn::paintEvent(QPaintEvent *)
     painter.drawLine(QPointF(x, *top), QPointF(x, *bottom));
 }
 
-CaptionLabel::CaptionLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+QColor changedColour()
+{
+    return {255, 128, 128};
+}
+
+int markRoom(const QWidget *on)
+{
+    return on->fontMetrics().height() * 3 / 4;
+}
+
+ClickLabel::ClickLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
 }
+
+ClickLabel::ClickLabel(Picture *picture, QWidget *parent) : ClickLabel(QString(), parent)
+{
+    picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(picture);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void ClickLabel::setMarked(bool marked)
+{
+    m_marked = marked;
+    update();
+}
+
+// A click is a left button pressed and let go over the label: the label
+// takes the press, so that the release comes back to it.
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        QLabel::mousePressEvent(event);
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        QLabel::mouseReleaseEvent(event);
+    else if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent *event)
+{
+    const int k = event->key();
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!plain || (k != Qt::Key_Space && k != Qt::Key_Return && k != Qt::Key_Enter)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat())
+        emit clicked();
+}
+
+void ClickLabel::enterEvent(QEnterEvent *)
+{
+    hover(isEnabled());
+}
+
+void ClickLabel::leaveEvent(QEvent *)
+{
+    hover(false);
+}
+
+void ClickLabel::hover(bool on)
+{
+    if (auto *caption = qobject_cast<ClickLabel *>(focusProxy())) {
+        caption->hover(on);
+        return;
+    }
+    // Links that are always underlined stay so.
+    if (on == m_hoverUnderline || (on && font().underline()))
+        return;
+    QFont f = font();
+    f.setUnderline(on);
+    setFont(f);
+    m_hoverUnderline = on;
+}
+
+void ClickLabel::paintEvent(QPaintEvent *event)
+{
+    paintUnderText();
+    QLabel::paintEvent(event);
+}
+
+void ClickLabel::paintUnderText()
+{
+    QPainter painter(this);
+    if (m_marked) {
+        // A dot just before the text, in the room the margin keeps for it.
+        const QRect room = contentsRect();
+        const int text = qMin(fontMetrics().horizontalAdvance(this->text()), room.width());
+        const int left = alignment() & Qt::AlignHCenter ? room.left() + (room.width() - text) / 2 : room.left();
+        const qreal size = fontMetrics().height() * 0.55;
+        const QRectF dot(left - markRoom(this) / 2.0 - size / 2, room.center().y() + 0.5 - size / 2, size, size);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(changedColour().darker(160), 1));
+        painter.setBrush(changedColour());
+        painter.drawEllipse(dot);
+    }
+    // Only the keyboard gives the label the focus, so the frame is always due.
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        frame.state |= QStyle::State_KeyboardFocusChange;
+        frame.backgroundColor = palette().color(backgroundRole());
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
+}
+
+CaptionLabel::CaptionLabel(const QString &text, QWidget *parent) : ClickLabel(text, parent) {}
 
 QSize CaptionLabel::sizeHint() const
 {
@@ -176,8 +292,22 @@ bool CaptionLabel::isElided() const
     return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
 }
 
+void CaptionLabel::setTip(const QString &tip)
+{
+    m_tip = tip;
+    setToolTip(isElided() ? text() + QLatin1Char('\n') + tip : tip);
+}
+
+void CaptionLabel::resizeEvent(QResizeEvent *event)
+{
+    ClickLabel::resizeEvent(event);
+    // The text may fit now, or no longer.
+    setTip(m_tip);
+}
+
 void CaptionLabel::paintEvent(QPaintEvent *)
 {
+    paintUnderText();
     QPainter painter(this);
     const QRect room = contentsRect();
     const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, room.width());
@@ -187,6 +317,13 @@ void CaptionLabel::paintEvent(QPaintEvent *)
 CaptionLabel *captionLabel(const char *name, const QString &text, QWidget *parent)
 {
     auto *l = new CaptionLabel(text, parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+ClickLabel *clickLabel(const char *name, const QString &text, QWidget *parent)
+{
+    auto *l = new ClickLabel(text, parent);
     l->setObjectName(QLatin1String(name));
     return l;
 }

@@ -70,11 +70,45 @@ private:
     std::vector<const Wire *> m_stubs;
 };
 
+// What a click does, as on a link: a left click, or Space or Enter with the
+// keyboard's focus, emits clicked(). Tab reaches it, a mouse click leaves no
+// focus behind; the pointer underlines its caption (a picture's caption is its
+// focus proxy). A setting line also bears the change mark beside its text.
+class ClickLabel : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit ClickLabel(const QString &text = {}, QWidget *parent = nullptr);
+    // The picture in place of a text, at the picture's size.
+    ClickLabel(Picture *picture, QWidget *parent);
+
+    void setMarked(bool marked);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    // The change mark and the focus frame, which go under the text.
+    void paintUnderText();
+
+private:
+    void hover(bool on);
+
+    bool m_marked = false;
+    bool m_hoverUnderline = false;
+};
+
 // A one-line caption that gives way when its place is narrow: the text is
 // cut at its end and marked "…", never clipped at either edge, where a cut
 // value (a phone number, an address) would still look whole. The text stays
-// whole for text() and for screen readers.
-class CaptionLabel : public QLabel
+// whole for text() and for screen readers, and in the tip while it is cut.
+class CaptionLabel : public ClickLabel
 {
     Q_OBJECT
 public:
@@ -82,10 +116,22 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
     bool isElided() const;
+    // The tip under the text when it is cut; call it again after setText().
+    void setTip(const QString &tip);
 
 protected:
     void paintEvent(QPaintEvent *) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QString m_tip;
 };
+
+// The colour of unwritten changes: the write button's face, the mark on the
+// lines a write would change, a clock that wants setting.
+QColor changedColour();
+// The room beside a setting line for its change mark.
+int markRoom(const QWidget *on);
 
 // The pen the diagrams draw their connectors with.
 QPen connectorPen(const QWidget *on);
@@ -94,6 +140,7 @@ QPen connectorPen(const QWidget *on);
 
 // A caption that shows the modem's own texts: never rich text.
 QLabel *plainLabel(const char *name, const QString &text, QWidget *parent);
+ClickLabel *clickLabel(const char *name, const QString &text, QWidget *parent);
 CaptionLabel *captionLabel(const char *name, const QString &text, QWidget *parent);
 Picture *picture(const char *name, const QString &file, qreal lines, QWidget *parent);
 // The bold caption under a node's picture.

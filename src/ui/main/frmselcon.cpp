@@ -3,20 +3,17 @@
 #include "captions.h"
 #include "changemarks.h"
 #include "connection.h"
-#include "emailsettings.h"
+#include "diagram.h"
 #include "fieldeditors.h"
 #include "frmabout.h"
-#include "frmbaud.h"
 #include "frmcom.h"
-#include "gprssettings.h"
 #include "modemrules.h"
 #include "passwordclock.h"
 #include "pendingchanges.h"
-#include "perschedule.h"
 #include "portpicker.h"
 #include "readsetup.h"
 #include "seriallink.h"
-#include "serversettings.h"
+#include "settingseditors.h"
 #include "setupdiagram.h"
 #include "setupfilecommands.h"
 #include "userprompt.h"
@@ -46,8 +43,6 @@ static void initPictures()
 }
 
 namespace {
-
-const QColor kChangedColour(255, 128, 128);
 
 constexpr int kControlMs = 500;
 
@@ -108,10 +103,10 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
         ProgBar->setValue(qBound(0, value, maximum));
     });
 
+    m_editors = new SettingsEditors(m_session, m_prompt, m_help, this);
     connect(mnuFileLoad, &QAction::triggered, this, [this] {
-        // What the e-mail dialog kept was typed for another setup.
         if (LoadSetupCommand(m_session))
-            m_email.reset();
+            m_editors->forgetEmail();
     });
     connect(mnuFileSave, &QAction::triggered, this, [this] { SaveSetupCommand(m_session); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
@@ -130,17 +125,17 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
         if (ActivateDevice(m_session, device + 1) == ActivationResult::Activated)
             close();
     });
-    connect(m_diagram, &SetupDiagram::scheduleClicked, this, &frmSelCon::scheduleClicked);
-    connect(m_diagram, &SetupDiagram::gprsClicked, this, &frmSelCon::gprsClicked);
-    connect(m_diagram, &SetupDiagram::serverClicked, this, &frmSelCon::serverClicked);
-    connect(m_diagram, &SetupDiagram::emailClicked, this, &frmSelCon::emailClicked);
-    connect(m_diagram, &SetupDiagram::baudClicked, this, &frmSelCon::baudClicked);
+    connect(m_diagram, &SetupDiagram::scheduleClicked, m_editors, &SettingsEditors::schedule);
+    connect(m_diagram, &SetupDiagram::gprsClicked, m_editors, &SettingsEditors::gprs);
+    connect(m_diagram, &SetupDiagram::serverClicked, m_editors, &SettingsEditors::server);
+    connect(m_diagram, &SetupDiagram::emailClicked, m_editors, &SettingsEditors::email);
+    connect(m_diagram, &SetupDiagram::baudClicked, m_editors, &SettingsEditors::baud);
     connect(m_diagram, &SetupDiagram::serverPortClicked, this, [this] {
-        if (editorMayOpen())
+        if (m_editors->mayOpen())
             ServerPortClicked(m_session);
     });
     connect(m_diagram, &SetupDiagram::smsClicked, this, [this] {
-        if (editorMayOpen())
+        if (m_editors->mayOpen())
             SMSClicked(m_session);
     });
     connect(m_diagram, &SetupDiagram::passwordClicked, this, [this] { PasswordClicked(m_session); });
@@ -313,121 +308,6 @@ void frmSelCon::roleClicked(int entry)
     showRole(entry);
 }
 
-// A setting is edited only while no modem operation runs.
-bool frmSelCon::editorMayOpen()
-{
-    if (!m_session.state.anyRunning())
-        return true;
-    m_prompt.beep();
-    return false;
-}
-
-void frmSelCon::applyEdit(const SetupRecord &record, const CaptionList &captions)
-{
-    m_session.EditSetup = record;
-    showCaptions(captions);
-}
-
-void frmSelCon::showCaptions(const CaptionList &captions)
-{
-    for (const Caption &c : captions)
-        setCaption(c.item, c.text);
-}
-
-const Presets &frmSelCon::presets()
-{
-    if (!m_presets) {
-        m_presets = loadPresets(presetLocations());
-        if (!m_presets->problem.isEmpty())
-            m_prompt.message(QStringLiteral("The network presets could not be read (%1). The built-in presets are "
-                                            "offered instead.")
-                                 .arg(m_presets->problem),
-                             UserPrompt::Icon::Warning);
-    }
-    return *m_presets;
-}
-
-void frmSelCon::scheduleClicked()
-{
-    if (!editorMayOpen())
-        return;
-    SetupRecord &edit = m_session.EditSetup;
-    // The dialog edits all three devices, whichever one was clicked.
-    PerSchedule dialog(edit.OnTime, edit.OffTime, edit.Logger == 1, m_session.DeviceCount, m_prompt, this);
-    addHelpKey(&dialog, m_help);
-    if (dialog.exec() == QDialog::Accepted) {
-        edit.OnTime = dialog.onTimes();
-        edit.OffTime = dialog.offTimes();
-        for (int i = 0; i < 3; ++i)
-            setCaption(Item(int(Item::lblTime0) + i), dialog.captions()[size_t(i)]);
-    }
-    m_session.HasChanges();
-}
-
-void frmSelCon::gprsClicked()
-{
-    if (!editorMayOpen())
-        return;
-    GPRSSettings dialog(m_session.EditSetup, presets(), m_prompt, this);
-    addHelpKey(&dialog, m_help);
-    if (dialog.exec() == QDialog::Accepted)
-        applyEdit(dialog.record(), dialog.captions());
-    // The answer to a provider's mail-server question stands, even after Cancel.
-    if (const std::optional<QString> server = dialog.mailServerChosen())
-        m_session.EditSetup.MailServer = *server;
-    m_session.HasChanges();
-}
-
-void frmSelCon::serverClicked()
-{
-    if (!editorMayOpen())
-        return;
-    // The defaults go into the record at once, Cancel or not, so the diagram
-    // shows them at once too.
-    SetupRecord &edit = m_session.EditSetup;
-    applyServerDefaults(edit, presets().serverHost);
-    showCaptions(serverCaptions(edit.HostIP, edit.HostPort));
-    ServerSettings dialog(edit, m_prompt, this);
-    addHelpKey(&dialog, m_help);
-    if (dialog.exec() == QDialog::Accepted)
-        applyEdit(dialog.record(), dialog.captions());
-    m_session.HasChanges();
-}
-
-void frmSelCon::emailClicked()
-{
-    if (!editorMayOpen())
-        return;
-    // Contents kept for another modem's setup would overwrite this one's.
-    if (m_email && m_emailBaseline != m_session.ModemSetup)
-        m_email.reset();
-    if (!m_email) {
-        m_email = std::make_unique<EmailSettings>(m_session.EditSetup, presets(), m_prompt, this);
-        addHelpKey(m_email.get(), m_help);
-        m_emailBaseline = m_session.ModemSetup;
-    } else {
-        // Other editors may have changed what it did not.
-        m_email->takeRecord(m_session.EditSetup);
-    }
-    if (m_email->exec() == QDialog::Accepted)
-        applyEdit(m_email->record(), m_email->captions());
-    if (!m_email->kept())
-        m_email.reset();
-    m_session.HasChanges();
-}
-
-void frmSelCon::baudClicked()
-{
-    if (!editorMayOpen())
-        return;
-    applyBaudDefault(m_session.EditSetup);
-    setCaption(Item::lblBaud, baudCaption(m_session.EditSetup.Baud));
-    frmBaud dialog(m_session.EditSetup, m_session.FirmwareVersion, this);
-    if (dialog.exec() == QDialog::Accepted)
-        applyEdit(dialog.record(), dialog.captions());
-    baudNotice(m_session);
-}
-
 void frmSelCon::showLogger(bool ticked, qint16 emailInterval)
 {
     chkOmbrilex->setChecked(ticked);
@@ -446,7 +326,7 @@ void frmSelCon::markChanges(bool differ)
     // button's palette colour, and a sheet's background needs a border of its own.
     cmdWrite->setStyleSheet(differ ? QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2;"
                                                     " border-radius: 3px; padding: 4px 12px; }")
-                                         .arg(kChangedColour.name(), kChangedColour.darker(160).name())
+                                         .arg(changedColour().name(), changedColour().darker(160).name())
                                    : QString());
     m_diagram->showChanges(changedLines(m_session.EditSetup, m_session.ModemSetup));
 }

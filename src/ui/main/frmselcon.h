@@ -3,13 +3,11 @@
 #include "commandline.h"
 #include "help.h"
 #include "platform.h"
-#include "presets.h"
 #include "session.h"
 #include "settingsedit.h"
 
 #include <QMainWindow>
 #include <array>
-#include <memory>
 #include <optional>
 
 class QAction;
@@ -25,7 +23,7 @@ class QTimer;
 class PortPicker;
 class SetupDiagram;
 class frmCom;
-class EmailSettings;
+class SettingsEditors;
 class UserPrompt;
 
 // How the window starts: the setup line from the caller, and the ports that
@@ -88,15 +86,6 @@ private:
     void cmdConnectClick();
     void roleClicked(int entry);
     void loggerClicked(bool ticked);
-    bool editorMayOpen();
-    void applyEdit(const SetupRecord &record, const CaptionList &captions);
-    void showCaptions(const CaptionList &captions);
-    const Presets &presets();
-    void scheduleClicked();
-    void gprsClicked();
-    void serverClicked();
-    void emailClicked();
-    void baudClicked();
     void setBusyCursor(bool busy);
 
     QWidget *ownWidget(Item item) const;
@@ -137,12 +126,7 @@ private:
     QPushButton *cmdRefresh = nullptr;
     QPushButton *cmdFinish = nullptr;
 
-    std::optional<Presets> m_presets;
-    // The e-mail dialog that its close box hid, with the modem setup it was
-    // filled against: it opens again as the user left it, unless another
-    // setup has been read, loaded or written since.
-    std::unique_ptr<EmailSettings> m_email;
-    SetupRecord m_emailBaseline;
+    SettingsEditors *m_editors = nullptr;
 
     bool m_busyCursor = false;
     bool m_closing = false;

@@ -7,11 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <QVBoxLayout>
 
 namespace {
@@ -22,16 +18,6 @@ constexpr qreal kSmallLines = 1.2;  // clocks and marks beside a caption
 
 const QString kEditTip = QStringLiteral("Click to edit");
 const QString kScheduleTip = QStringLiteral("Click to set On/Off times");
-// The write button's colour while changes wait: on the lines it would write,
-// and on a clock that wants setting.
-const QColor kChangedColour(255, 128, 128);
-
-// The room beside a setting line for its change mark.
-int markRoom(const QWidget *on)
-{
-    return on->fontMetrics().height() * 3 / 4;
-}
-
 QString deviceTip(int device)
 {
     return QStringLiteral("Click to connect to Device %1 and close Merolan Programmer.").arg(device);
@@ -64,112 +50,34 @@ SetupDiagram::SetupDiagram(QWidget *parent) : QWidget(parent)
     layout->addWidget(buildInfoFrame());
     layout->addWidget(buildSetupFrame(), 1);
 
-    for (QLabel *l : {lblAPN, lblProviderUser, lblProviderPWD})
-        clickTarget(l, [this] { emit gprsClicked(); });
-    for (QLabel *l : {lblTessarinIP, lblTessarinPort})
-        clickTarget(l, [this] { emit serverClicked(); });
-    clickTarget(lblServerPort, [this] { emit serverPortClicked(); });
-    clickTarget(lblSMS, [this] { emit smsClicked(); });
-    clickTarget(lblEmail, [this] { emit emailClicked(); });
-    clickTarget(lblBaud, [this] { emit baudClicked(); });
+    for (ClickLabel *l : {lblAPN, lblProviderUser, lblProviderPWD})
+        connect(l, &ClickLabel::clicked, this, &SetupDiagram::gprsClicked);
+    for (ClickLabel *l : {lblTessarinIP, lblTessarinPort})
+        connect(l, &ClickLabel::clicked, this, &SetupDiagram::serverClicked);
+    connect(lblServerPort, &ClickLabel::clicked, this, &SetupDiagram::serverPortClicked);
+    connect(lblSMS, &ClickLabel::clicked, this, &SetupDiagram::smsClicked);
+    connect(lblEmail, &ClickLabel::clicked, this, &SetupDiagram::emailClicked);
+    connect(lblBaud, &ClickLabel::clicked, this, &SetupDiagram::baudClicked);
     for (int i = 0; i < 3; ++i) {
         const size_t n = size_t(i);
-        clickTarget(lblTime[n], [this, i] { emit scheduleClicked(i); });
-        clickTarget(imgTime[n], [this, i] { emit scheduleClicked(i); });
-        clickTarget(lblDevice[n], [this, i] { emit deviceClicked(i); });
-        clickTarget(imgDevice[n], [this, i] { emit deviceClicked(i); });
+        for (ClickLabel *l : {lblTime[n], imgTime[n]})
+            connect(l, &ClickLabel::clicked, this, [this, i] { emit scheduleClicked(i); });
+        for (ClickLabel *l : {lblDevice[n], imgDevice[n]})
+            connect(l, &ClickLabel::clicked, this, [this, i] { emit deviceClicked(i); });
         // A picture does what its caption does: one stop for both on the Tab key.
         imgTime[n]->setFocusProxy(lblTime[n]);
         imgDevice[n]->setFocusProxy(lblDevice[n]);
     }
-    clickTarget(lblPWDSet, [this] { emit passwordClicked(); });
-    clickTarget(lblTimeSet, [this] { emit clockClicked(); });
+    connect(lblPWDSet, &ClickLabel::clicked, this, &SetupDiagram::passwordClicked);
+    connect(lblTimeSet, &ClickLabel::clicked, this, &SetupDiagram::clockClicked);
 
-    for (QLabel *l : {lblTessarinIP, lblTessarinPort, lblServerPort, lblAPN, lblProviderUser, lblProviderPWD, lblSMS,
-                      lblEmail, lblBaud})
+    for (ClickLabel *l : {lblTessarinIP, lblTessarinPort, lblServerPort, lblAPN, lblProviderUser, lblProviderPWD,
+                          lblSMS, lblEmail, lblBaud})
         m_lineTips.insert(l, kEditTip);
-    for (QLabel *l : lblTime)
+    for (ClickLabel *l : lblTime)
         m_lineTips.insert(l, kScheduleTip);
-    for (QLabel *l : m_lineTips.keys())
+    for (ClickLabel *l : m_lineTips.keys())
         refreshTip(l);
-}
-
-void SetupDiagram::clickTarget(QWidget *target, const std::function<void()> &emitClick)
-{
-    m_targets.insert(target, emitClick);
-    target->installEventFilter(this);
-    target->setCursor(Qt::PointingHandCursor);
-    // Like a link: Tab reaches it, a mouse click leaves no focus mark behind.
-    target->setFocusPolicy(Qt::TabFocus);
-}
-
-bool SetupDiagram::eventFilter(QObject *watched, QEvent *event)
-{
-    const auto found = m_targets.constFind(watched);
-    auto *target = static_cast<QWidget *>(watched);
-    if (found == m_targets.cend())
-        return QWidget::eventFilter(watched, event);
-    auto *line = qobject_cast<QLabel *>(target);
-    if (event->type() == QEvent::Resize && m_lineTips.contains(line))
-        refreshTip(line); // the text may fit now, or no longer
-    if (event->type() == QEvent::Enter || event->type() == QEvent::Leave) {
-        // Like a link, the caption underlined under the pointer; a picture's
-        // caption with it. Links always underlined stay so.
-        auto *caption = qobject_cast<QLabel *>(target->focusProxy() ? target->focusProxy() : target);
-        const bool hover = event->type() == QEvent::Enter && target->isEnabled();
-        if (caption && hover != m_hovered.contains(caption) && (!hover || !caption->font().underline())) {
-            QFont f = caption->font();
-            f.setUnderline(hover);
-            caption->setFont(f);
-            if (hover)
-                m_hovered.insert(caption);
-            else
-                m_hovered.remove(caption);
-        }
-    }
-    if (event->type() == QEvent::Paint && m_changeTips.contains(line))
-        paintMark(line);
-    if (!target->isEnabled())
-        return QWidget::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease: {
-        // A click is a left button pressed and let go over the same target;
-        // the target takes the press, so that the release comes back to it.
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() != Qt::LeftButton)
-            break;
-        if (event->type() == QEvent::MouseButtonRelease && target->rect().contains(mouse->position().toPoint()))
-            (*found)();
-        return true;
-    }
-    case QEvent::KeyPress: {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        const int k = key->key();
-        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-        if (plain && (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter)) {
-            if (!key->isAutoRepeat())
-                (*found)();
-            return true;
-        }
-        break;
-    }
-    case QEvent::Paint:
-        // Captions draw no focus of their own: the style's focus frame goes
-        // under the text, before the target paints. Only the keyboard gives
-        // a target the focus, so the frame is always due.
-        if (target->hasFocus()) {
-            QStyleOptionFocusRect frame;
-            frame.initFrom(target);
-            frame.state |= QStyle::State_KeyboardFocusChange;
-            frame.backgroundColor = target->palette().color(target->backgroundRole());
-            QPainter painter(target);
-            target->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, target);
-        }
-        break;
-    default: break;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 QGroupBox *SetupDiagram::buildInfoFrame()
@@ -180,7 +88,7 @@ QGroupBox *SetupDiagram::buildInfoFrame()
     lblSerial = plainLabel("lblSerial", QStringLiteral("Serial Number"), fraInfo);
     lblBattery = plainLabel("lblBattery", QStringLiteral("Battery"), fraInfo);
     lblClock = plainLabel("lblClock", QStringLiteral("Time"), fraInfo);
-    lblTimeSet = plainLabel("lblTimeSet", QStringLiteral("Set"), fraInfo);
+    lblTimeSet = clickLabel("lblTimeSet", QStringLiteral("Set"), fraInfo);
     lblTimeSet->setToolTip(QStringLiteral("Click to set the Merolan's clock from this computer's clock"));
     lblTimeSet->setAccessibleName(QStringLiteral("Set the Merolan's clock from this computer"));
     lblClockDrift = plainLabel("lblClockDrift", QString(), fraInfo);
@@ -188,7 +96,7 @@ QGroupBox *SetupDiagram::buildInfoFrame()
     lblClockDrift->setWordWrap(true);
     lblClockDrift->hide();
     lblPWD = plainLabel("lblPWD", QStringLiteral("Password: Disabled"), fraInfo);
-    lblPWDSet = plainLabel("lblPWDSet", QStringLiteral("Change"), fraInfo);
+    lblPWDSet = clickLabel("lblPWDSet", QStringLiteral("Change"), fraInfo);
     lblPWDSet->setToolTip(QStringLiteral("Click to change password"));
     lblPWDSet->setAccessibleName(QStringLiteral("Change password"));
     for (QLabel *l : {lblVersion, lblSerial, lblBattery, lblClock, lblPWD})
@@ -296,9 +204,9 @@ QGroupBox *SetupDiagram::buildSetupFrame()
         stub->setFixedWidth(lineGap * 2);
         m_deviceColumn->addStub(stub);
 
-        imgDevice[n] = new Picture(QStringLiteral("device"), kDeviceLines, group);
+        imgDevice[n] = new ClickLabel(new Picture(QStringLiteral("device"), kDeviceLines), group);
         imgDevice[n]->setObjectName(QStringLiteral("imgDevice%1").arg(i));
-        lblDevice[n] = plainLabel("", QStringLiteral("Device %1").arg(i + 1), group);
+        lblDevice[n] = clickLabel("", QStringLiteral("Device %1").arg(i + 1), group);
         lblDevice[n]->setObjectName(QStringLiteral("lblDevice%1").arg(i));
         QFont bold = lblDevice[n]->font();
         bold.setBold(true);
@@ -306,12 +214,12 @@ QGroupBox *SetupDiagram::buildSetupFrame()
         lblDevice[n]->setToolTip(deviceTip(i + 1));
         imgDevice[n]->setToolTip(deviceTip(i + 1));
         imgDevice[n]->setAccessibleName(QStringLiteral("Device %1").arg(i + 1));
-        imgTime[n] = new Picture(QStringLiteral("clock"), kSmallLines, group);
+        imgTime[n] = new ClickLabel(new Picture(QStringLiteral("clock"), kSmallLines), group);
         imgTime[n]->setObjectName(QStringLiteral("imgTime%1").arg(i));
         imgTime[n]->setToolTip(kScheduleTip);
         imgTime[n]->setAccessibleName(QStringLiteral("Device %1 On/Off times").arg(i + 1));
         // A schedule caption is short and never cut: it keeps its whole width.
-        lblTime[n] = plainLabel("", i == 0 ? QStringLiteral("ON 11:30~20:00") : QStringLiteral("Always OFF"), group);
+        lblTime[n] = clickLabel("", i == 0 ? QStringLiteral("ON 11:30~20:00") : QStringLiteral("Always OFF"), group);
         lblTime[n]->setObjectName(QStringLiteral("lblTime%1").arg(i));
         lblTime[n]->setContentsMargins(markRoom(lblTime[n]), 0, 0, 0);
 
@@ -382,8 +290,8 @@ void SetupDiagram::setCaption(Item item, const QString &text)
 {
     if (QLabel *l = itemLabel(item)) {
         l->setText(text);
-        if (m_lineTips.contains(l))
-            refreshTip(l);
+        if (auto *line = qobject_cast<ClickLabel *>(l); m_lineTips.contains(line))
+            refreshTip(line);
     }
 }
 
@@ -391,39 +299,23 @@ void SetupDiagram::showChanges(const QMap<Item, QString> &tips)
 {
     m_changeTips.clear();
     for (auto tip = tips.cbegin(); tip != tips.cend(); ++tip) {
-        if (QLabel *l = itemLabel(tip.key()); m_lineTips.contains(l))
+        if (auto *l = qobject_cast<ClickLabel *>(itemLabel(tip.key())); m_lineTips.contains(l))
             m_changeTips.insert(l, tip.value());
     }
-    for (QLabel *l : m_lineTips.keys()) {
+    for (ClickLabel *l : m_lineTips.keys()) {
         refreshTip(l);
-        l->update();
+        l->setMarked(m_changeTips.contains(l));
     }
 }
 
-void SetupDiagram::refreshTip(QLabel *line)
+void SetupDiagram::refreshTip(ClickLabel *line)
 {
-    // A value cut short is shown whole in the tip, above what the line does
-    // or, once changed, what the modem holds.
-    QStringList tip;
-    if (const auto *caption = qobject_cast<CaptionLabel *>(line); caption && caption->isElided())
-        tip << line->text();
-    tip << m_changeTips.value(line, m_lineTips.value(line));
-    line->setToolTip(tip.join(QLatin1Char('\n')));
-}
-
-void SetupDiagram::paintMark(QLabel *line)
-{
-    // A dot just before the text, in the room the margin keeps for it.
-    const QRect room = line->contentsRect();
-    const int text = qMin(line->fontMetrics().horizontalAdvance(line->text()), room.width());
-    const int left = line->alignment() & Qt::AlignHCenter ? room.left() + (room.width() - text) / 2 : room.left();
-    const qreal size = line->fontMetrics().height() * 0.55;
-    const QRectF dot(left - markRoom(line) / 2.0 - size / 2, room.center().y() + 0.5 - size / 2, size, size);
-    QPainter painter(line);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kChangedColour.darker(160), 1));
-    painter.setBrush(kChangedColour);
-    painter.drawEllipse(dot);
+    // What the line does or, once changed, what the modem holds.
+    const QString tip = m_changeTips.value(line, m_lineTips.value(line));
+    if (auto *caption = qobject_cast<CaptionLabel *>(line))
+        caption->setTip(tip);
+    else
+        line->setToolTip(tip);
 }
 
 QString SetupDiagram::caption(Item item) const
@@ -516,7 +408,7 @@ void SetupDiagram::showClockDrift(std::optional<qint64> seconds)
     // The palette rather than a style sheet, which the tool-tip would take too.
     QPalette marked;
     if (wantsSet) {
-        marked.setColor(QPalette::Window, kChangedColour);
+        marked.setColor(QPalette::Window, changedColour());
         marked.setColor(QPalette::WindowText, Qt::black);
     }
     lblClockDrift->setPalette(marked);

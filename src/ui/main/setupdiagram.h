@@ -4,13 +4,13 @@
 
 #include <QHash>
 #include <QMap>
-#include <QSet>
 #include <QWidget>
 
 #include <array>
-#include <functional>
 #include <optional>
 
+class CaptionLabel;
+class ClickLabel;
 class DeviceColumn;
 class Picture;
 class QGroupBox;
@@ -64,43 +64,36 @@ signals:
     void passwordClicked();
     void clockClicked();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     QGroupBox *buildInfoFrame();
     QGroupBox *buildSetupFrame();
-    void clickTarget(QWidget *target, const std::function<void()> &emitClick);
     QLabel *itemLabel(Item item) const;
-    void refreshTip(QLabel *line);
-    void paintMark(QLabel *line);
+    void refreshTip(ClickLabel *line);
 
-    QHash<QObject *, std::function<void()>> m_targets;
-    QHash<QLabel *, QString> m_lineTips;   // the setting lines and their own tips
-    QHash<QLabel *, QString> m_changeTips; // the lines a write would change
-    QSet<QLabel *> m_hovered;              // underlined while the pointer is on them
+    QHash<ClickLabel *, QString> m_lineTips;   // the setting lines and their own tips
+    QHash<ClickLabel *, QString> m_changeTips; // the lines a write would change
 
     QLabel *lblVersion = nullptr;
     QLabel *lblSerial = nullptr;
     QLabel *lblBattery = nullptr;
     QLabel *lblClock = nullptr;
-    QLabel *lblTimeSet = nullptr;
+    ClickLabel *lblTimeSet = nullptr;
     QLabel *lblClockDrift = nullptr;
     QLabel *lblPWD = nullptr;
-    QLabel *lblPWDSet = nullptr;
+    ClickLabel *lblPWDSet = nullptr;
 
     QLabel *lblMerolan = nullptr;
     QLabel *lblNetwork = nullptr;
     QLabel *lblServer = nullptr;
-    QLabel *lblTessarinIP = nullptr;
-    QLabel *lblTessarinPort = nullptr;
-    QLabel *lblServerPort = nullptr;
-    QLabel *lblAPN = nullptr;
-    QLabel *lblProviderUser = nullptr;
-    QLabel *lblProviderPWD = nullptr;
-    QLabel *lblSMS = nullptr;
-    QLabel *lblEmail = nullptr;
-    QLabel *lblBaud = nullptr;
+    CaptionLabel *lblTessarinIP = nullptr;
+    CaptionLabel *lblTessarinPort = nullptr;
+    CaptionLabel *lblServerPort = nullptr;
+    CaptionLabel *lblAPN = nullptr;
+    CaptionLabel *lblProviderUser = nullptr;
+    CaptionLabel *lblProviderPWD = nullptr;
+    CaptionLabel *lblSMS = nullptr;
+    CaptionLabel *lblEmail = nullptr;
+    CaptionLabel *lblBaud = nullptr;
     Picture *imgGPRS = nullptr;
     Picture *imgGSM = nullptr;
     Picture *imgServer = nullptr;
@@ -110,10 +103,10 @@ private:
     Picture *imgStop = nullptr;
     Picture *imgTick = nullptr;
     std::array<QWidget *, 3> m_deviceGroup{};
-    std::array<QLabel *, 3> lblDevice{};
-    std::array<Picture *, 3> imgDevice{};
-    std::array<QLabel *, 3> lblTime{};
-    std::array<Picture *, 3> imgTime{};
+    std::array<ClickLabel *, 3> lblDevice{};
+    std::array<ClickLabel *, 3> imgDevice{};
+    std::array<ClickLabel *, 3> lblTime{};
+    std::array<ClickLabel *, 3> imgTime{};
     Wire *m_deviceWire = nullptr;
     DeviceColumn *m_deviceColumn = nullptr;
 };
