@@ -119,71 +119,44 @@ private slots:
                  QStringLiteral("Ombrilex data logger: the Time ON hours box is empty"));
     }
 
-    void timeText_data()
-    {
-        QTest::addColumn<double>("dayCount");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("date part ignored") << 36526.0 + 0.75 << "18:00";
-        QTest::newRow("a hair below midnight") << 0.9999999 << "00:00";
-        QTest::newRow("a hair below 08:30") << 8.5 / 24 - 1e-9 << "08:30";
-        QTest::newRow("seconds cut, not rounded up") << (8 * 3600 + 29 * 60 + 59) / 86400.0 << "08:29";
-        QTest::newRow("negative count") << -1.25 << "06:00";
-        QTest::newRow("not a number") << std::nan("") << "00:00";
-    }
-
     void timeText()
     {
-        QFETCH(double, dayCount);
-        QTEST(::timeText(dayCount), "text");
+        const std::pair<double, const char *> rows[] = {
+            {36526.0 + 0.75, "18:00"},                      // the date part ignored
+            {0.9999999, "00:00"},                           // a hair below midnight
+            {8.5 / 24 - 1e-9, "08:30"},                     // a hair below 08:30
+            {(8 * 3600 + 29 * 60 + 59) / 86400.0, "08:29"}, // seconds cut, not rounded up
+            {-1.25, "06:00"},
+            {std::nan(""), "00:00"}};
+        for (const auto &[dayCount, text] : rows)
+            QCOMPARE(::timeText(dayCount), QLatin1String(text));
     }
 
-    void parseTimeOfDay_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("dayCount"); // -1: refused
-        QTest::newRow("h:mm") << "6:00" << 0.25;
-        QTest::newRow("with seconds") << "10:50:15" << (10 * 3600 + 50 * 60 + 15) / 86400.0;
-        QTest::newRow("blanks around, last minute") << "  23:59 " << (23 * 60 + 59) / 1440.0;
-        QTest::newRow("last second") << "00:00:59" << 59 / 86400.0;
-        QTest::newRow("hour 24") << "24:00" << -1.0;
-        QTest::newRow("minute 60") << "10:60" << -1.0;
-        QTest::newRow("second 60") << "10:00:60" << -1.0;
-        QTest::newRow("one-digit minute") << "10:5" << -1.0;
-        QTest::newRow("trailing text") << "10:50x" << -1.0;
-        QTest::newRow("empty") << "" << -1.0;
-    }
-
+    // h:mm or hh:mm, optionally :ss, blanks around; -1 for refused.
     void parseTimeOfDay()
     {
-        QFETCH(QString, text);
-        QTEST(::parseTimeOfDay(text).value_or(-1.0), "dayCount");
-    }
-
-    void numberValue_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("version 3.01") << "3.01" << 3.01;
-        QTest::newRow("leading zeros") << "0012" << 12.0;
-        QTest::newRow("point first") << ".5" << 0.5;
-        QTest::newRow("blanks inside the digits") << " 96 00" << 9600.0;
-        QTest::newRow("tab and line feed inside") << "\t7\n8" << 78.0;
-        QTest::newRow("minus, stops at a letter") << "-2.5x" << -2.5;
-        QTest::newRow("plus") << "+3" << 3.0;
-        QTest::newRow("sign alone") << "-" << 0.0;
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("GPS modem version text") << " sg.2.10" << 0.0;
-        QTest::newRow("second point ends") << "1.2.3" << 1.2;
-        QTest::newRow("exponent with blanks") << "1 e 2" << 100.0;
-        QTest::newRow("exponent without digits") << "2E" << 2.0;
-        QTest::newRow("exponent sign without digits") << "1e+" << 1.0;
-        QTest::newRow("negative exponent") << "25e-1" << 2.5;
+        const std::pair<const char *, double> rows[] = {{"6:00", 0.25},
+                                                        {"10:50:15", (10 * 3600 + 50 * 60 + 15) / 86400.0},
+                                                        {"  23:59 ", (23 * 60 + 59) / 1440.0},
+                                                        {"00:00:59", 59 / 86400.0},
+                                                        {"24:00", -1},
+                                                        {"10:60", -1},
+                                                        {"10:00:60", -1},
+                                                        {"10:5", -1},
+                                                        {"10:50x", -1},
+                                                        {"", -1}};
+        for (const auto &[text, dayCount] : rows)
+            QCOMPARE(::parseTimeOfDay(QLatin1String(text)).value_or(-1.0), dayCount);
     }
 
     void numberValue()
     {
-        QFETCH(QString, text);
-        QTEST(NumberValue(text), "value");
+        const std::pair<const char *, double> rows[] = {
+            {"3.01", 3.01},  {"0012", 12},   {".5", 0.5}, {" 96 00", 9600}, {"\t7\n8", 78},
+            {"-2.5x", -2.5}, {"+3", 3},      {"-", 0},    {"", 0},          {" sg.2.10", 0},
+            {"1.2.3", 1.2},  {"1 e 2", 100}, {"2E", 2},   {"1e+", 1},       {"25e-1", 2.5}};
+        for (const auto &[text, value] : rows)
+            QCOMPARE(NumberValue(QLatin1String(text)), value);
     }
 };
 

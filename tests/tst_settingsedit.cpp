@@ -9,8 +9,6 @@
 
 using Item = SetupView::Item;
 Q_DECLARE_METATYPE(EmailCheck)
-Q_DECLARE_METATYPE(std::optional<qint16>)
-Q_DECLARE_METATYPE(std::optional<qint32>)
 
 namespace {
 
@@ -58,24 +56,14 @@ private slots:
         QCOMPARE(recipientsOnScreen(QStringLiteral("a@b.gr,c@d.gr")), QStringLiteral("a@b.gr;c@d.gr"));
     }
 
-    void emailInterval_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<std::optional<qint16>>("hours");
-        QTest::newRow("disabled") << "Email Disabled" << std::optional<qint16>(0);
-        QTest::newRow("list entry") << "12 hours" << std::optional<qint16>(12);
-        QTest::newRow("half down to even") << "2.5" << std::optional<qint16>(2);
-        QTest::newRow("half up to even") << "3.5" << std::optional<qint16>(4);
-        QTest::newRow("a day") << "24" << std::optional<qint16>(24);
-        QTest::newRow("half a day beyond, to even") << "24.5" << std::optional<qint16>(24);
-        QTest::newRow("beyond a day") << "25" << std::optional<qint16>();
-        QTest::newRow("negative") << "-1" << std::optional<qint16>();
-    }
-
+    // Whole hours, halves to even; 0 to 24 only.
     void emailInterval()
     {
-        QFETCH(QString, text);
-        QTEST(emailIntervalOfText(text), "hours");
+        const std::pair<const char *, std::optional<qint16>> rows[] = {
+            {"Email Disabled", 0}, {"12 hours", 12}, {"2.5", 2}, {"3.5", 4}, {"24", 24},
+            {"24.5", 24},          {"25", {}},       {"-1", {}}, {"-0.5", 0}};
+        for (const auto &[text, hours] : rows)
+            QCOMPARE(emailIntervalOfText(QLatin1String(text)), hours);
     }
 
     void emailChecksInOrder_data()
@@ -120,32 +108,24 @@ private slots:
         QTEST(checkEmail(boxes, qint16(role), {kLoginServer}, apnConfirmed), "check");
     }
 
-    // The server dialog's port box: what it keeps of a text and the port it stands for.
-    void serverPort_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("boxKeeps");
-        QTest::addColumn<std::optional<qint32>>("port");
-        const auto row = [](const char *text, std::optional<qint32> port, const char *boxKeeps) {
-            QTest::newRow(*text ? text : "empty") << QString::fromLatin1(text) << QString::fromLatin1(boxKeeps) << port;
-        };
-        row("1023.5", 1024, "1023.5"); // halves to even, up and down
-        row("1022.5", 1022, "1022.5");
-        row("1", 1, "1");
-        row("65535", 65535, "65535");
-        row("65535.5", {}, "65535.5"); // rounds above
-        row("0.5", {}, "0.5");         // rounds to zero
-        row("-80", {}, "-80");
-        row("4294968319", {}, "4294968319"); // beyond 32 bits
-        row("80a", {}, "");
-        row("", {}, "");
-    }
-
+    // The server dialog's port box: what it keeps of a text and the port it
+    // stands for, rounded halves to even.
     void serverPort()
     {
-        QFETCH(QString, text);
-        QTEST(portBoxText(text), "boxKeeps");
-        QTEST(hostPortOfText(text), "port");
+        const std::tuple<const char *, std::optional<qint32>, const char *> rows[] = {{"1023.5", 1024, "1023.5"},
+                                                                                      {"1022.5", 1022, "1022.5"},
+                                                                                      {"1", 1, "1"},
+                                                                                      {"65535", 65535, "65535"},
+                                                                                      {"65535.5", {}, "65535.5"},
+                                                                                      {"0.5", {}, "0.5"},
+                                                                                      {"-80", {}, "-80"},
+                                                                                      {"4294968319", {}, "4294968319"},
+                                                                                      {"80a", {}, ""},
+                                                                                      {"", {}, ""}};
+        for (const auto &[text, port, boxKeeps] : rows) {
+            QCOMPARE(hostPortOfText(QLatin1String(text)), port);
+            QCOMPARE(portBoxText(QLatin1String(text)), QLatin1String(boxKeeps));
+        }
     }
 
     // Opening the server and baud dialogs fills only what the record lacks.
@@ -329,30 +309,23 @@ private slots:
     }
 
     // Told only while something is pending, by the firmware's version number.
-    void baudNoticeByFirmware_data()
+    void baudNoticeByFirmware()
     {
-        QTest::addColumn<QString>("firmware");
-        QTest::addColumn<bool>("pending");
-        QTest::addColumn<QStringList>("told");
         const QString soon = QStringLiteral("The Merolan baud rate will change after pressing 'Finish programming'");
         const QString reset = QStringLiteral(
             "Changing the Merolan baud rate will require a 3-minute reset after pressing 'Finish programming'");
-        QTest::newRow("nothing pending") << "3.0" << false << QStringList();
-        QTest::newRow("3.0") << "3.0" << true << QStringList{soon};
-        QTest::newRow("10.0 by number") << "10.0" << true << QStringList{soon};
-        QTest::newRow("2.99") << "2.99" << true << QStringList{reset};
-        QTest::newRow("none") << "" << true << QStringList{reset};
-    }
-
-    void baudNoticeByFirmware()
-    {
-        QFETCH(QString, firmware);
-        QFETCH(bool, pending);
-        Rig rig({});
-        rig.session.FirmwareVersion = firmware;
-        rig.session.EditSetup.Baud = pending ? 7 : 5;
-        baudNotice(rig.session);
-        QTEST(rig.prompt.messages(), "told");
+        const std::tuple<const char *, bool, QStringList> rows[] = {{"3.0", false, {}},
+                                                                    {"3.0", true, {soon}},
+                                                                    {"10.0", true, {soon}},
+                                                                    {"2.99", true, {reset}},
+                                                                    {"", true, {reset}}};
+        for (const auto &[firmware, pending, told] : rows) {
+            Rig rig({});
+            rig.session.FirmwareVersion = QLatin1String(firmware);
+            rig.session.EditSetup.Baud = pending ? 7 : 5;
+            baudNotice(rig.session);
+            QCOMPARE(rig.prompt.messages(), told);
+        }
     }
 };
 

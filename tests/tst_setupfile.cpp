@@ -15,34 +15,14 @@ using Item = SetupView::Item;
 
 namespace {
 
-// sampleSetup() as the file holds it, field by field in record order.
-constexpr char kSample[] = "\x02\x00"
-                           "\x01\x00"
-                           "\x08\x00"
-                           "10.1.2.3"
-                           "\xa1\x0f\x00\x00" // HostPort 4001
-                           "\x0a\x00"
-                           "apn.sample"
-                           "\x09\x00"
-                           "gprs-user"
-                           "\x09\x00"
-                           "gprs-pass"
-                           "\x0d\x00"
-                           "+306912345678"
-                           "\x05\x00\x00\x00"
-                           "\x12\x00"
-                           "alarm@site.example"
-                           "\x12\x00"
-                           "modem@site.example"
-                           "\x0c\x00" // EmailInterval 12
-                           "\x11\x00"
-                           "smtp.site.example"
-                           "\x09\x00"
-                           "mail-user"
-                           "\x09\x00"
-                           "mail-pass"
-                           "\0\0\0\0\0\0\xd0\x3f\0\0\0\0\0\0\xd4\x3f\0\0\0\0\0\0\xd8\x3f"  // 0.25 0.3125 0.375
-                           "\0\0\0\0\0\0\xe8\x3f\0\0\0\0\0\0\xea\x3f\0\0\0\0\0\0\xec\x3f"; // 0.75 0.8125 0.875
+// sampleSetup() as the file holds it: numbers little-endian, each text after
+// its 16-bit length, whose high byte "\000" never runs into the text.
+constexpr char kSample[] =
+    "\x02\x00\x01\x00\x08\00010.1.2.3\xa1\x0f\x00\x00\x0a\000apn.sample\x09\000gprs-user"
+    "\x09\000gprs-pass\x0d\000+306912345678\x05\x00\x00\x00\x12\000alarm@site.example"
+    "\x12\000modem@site.example\x0c\x00\x11\000smtp.site.example\x09\000mail-user\x09\000mail-pass"
+    "\0\0\0\0\0\0\xd0\x3f\0\0\0\0\0\0\xd4\x3f\0\0\0\0\0\0\xd8\x3f"  // 0.25 0.3125 0.375
+    "\0\0\0\0\0\0\xe8\x3f\0\0\0\0\0\0\xea\x3f\0\0\0\0\0\0\xec\x3f"; // 0.75 0.8125 0.875
 
 QByteArray sampleBytes()
 {
@@ -84,59 +64,45 @@ private slots:
             QVERIFY2(!decodeSetup(sampleBytes().left(n), &error), qPrintable(QString::number(n)));
     }
 
-    void damagedFileNamesTheField_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("error");
-        const auto withTime = [](double value) {
-            QByteArray bytes = sampleBytes();
-            qToLittleEndian(value, bytes.data() + 186); // OffTime of device 2
-            return bytes;
-        };
-        const QString cut = QStringLiteral("The setup file ends in the middle of ");
-        QTest::newRow("inside HostPort") << sampleBytes().left(16) << cut + "HostPort (after 16 bytes).";
-        QTest::newRow("inside APN's text") << sampleBytes().left(20) << cut + "APN (after 20 bytes).";
-        QTest::newRow("before MailServer") << sampleBytes().left(113) << cut + "MailServer (after 113 bytes).";
-        QTest::newRow("in second ON time") << sampleBytes().left(165) << cut + "OnTime of device 2 (after 165 bytes).";
-        QTest::newRow("in last OFF time") << sampleBytes().left(201) << cut + "OffTime of device 3 (after 201 bytes).";
-        const QString notATime = QStringLiteral("The setup file is damaged: OffTime of device 2 is not a time.");
-        QTest::newRow("NaN time") << withTime(std::numeric_limits<double>::quiet_NaN()) << notATime;
-        QTest::newRow("minus infinity") << withTime(-std::numeric_limits<double>::infinity()) << notATime;
-    }
-
     void damagedFileNamesTheField()
     {
-        QFETCH(QByteArray, bytes);
-        QString error;
-        QVERIFY(!decodeSetup(bytes, &error));
-        QTEST(error, "error");
-    }
-
-    void textLimits_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("size"); // 0: refused
-        QTest::addColumn<QString>("error");
-        QTest::newRow("empty record") << QString() << 82 << QString();
-        QTest::newRow("65535 characters") << QString(65535, u'a') << 82 + 65535 << QString();
-        QTest::newRow("65536 characters")
-            << QString(65536, u'a') << 0
-            << "XPas is too long to store in a setup file (65536 characters, at most 65535).";
-        QTest::newRow("last 8-bit code") << QStringLiteral("\u00FF") << 83 << QString();
-        QTest::newRow("first code beyond 8 bits")
-            << QStringLiteral("pass\u0100") << 0
-            << QStringLiteral("XPas holds the character \"\u0100\", which a setup file cannot store (only 8-bit "
-                              "characters fit).");
+        const QString cut = QStringLiteral("The setup file ends in the middle of ");
+        for (const auto &[size, error] : {std::pair{16, cut + "HostPort (after 16 bytes)."},
+                                          {20, cut + "APN (after 20 bytes)."},
+                                          {113, cut + "MailServer (after 113 bytes)."},
+                                          {165, cut + "OnTime of device 2 (after 165 bytes)."},
+                                          {201, cut + "OffTime of device 3 (after 201 bytes)."}}) {
+            QString said;
+            QVERIFY(!decodeSetup(sampleBytes().left(size), &said));
+            QCOMPARE(said, error);
+        }
+        for (const double notATime :
+             {std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()}) {
+            QByteArray bytes = sampleBytes();
+            qToLittleEndian(notATime, bytes.data() + 186); // OffTime of device 2
+            QString said;
+            QVERIFY(!decodeSetup(bytes, &said));
+            QCOMPARE(said, QStringLiteral("The setup file is damaged: OffTime of device 2 is not a time."));
+        }
     }
 
     void textLimits()
     {
-        QFETCH(QString, text);
-        SetupRecord r;
-        r.XPas = text;
-        QString error;
-        QTEST(int(encodeSetup(r, &error).size()), "size");
-        QTEST(error, "error");
+        const std::tuple<QString, int, QString> rows[] = {
+            {QString(), 82, QString()},
+            {QString(65535, u'a'), 82 + 65535, QString()},
+            {QString(65536, u'a'), 0, "XPas is too long to store in a setup file (65536 characters, at most 65535)."},
+            {QStringLiteral("\u00FF"), 83, QString()},
+            {QStringLiteral("pass\u0100"), 0,
+             QStringLiteral("XPas holds the character \"\u0100\", which a setup file cannot store (only 8-bit "
+                            "characters fit).")}};
+        for (const auto &[text, size, error] : rows) {
+            SetupRecord r;
+            r.XPas = text;
+            QString said;
+            QCOMPARE(encodeSetup(r, &said).size(), size);
+            QCOMPARE(said, error);
+        }
     }
 
     // A file at the limit loads (the record, then what older saves left); one
@@ -219,113 +185,92 @@ private slots:
     // Saved, then loaded: the file becomes what is to be written and the
     // diagram shows it. Beside the modem that was read (port open, serial
     // known) the modem's setup stays the baseline; otherwise both take it.
-    void loadWhatWasSaved_data()
-    {
-        QTest::addColumn<qint16>("logger");
-        QTest::addColumn<qint32>("baud");
-        QTest::addColumn<bool>("portOpen");
-        QTest::addColumn<QString>("serial");
-        QTest::addColumn<QString>("baudCaption");
-        QTest::newRow("port closed") << qint16(1) << 5 << false << "MRL0012345"
-                                     << "Baud: 19200";
-        // As "read --save" stores a logger modem at 115200: the load must not
-        // turn it into 9600, nor logger mode 2 into 0.
-        QTest::newRow("logger at 115200, no serial") << qint16(1) << 7 << true << ""
-                                                     << "Baud: 115200";
-        QTest::newRow("logger mode 2") << qint16(2) << 5 << false << ""
-                                       << "Baud: 19200";
-        QTest::newRow("beside the modem read") << qint16(1) << 5 << true << "MRL0012345"
-                                               << "Baud: 19200";
-    }
-
+    // As "read --save" stores a logger modem at 115200: the load must not
+    // turn it into 9600, nor logger mode 2 into 0.
     void loadWhatWasSaved()
     {
-        QFETCH(qint16, logger);
-        QFETCH(qint32, baud);
-        QFETCH(bool, portOpen);
-        QFETCH(QString, serial);
-        SetupRecord stored = sampleSetup();
-        stored.Logger = logger;
-        stored.Baud = baud;
-        const QString path = m_dir.filePath(QStringLiteral("site.mrl"));
-        ModemRig saver;
-        saver.session.EditSetup = stored;
-        saver.prompt.answerFile(path);
-        SaveSetupCommand(saver.session);
-        const UserPrompt::FileDialog dialog = saver.prompt.fileDialogs().value(0);
-        QCOMPARE(saver.prompt.shown().value(0).kind, ScriptedPrompt::Shown::SaveFile);
-        QCOMPARE(dialog.initialName + ' ' + dialog.filters.join('|') + ' ' + dialog.defaultSuffix,
-                 QStringLiteral("Setup.mrl MRL Files (*.mrl)|All Files (*.*) mrl"));
+        const std::tuple<qint16, qint32, bool, const char *, const char *> rows[] = {
+            {1, 5, false, "MRL0012345", "Baud: 19200"}, // port closed
+            {1, 7, true, "", "Baud: 115200"},           // no serial
+            {2, 5, false, "", "Baud: 19200"},
+            {1, 5, true, "MRL0012345", "Baud: 19200"}, // beside the modem read
+        };
+        for (const auto &[logger, baud, portOpen, serial, baudCaption] : rows) {
+            SetupRecord stored = sampleSetup();
+            stored.Logger = logger;
+            stored.Baud = baud;
+            const QString path = m_dir.filePath(QStringLiteral("site.mrl"));
+            ModemRig saver;
+            saver.session.EditSetup = stored;
+            saver.prompt.answerFile(path);
+            SaveSetupCommand(saver.session);
+            const UserPrompt::FileDialog dialog = saver.prompt.fileDialogs().value(0);
+            QCOMPARE(saver.prompt.shown().value(0).kind, ScriptedPrompt::Shown::SaveFile);
+            QCOMPARE(dialog.initialName + ' ' + dialog.filters.join('|') + ' ' + dialog.defaultSuffix,
+                     QStringLiteral("Setup.mrl MRL Files (*.mrl)|All Files (*.*) mrl"));
 
-        ModemRig rig;
-        if (portOpen)
-            rig.openPort();
-        rig.session.SerialNumber = serial;
-        rig.session.ModemSetup = rig.session.EditSetup = readFromModem();
-        rig.session.state.setStatus(QStringLiteral("before"));
-        rig.prompt.answerFile(path);
-        QVERIFY(LoadSetupCommand(rig.session));
-        const bool beside = portOpen && !serial.isEmpty();
-        QCOMPARE(rig.session.EditSetup, stored);
-        QCOMPARE(rig.session.ModemSetup, beside ? readFromModem() : stored);
-        QCOMPARE(rig.view.caption(Item::lblAPN), QStringLiteral("APN: apn.sample"));
-        QTEST(rig.view.caption(Item::lblBaud), "baudCaption");
-        QVERIFY(rig.view.loggerTicked());
-        QCOMPARE(rig.view.marked(), beside);
-        QCOMPARE(PendingLines(rig.session, false),
-                 beside ? QStringList({"APN=apn.sample", "XPAS=mail-pass"}) : QStringList());
-        QCOMPARE(rig.prompt.shown().size(), 1);
-        QCOMPARE(rig.session.state.status(), QStringLiteral("before"));
+            ModemRig rig;
+            if (portOpen)
+                rig.openPort();
+            rig.session.SerialNumber = QLatin1String(serial);
+            rig.session.ModemSetup = rig.session.EditSetup = readFromModem();
+            rig.session.state.setStatus(QStringLiteral("before"));
+            rig.prompt.answerFile(path);
+            QVERIFY(LoadSetupCommand(rig.session));
+            const bool beside = portOpen && *serial;
+            QCOMPARE(rig.session.EditSetup, stored);
+            QCOMPARE(rig.session.ModemSetup, beside ? readFromModem() : stored);
+            QCOMPARE(rig.view.caption(Item::lblAPN), QStringLiteral("APN: apn.sample"));
+            QCOMPARE(rig.view.caption(Item::lblBaud), QLatin1String(baudCaption));
+            QVERIFY(rig.view.loggerTicked());
+            QCOMPARE(rig.view.marked(), beside);
+            QCOMPARE(PendingLines(rig.session, false),
+                     beside ? QStringList({"APN=apn.sample", "XPAS=mail-pass"}) : QStringList());
+            QCOMPARE(rig.prompt.shown().size(), 1);
+            QCOMPARE(rig.session.state.status(), QStringLiteral("before"));
+        }
     }
 
     // A cancelled dialog changes nothing, nor a file that cannot be read or
     // saved (its error shown once). A load during a read would be overwritten
     // by it, a save would keep half a read: neither may even ask for a file.
-    void nothingChanges_data()
-    {
-        QTest::addColumn<int>("running"); // index into kRunning, 0 for none
-        QTest::addColumn<bool>("cancelled");
-        QTest::newRow("cancelled") << 0 << true;
-        QTest::newRow("unreadable and unwritable") << 0 << false;
-        QTest::newRow("busy") << 1 << false;
-        QTest::newRow("reading") << 2 << false;
-        QTest::newRow("writing") << 3 << false;
-    }
-
     void nothingChanges()
     {
-        static constexpr bool OperationState::*kRunning[] = {nullptr, &OperationState::Busy, &OperationState::Reading,
-                                                             &OperationState::Writing};
-        QFETCH(int, running);
-        QFETCH(bool, cancelled);
         const QString cut = m_dir.filePath(QStringLiteral("cut.mrl"));
         QString error;
         QVERIFY(saveSetupFile(cut, sampleSetup(), &error) && QFile::resize(cut, 60));
         const QString nowhere = m_dir.filePath(QStringLiteral("no/such/folder/x.mrl"));
-        ModemRig rig;
-        rig.session.ModemSetup.APN = QStringLiteral("modem");
-        rig.session.EditSetup.APN = QStringLiteral("edited");
-        const SetupRecord modem = rig.session.ModemSetup;
-        const SetupRecord edit = rig.session.EditSetup;
-        ShowSetup(rig.session);
-        const QStringList shown = captions(rig.view);
-        rig.prompt.clear(); // what showing an edited setup raised
-        if (running)
-            rig.session.state.*kRunning[running] = true;
-        rig.prompt.answerFile(cancelled ? std::nullopt : std::optional(cut));
-        rig.prompt.answerFile(cancelled ? std::nullopt : std::optional(nowhere));
-        LoadSetupCommand(rig.session);
-        SaveSetupCommand(rig.session);
+        using Flag = bool OperationState::*;
+        for (const auto &[running, cancelled] : {std::pair{Flag(), true},
+                                                 {Flag(), false},
+                                                 {&OperationState::Busy, false},
+                                                 {&OperationState::Reading, false},
+                                                 {&OperationState::Writing, false}}) {
+            ModemRig rig;
+            rig.session.ModemSetup.APN = QStringLiteral("modem");
+            rig.session.EditSetup.APN = QStringLiteral("edited");
+            const SetupRecord modem = rig.session.ModemSetup;
+            const SetupRecord edit = rig.session.EditSetup;
+            ShowSetup(rig.session);
+            const QStringList shown = captions(rig.view);
+            rig.prompt.clear(); // what showing an edited setup raised
+            if (running)
+                rig.session.state.*running = true;
+            rig.prompt.answerFile(cancelled ? std::nullopt : std::optional(cut));
+            rig.prompt.answerFile(cancelled ? std::nullopt : std::optional(nowhere));
+            LoadSetupCommand(rig.session);
+            SaveSetupCommand(rig.session);
 
-        QCOMPARE(rig.prompt.beeps(), running ? 2 : 0);
-        QCOMPARE(rig.prompt.fileDialogs().size(), running ? 0 : 2);
-        QCOMPARE(rig.prompt.messages().size(), running || cancelled ? 0 : 2);
-        QCOMPARE(rig.prompt.shown().size(), rig.prompt.fileDialogs().size() + rig.prompt.messages().size());
-        QVERIFY(!rig.prompt.messages().contains(QString()));
-        // The role at the start of the cut file was readable: no field of it may stick.
-        QCOMPARE(rig.session.ModemSetup, modem);
-        QCOMPARE(rig.session.EditSetup, edit);
-        QCOMPARE(captions(rig.view), shown);
+            QCOMPARE(rig.prompt.beeps(), running ? 2 : 0);
+            QCOMPARE(rig.prompt.fileDialogs().size(), running ? 0 : 2);
+            QCOMPARE(rig.prompt.messages().size(), running || cancelled ? 0 : 2);
+            QCOMPARE(rig.prompt.shown().size(), rig.prompt.fileDialogs().size() + rig.prompt.messages().size());
+            QVERIFY(!rig.prompt.messages().contains(QString()));
+            // The role at the start of the cut file was readable: no field of it may stick.
+            QCOMPARE(rig.session.ModemSetup, modem);
+            QCOMPARE(rig.session.EditSetup, edit);
+            QCOMPARE(captions(rig.view), shown);
+        }
         QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("no"))));
     }
 };
