@@ -1,35 +1,41 @@
+#include "fieldeditors.h"
+#include "modemrig.h"
 #include "presets.h"
+#include "samplesetup.h"
 #include "settingsedit.h"
-#include "setuprecord.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 using Item = SetupView::Item;
 Q_DECLARE_METATYPE(EmailCheck)
-Q_DECLARE_METATYPE(std::optional<qint16>)
-Q_DECLARE_METATYPE(std::optional<qint32>)
 
 namespace {
 
 // Boxes that pass every check; each row changes what it tests.
 EmailBoxes goodBoxes()
 {
-    return {QStringLiteral("4"),           QStringLiteral("ops@plant.gr"), QStringLiteral("m7@plant.gr"),
-            QStringLiteral("smtp.plant"),  QStringLiteral("meter7"),       QStringLiteral("s3cret"),
-            QStringLiteral("iot.example"), QStringLiteral("gsmuser"),      QStringLiteral("gsmpass")};
+    return {"4", "ops@plant.gr", "m7@plant.gr", "smtp.plant", "meter7", "s3cret", "iot.example", "gsmuser", "gsmpass"};
 }
 
 const QString kLoginServer = QStringLiteral("mailgate.cosmotemail.gr");
 
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &data)
+// One provider in a presets file, with a server host.
+QByteArray presetsWith(const QByteArray &provider)
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
+    return R"({"Providers": [)" + provider + R"(], "ServerHost": "h.gr"})";
 }
+
+// The window's session on the sample setup, with the user's answers to the input boxes.
+struct Rig : ModemRig
+{
+    explicit Rig(const QStringList &answers)
+    {
+        session.ModemSetup = session.EditSetup = sampleSetup();
+        for (const QString &a : answers) // "-" stands for Cancel
+            prompt.answerInput(a == QLatin1String("-") ? std::nullopt : std::optional(a));
+    }
+};
 
 } // namespace
 
@@ -37,277 +43,291 @@ class TestSettingsEdit : public QObject
 {
     Q_OBJECT
 private slots:
-    void cutsAtTheLimits();
-    void emailInterval_data();
-    void emailInterval();
-    void recipientsBetweenScreenAndRecord();
-    void emailChecksInOrder_data();
-    void emailChecksInOrder();
-    void serverPort_data();
-    void serverPort();
-    void serverAndBaudDefaults();
-    void shippedPresetsMatchTheBuiltIn();
-    void damagedPresetsFallBack_data();
-    void damagedPresetsFallBack();
-    void untouchedTextsStayAsStored();
-    void placeholderPresetsAreNotGiven();
-    void presetFileLookup();
-};
-
-void TestSettingsEdit::cutsAtTheLimits()
-{
-    QCOMPARE(cutToLimit(QString(40, 'a'), 40), std::nullopt);
-    QCOMPARE(cutToLimit(QString(40, 'a') + 'b', 40), QString(40, 'a'));
-
-    // Line feeds do not count towards the 90 that trigger a cut, but they do
-    // count among the 89 characters kept.
-    const QString lines = QString(44, 'r') + '\n' + QString(45, 's') + '\n';
-    QCOMPARE(cutRecipients(lines), std::nullopt); // 89 without line feeds
-    QCOMPARE(cutRecipients(lines + 't'), QString(44, 'r') + '\n' + QString(44, 's'));
-    QCOMPARE(cutRecipients(QString(90, 'u')), QString(89, 'u'));
-}
-
-void TestSettingsEdit::emailInterval_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<std::optional<qint16>>("hours");
-    QTest::newRow("disabled") << "Email Disabled" << std::optional<qint16>(0);
-    QTest::newRow("list entry") << "12 hours" << std::optional<qint16>(12);
-    QTest::newRow("half down to even") << "2.5" << std::optional<qint16>(2);
-    QTest::newRow("half up to even") << "3.5" << std::optional<qint16>(4);
-    QTest::newRow("no number") << "weekly" << std::optional<qint16>(0);
-    QTest::newRow("a day") << "24" << std::optional<qint16>(24);
-    QTest::newRow("half a day beyond, to even") << "24.5" << std::optional<qint16>(24);
-    QTest::newRow("beyond a day") << "25" << std::optional<qint16>();
-    QTest::newRow("negative") << "-1" << std::optional<qint16>();
-}
-
-void TestSettingsEdit::emailInterval()
-{
-    QFETCH(QString, text);
-    QFETCH(std::optional<qint16>, hours);
-    QCOMPARE(emailIntervalOfText(text), hours);
-}
-
-void TestSettingsEdit::recipientsBetweenScreenAndRecord()
-{
-    QCOMPARE(recipientsOnScreen(QStringLiteral("a@b.gr,c@d.gr,e@f.gr")), QStringLiteral("a@b.gr;c@d.gr;e@f.gr"));
-    QCOMPARE(storedRecipients(QStringLiteral("a@b.gr ;\r\nc @d.gr;\n;;")), QStringLiteral("a@b.gr,c@d.gr"));
-    QCOMPARE(storedRecipients(QStringLiteral(" ;")), QString());
-}
-
-void TestSettingsEdit::emailChecksInOrder_data()
-{
-    QTest::addColumn<EmailBoxes>("boxes");
-    QTest::addColumn<int>("role");
-    QTest::addColumn<bool>("apnConfirmed");
-    QTest::addColumn<EmailCheck>("check");
-
-    EmailBoxes b = goodBoxes();
-    QTest::newRow("all good") << b << 1 << false << EmailCheck::Passed;
-    b.smtp = kLoginServer;
-    QTest::newRow("login server with both") << b << 1 << false << EmailCheck::Passed;
-    b.password.clear();
-    b.sender = QStringLiteral("@x");
-    QTest::newRow("login server without password, before all") << b << 1 << false << EmailCheck::LoginMissing;
-    b = goodBoxes();
-    b.smtp = kLoginServer + ' ';
-    b.user.clear();
-    QTest::newRow("only that exact server wants a login") << b << 1 << false << EmailCheck::Passed;
-
-    b = goodBoxes();
-    b.apn = QStringLiteral("  ");
-    b.interval.clear();
-    QTest::newRow("blank APN asks first, role 2") << b << 2 << false << EmailCheck::EmptyApn;
-    QTest::newRow("blank APN confirmed") << b << 2 << true << EmailCheck::NoInterval;
-    QTest::newRow("blank APN, data calls") << b << 3 << false << EmailCheck::NoInterval;
-
-    b = goodBoxes();
-    b.interval = QStringLiteral("-2");
-    QTest::newRow("negative interval") << b << 1 << false << EmailCheck::BadInterval;
-    b = goodBoxes();
-    b.interval = QStringLiteral("Email Disabled");
-    b.recipients = QStringLiteral("@plant.gr");
-    b.sender = QStringLiteral("nobody");
-    QTest::newRow("checks hold with e-mail off, recipient first") << b << 1 << false << EmailCheck::BadRecipient;
-    b.recipients = QStringLiteral("o@");
-    QTest::newRow("an @ second is enough") << b << 1 << false << EmailCheck::BadSender;
-}
-
-void TestSettingsEdit::emailChecksInOrder()
-{
-    QFETCH(EmailBoxes, boxes);
-    QFETCH(int, role);
-    QFETCH(bool, apnConfirmed);
-    QFETCH(EmailCheck, check);
-    QCOMPARE(checkEmail(boxes, qint16(role), {kLoginServer}, apnConfirmed), check);
-}
-
-void TestSettingsEdit::serverPort_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("boxKeeps");
-    QTest::addColumn<std::optional<qint32>>("port");
-    const auto row = [](const char *text, const char *boxKeeps, std::optional<qint32> port) {
-        QTest::newRow(*text ? text : "empty") << QString::fromLatin1(text) << QString::fromLatin1(boxKeeps) << port;
-    };
-    row("1023.5", "1023.5", 1024); // halves to even, up and down
-    row("1022.5", "1022.5", 1022);
-    row("1", "1", 1);
-    row("65535", "65535", 65535);
-    row("65535.5", "65535.5", {}); // rounds above
-    row("65536", "65536", {});
-    row("0", "0", {});
-    row("0.5", "0.5", {}); // rounds to zero
-    row("-80", "-80", {});
-    row("4294968319", "4294968319", {}); // beyond 32 bits
-    row("80a", "", {});
-    row("", "", {});
-}
-
-void TestSettingsEdit::serverPort()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, boxKeeps);
-    QFETCH(std::optional<qint32>, port);
-    QCOMPARE(portBoxText(text), boxKeeps);
-    QCOMPARE(hostPortOfText(text), port);
-}
-
-void TestSettingsEdit::serverAndBaudDefaults()
-{
-    SetupRecord empty;
-    applyServerDefaults(empty, QStringLiteral("med.example"));
-    QCOMPARE(empty.HostIP, QStringLiteral("med.example"));
-    QCOMPARE(empty.HostPort, 1023);
-
-    SetupRecord set;
-    set.HostIP = QStringLiteral("10.1.2.3");
-    set.HostPort = 502;
-    applyServerDefaults(set, QStringLiteral("med.example"));
-    QCOMPARE(set.HostIP, QStringLiteral("10.1.2.3"));
-    QCOMPARE(set.HostPort, 502);
-
-    SetupRecord baud;
-    applyBaudDefault(baud);
-    QCOMPARE(baud.Baud, 4);
-    baud.Baud = 6;
-    applyBaudDefault(baud);
-    QCOMPARE(baud.Baud, 6);
-}
-
-void TestSettingsEdit::shippedPresetsMatchTheBuiltIn()
-{
-    QFile file(QStringLiteral(MEROLAN_PRESETS));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const Presets shipped = parsePresets(file.readAll());
-    QCOMPARE(shipped.problem, QString());
-    const Presets builtIn = builtInPresets();
-    QCOMPARE(shipped.providers, builtIn.providers);
-    QCOMPARE(shipped.serverHost, builtIn.serverHost);
-
-    QCOMPARE(providerNames(builtIn.providers), QStringList({"Cosmote GR", "Vodafone GR", "Wind GR", "Other"}));
-    const Provider *vodafone = providerNamed(builtIn.providers, QStringLiteral("Vodafone GR"));
-    QVERIFY(vodafone);
-    QCOMPARE(vodafone->apn + '/' + vodafone->user + '/' + vodafone->password, QStringLiteral("internet/user/kexo"));
-    QCOMPARE(providerNamed(builtIn.providers, QStringLiteral("Other")), nullptr);
-    QCOMPARE(mailServerQuestion(QStringLiteral("mx.example")), QStringLiteral("Update mail server to 'mx.example' ?"));
-}
-
-// The GPRS dialog opens on the stored texts: OK on those changes nothing,
-// not even their blanks; a typed text is stored trimmed.
-void TestSettingsEdit::untouchedTextsStayAsStored()
-{
-    SetupRecord record;
-    record.APN = QStringLiteral(" internet ");
-    record.GPRSID = QStringLiteral("id ");
-    record.GPRSPass = QStringLiteral("pw");
-    storeGprs(QStringLiteral(" internet "), QStringLiteral("id "), QStringLiteral(" pw2 "), record);
-    QCOMPARE((QStringList{record.APN, record.GPRSID, record.GPRSPass}), (QStringList{" internet ", "id ", "pw2"}));
-}
-
-void TestSettingsEdit::damagedPresetsFallBack_data()
-{
-    QTest::addColumn<QByteArray>("json");
-    QTest::addColumn<QString>("fault");
-    const QByteArray host = R"(, "ServerHost": "h.example"})";
-    QTest::newRow("not JSON") << QByteArray("{\"Providers\": [") << "";
-    QTest::newRow("no list") << QByteArray(R"({"Providers": {})") + host << "\"Providers\" is not a list";
-    QTest::newRow("no name") << QByteArray(R"({"Providers": [{"APN": "a"}])") + host << "a provider has no Name";
-    QTest::newRow("Other") << QByteArray(R"({"Providers": [{"Name": "Other"}])") + host
-                           << "\"Other\" is not a provider's name";
-    QTest::newRow("twice") << QByteArray(R"({"Providers": [{"Name": "A"}, {"Name": "A"}])") + host
-                           << "\"A\" is listed twice";
-    QTest::newRow("APN of 33") << QByteArray(R"({"Providers": [{"Name": "A", "APN": ")" + QByteArray(33, 'a') + "\"}]")
-                                      + host
-                               << "APN of \"A\" is longer than 32 characters";
-    QTest::newRow("user of 17") << QByteArray(R"({"Providers": [{"Name": "A", "User": ")" + QByteArray(17, 'u')
-                                              + "\"}]")
-                                       + host
-                                << "User of \"A\" is longer than 16 characters";
-    QTest::newRow("not ASCII") << QByteArray(R"({"Providers": [{"Name": "A", "Password": "\u00e9"}])") + host
-                               << "Password of \"A\" holds a character the modem cannot take";
-    QTest::newRow("login flag") << QByteArray(R"({"Providers": [{"Name": "A", "MailLoginRequired": 1}])") + host
-                                << "MailLoginRequired of \"A\" is not true or false";
-    QTest::newRow("host not a text") << QByteArray(R"({"Providers": [], "ServerHost": 7})")
-                                     << "\"ServerHost\" is not a host name";
-}
-
-void TestSettingsEdit::damagedPresetsFallBack()
-{
-    QFETCH(QByteArray, json);
-    QFETCH(QString, fault);
-    const Presets presets = parsePresets(json);
-    QVERIFY(!presets.problem.isEmpty());
-    if (!fault.isEmpty())
-        QCOMPARE(presets.problem, fault);
-    QCOMPARE(presets.providers, builtInPresets().providers);
-    QCOMPARE(presets.serverHost, QString());
-}
-
-// A host under a name kept for examples resolves nowhere: the file's value
-// counts as not given, so it is never offered nor written.
-void TestSettingsEdit::placeholderPresetsAreNotGiven()
-{
-    for (const auto &[host, given] : {std::pair{"smtp.wind-gr.example", false},
-                                      {"SMTP.X.EXAMPLE.", false},
-                                      {"example", false},
-                                      {"med.invalid", false},
-                                      {"myexample", true},
-                                      {"smtp.example.gr", true}}) {
-        const QByteArray json =
-            R"({"Providers": [{"Name": "A", "APN": "%1", "MailServer": "%1"}], "ServerHost": "%1"})";
-        const Presets presets = parsePresets(QString::fromLatin1(json).arg(QLatin1String(host)).toLatin1());
-        QCOMPARE(presets.problem, QString());
-        const QString kept = given ? QLatin1String(host) : QString();
-        QCOMPARE(presets.providers.value(0).apn, kept);
-        QCOMPARE(presets.providers.value(0).mailServer, kept);
-        QCOMPARE(presets.serverHost, kept);
+    void cutsAtTheLimits()
+    {
+        QCOMPARE(cutToLimit(QString(40, 'a'), 40), std::nullopt);
+        QCOMPARE(cutToLimit(QString(40, 'a') + 'b', 40), QString(40, 'a'));
+        // Line feeds do not count towards the 90 that trigger a cut, but they
+        // do count among the 89 characters kept.
+        const QString lines = QString(44, 'r') + '\n' + QString(45, 's') + '\n';
+        QCOMPARE(cutRecipients(lines), std::nullopt);
+        QCOMPARE(cutRecipients(lines + 't'), QString(44, 'r') + '\n' + QString(44, 's'));
+        QCOMPARE(storedRecipients(QStringLiteral("a@b.gr ;\r\nc @d.gr;\n;;")), QStringLiteral("a@b.gr,c@d.gr"));
+        QCOMPARE(recipientsOnScreen(QStringLiteral("a@b.gr,c@d.gr")), QStringLiteral("a@b.gr;c@d.gr"));
     }
-}
 
-void TestSettingsEdit::presetFileLookup()
-{
-    QTemporaryDir dir;
-    const QString own = writeFile(dir, QStringLiteral("own.json"),
-                                  R"({"Providers": [{"Name": "Acme NL", "APN": "acme.iot", "MailServer": "mx.acme",
-                                       "MailLoginRequired": true}], "ServerHost": " med.acme "})");
-    const QString damaged = writeFile(dir, QStringLiteral("damaged.json"), "[]");
-    const QString missing = dir.filePath(QStringLiteral("missing.json"));
+    // Whole hours, halves to even; 0 to 24 only.
+    void emailInterval()
+    {
+        const std::pair<const char *, std::optional<qint16>> rows[] = {
+            {"Email Disabled", 0}, {"12 hours", 12}, {"2.5", 2}, {"3.5", 4}, {"24", 24},
+            {"24.5", 24},          {"25", {}},       {"-1", {}}, {"-0.5", 0}};
+        for (const auto &[text, hours] : rows)
+            QCOMPARE(emailIntervalOfText(QLatin1String(text)), hours);
+    }
 
-    const Presets first = loadPresets({missing, own, damaged});
-    QCOMPARE(first.problem, QString());
-    QCOMPARE(first.providers, QList<Provider>({{"Acme NL", "acme.iot", "", "", "mx.acme", true}}));
-    QCOMPARE(first.serverHost, QStringLiteral("med.acme"));
+    void emailChecksInOrder_data()
+    {
+        QTest::addColumn<EmailBoxes>("boxes");
+        QTest::addColumn<int>("role");
+        QTest::addColumn<bool>("apnConfirmed");
+        QTest::addColumn<EmailCheck>("check");
+        EmailBoxes b = goodBoxes();
+        QTest::newRow("all good") << b << 1 << false << EmailCheck::Passed;
+        b.smtp = kLoginServer;
+        QTest::newRow("login server with both") << b << 1 << false << EmailCheck::Passed;
+        b.password.clear();
+        b.sender = QStringLiteral("@x");
+        QTest::newRow("login server without password, before all") << b << 1 << false << EmailCheck::LoginMissing;
+        b = goodBoxes();
+        b.smtp = kLoginServer + ' ';
+        b.user.clear();
+        QTest::newRow("only that exact server wants a login") << b << 1 << false << EmailCheck::Passed;
+        b = goodBoxes();
+        b.apn = QStringLiteral("  ");
+        b.interval.clear();
+        QTest::newRow("blank APN asks first, role 2") << b << 2 << false << EmailCheck::EmptyApn;
+        QTest::newRow("blank APN confirmed") << b << 2 << true << EmailCheck::NoInterval;
+        QTest::newRow("blank APN, data calls") << b << 3 << false << EmailCheck::NoInterval;
+        b = goodBoxes();
+        b.interval = QStringLiteral("-2");
+        QTest::newRow("negative interval") << b << 1 << false << EmailCheck::BadInterval;
+        b.interval = QStringLiteral("Email Disabled");
+        b.recipients = QStringLiteral("@plant.gr");
+        b.sender = QStringLiteral("nobody");
+        QTest::newRow("checks hold with e-mail off, recipient first") << b << 1 << false << EmailCheck::BadRecipient;
+        b.recipients = QStringLiteral("o@");
+        QTest::newRow("an @ second is enough") << b << 1 << false << EmailCheck::BadSender;
+    }
 
-    const Presets broken = loadPresets({damaged, own});
-    QCOMPARE(broken.problem, damaged + QStringLiteral(": the file is not a JSON object"));
-    QCOMPARE(broken.providers, builtInPresets().providers);
+    void emailChecksInOrder()
+    {
+        QFETCH(EmailBoxes, boxes);
+        QFETCH(int, role);
+        QFETCH(bool, apnConfirmed);
+        QTEST(checkEmail(boxes, qint16(role), {kLoginServer}, apnConfirmed), "check");
+    }
 
-    const Presets none = loadPresets({missing});
-    QCOMPARE(none.problem, QString());
-    QCOMPARE(none.providers.size(), 3);
-}
+    // The server dialog's port box: what it keeps of a text and the port it
+    // stands for, rounded halves to even.
+    void serverPort()
+    {
+        const std::tuple<const char *, std::optional<qint32>, const char *> rows[] = {{"1023.5", 1024, "1023.5"},
+                                                                                      {"1022.5", 1022, "1022.5"},
+                                                                                      {"1", 1, "1"},
+                                                                                      {"65535", 65535, "65535"},
+                                                                                      {"65535.5", {}, "65535.5"},
+                                                                                      {"0.5", {}, "0.5"},
+                                                                                      {"-80", {}, "-80"},
+                                                                                      {"4294968319", {}, "4294968319"},
+                                                                                      {"80a", {}, ""},
+                                                                                      {"", {}, ""}};
+        for (const auto &[text, port, boxKeeps] : rows) {
+            QCOMPARE(hostPortOfText(QLatin1String(text)), port);
+            QCOMPARE(portBoxText(QLatin1String(text)), QLatin1String(boxKeeps));
+        }
+    }
+
+    // Opening the server and baud dialogs fills only what the record lacks.
+    void defaults()
+    {
+        SetupRecord r;
+        applyServerDefaults(r, QStringLiteral("med.example"));
+        applyBaudDefault(r);
+        QCOMPARE(QStringList({r.HostIP, QString::number(r.HostPort), QString::number(r.Baud)}),
+                 QStringList({"med.example", "1023", "4"}));
+        r = sampleSetup();
+        applyServerDefaults(r, QStringLiteral("med.example"));
+        applyBaudDefault(r);
+        QCOMPARE(r, sampleSetup());
+    }
+
+    // The GPRS dialog opens on the stored texts: OK on those changes nothing,
+    // not even their blanks; a typed text is stored trimmed.
+    void untouchedTextsStayAsStored()
+    {
+        SetupRecord r;
+        r.APN = QStringLiteral(" internet ");
+        r.GPRSID = QStringLiteral("id ");
+        r.GPRSPass = QStringLiteral("pw");
+        storeGprs(QStringLiteral(" internet "), QStringLiteral("id "), QStringLiteral(" pw2 "), r);
+        QCOMPARE(QStringList({r.APN, r.GPRSID, r.GPRSPass}), QStringList({" internet ", "id ", "pw2"}));
+    }
+
+    void shippedPresetsAreTheBuiltIn()
+    {
+        QFile file(QStringLiteral(MEROLAN_PRESETS));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const Presets shipped = parsePresets(file.readAll());
+        QCOMPARE(shipped.problem, QString());
+        QCOMPARE(shipped.providers, builtInPresets().providers);
+        QCOMPARE(shipped.serverHost, builtInPresets().serverHost);
+        QCOMPARE(providerNames(shipped.providers).last(), QStringLiteral("Other"));
+        QCOMPARE(providerNamed(shipped.providers, QStringLiteral("Other")), nullptr);
+    }
+
+    // Any fault gives the built-in providers and no server host.
+    void presetLimits_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("fault"); // empty: taken
+        QTest::newRow("not JSON") << QByteArray("{\"Providers\": [") << "unterminated array at character 15";
+        QTest::newRow("no list") << QByteArray(R"({"Providers": {}})") << "\"Providers\" is not a list";
+        QTest::newRow("no name") << presetsWith(R"({"APN": "a"})") << "a provider has no Name";
+        QTest::newRow("Other") << presetsWith(R"({"Name": "Other"})") << "\"Other\" is not a provider's name";
+        QTest::newRow("twice") << presetsWith(R"({"Name": "A"}, {"Name": "A"})") << "\"A\" is listed twice";
+        const auto withLong = [](const char *key, int length) {
+            return presetsWith("{\"Name\": \"A\", \"" + QByteArray(key) + "\": \"" + QByteArray(length, 'x') + "\"}");
+        };
+        QTest::newRow("APN of 32") << withLong("APN", 32) << "";
+        QTest::newRow("APN of 33") << withLong("APN", 33) << "APN of \"A\" is longer than 32 characters";
+        QTest::newRow("user of 16") << withLong("User", 16) << "";
+        QTest::newRow("user of 17") << withLong("User", 17) << "User of \"A\" is longer than 16 characters";
+        QTest::newRow("not ASCII") << presetsWith(R"({"Name": "A", "Password": "\u00e9"})")
+                                   << "Password of \"A\" holds a character the modem cannot take";
+        QTest::newRow("login flag") << presetsWith(R"({"Name": "A", "MailLoginRequired": 1})")
+                                    << "MailLoginRequired of \"A\" is not true or false";
+        QTest::newRow("host not a text") << QByteArray(R"({"Providers": [], "ServerHost": 7})")
+                                         << "\"ServerHost\" is not a host name";
+    }
+
+    void presetLimits()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, fault);
+        const Presets presets = parsePresets(json);
+        QCOMPARE(presets.problem, fault);
+        QCOMPARE(presets.serverHost, fault.isEmpty() ? QStringLiteral("h.gr") : QString());
+        if (fault.isEmpty())
+            QCOMPARE(presets.providers.value(0).name, QStringLiteral("A"));
+        else
+            QCOMPARE(presets.providers, builtInPresets().providers);
+    }
+
+    // A host under a name kept for examples resolves nowhere: the file's value
+    // counts as not given, so it is never offered nor written.
+    void placeholderPresetsAreNotGiven()
+    {
+        for (const auto &[host, given] : {std::pair{"smtp.wind-gr.example", false},
+                                          {"SMTP.X.EXAMPLE.", false},
+                                          {"example", false},
+                                          {"med.invalid", false},
+                                          {"myexample", true},
+                                          {"smtp.example.gr", true}}) {
+            const Presets presets = parsePresets(
+                QString::fromLatin1(
+                    R"({"Providers": [{"Name": "A", "APN": "%1", "MailServer": "%1"}], "ServerHost": "%1"})")
+                    .arg(QLatin1String(host))
+                    .toLatin1());
+            const QString kept = given ? QLatin1String(host) : QString();
+            QCOMPARE(presets.problem, QString());
+            QCOMPARE(presets.providers.value(0).apn + '|' + presets.providers.value(0).mailServer + '|'
+                         + presets.serverHost,
+                     kept + '|' + kept + '|' + kept);
+        }
+    }
+
+    // The first file that exists wins; a damaged one gives the built-in values.
+    void presetFileLookup()
+    {
+        QTemporaryDir dir;
+        const auto write = [&](const char *name, const QByteArray &json) {
+            QFile file(dir.filePath(QLatin1String(name)));
+            return file.open(QIODevice::WriteOnly) && file.write(json) == json.size();
+        };
+        QVERIFY(write("own.json", R"({"Providers": [{"Name": "Acme NL", "APN": "acme.iot", "MailServer": "mx.acme",
+                                      "MailLoginRequired": true}], "ServerHost": " med.acme "})"));
+        QVERIFY(write("damaged.json", "[]"));
+        const QString own = dir.filePath(QStringLiteral("own.json"));
+        const QString damaged = dir.filePath(QStringLiteral("damaged.json"));
+        const QString missing = dir.filePath(QStringLiteral("missing.json"));
+
+        const Presets first = loadPresets({missing, own, damaged});
+        QCOMPARE(first.problem, QString());
+        QCOMPARE(first.providers, QList<Provider>({{"Acme NL", "acme.iot", "", "", "mx.acme", true}}));
+        QCOMPARE(first.serverHost, QStringLiteral("med.acme"));
+        const Presets broken = loadPresets({damaged, own});
+        QCOMPARE(broken.problem, damaged + QStringLiteral(": the file is not a JSON object"));
+        QCOMPARE(broken.providers, builtInPresets().providers);
+        const Presets none = loadPresets({missing});
+        QCOMPARE(none.problem, QString());
+        QCOMPARE(none.providers, builtInPresets().providers);
+    }
+
+    // The two input boxes of the diagram. The port is asked again until it is
+    // 1 to 65535; an empty answer or Cancel keeps it. The SMS number is stored
+    // trimmed, empty disables the alarm, Cancel or the offered number as it
+    // was keeps it.
+    void inputBoxes_data()
+    {
+        QTest::addColumn<bool>("port");
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("caption"); // empty: not set
+        QTest::addColumn<int>("refusals");
+        const auto port = [](const char *name, const QStringList &answers, const char *value, const char *caption,
+                             int refusals) {
+            QTest::newRow(name) << true << answers << QString::fromLatin1(value) << QString::fromLatin1(caption)
+                                << refusals;
+        };
+        port("port", {"502"}, "502", "Server IP port: 502", 0);
+        port("port: leading number", {"80abc"}, "80", "Server IP port: 80", 0);
+        port("port: half to even", {"1023.5"}, "1024", "Server IP port: 1024", 0);
+        port("port: lowest after 0.5", {"0.5", "1"}, "1", "Server IP port: 1", 1);
+        port("port: highest after 65535.5", {"65535.5", "65535"}, "65535", "Server IP port: 65535", 1);
+        port("port: refused, then empty", {"0", "70000", "x", ""}, "4001", "", 3);
+        port("port: empty", {""}, "4001", "", 0);
+        port("port: cancel", {"-"}, "4001", "", 0);
+        const auto sms = [](const char *name, const QString &answer, const char *value, const char *caption) {
+            QTest::newRow(name) << false << QStringList{answer} << QString::fromLatin1(value)
+                                << QString::fromLatin1(caption) << 0;
+        };
+        sms("SMS", "  +30 690 002 ", "+30 690 002", "Alarm SMS: +30 690 002");
+        sms("SMS: blank disables", " ", "", "Alarm SMS: Disabled");
+        sms("SMS: cancel", "-", "+306912345678", "");
+        sms("SMS: as offered", "+306912345678", "+306912345678", "");
+    }
+
+    void inputBoxes()
+    {
+        QFETCH(bool, port);
+        QFETCH(QStringList, answers);
+        QFETCH(QString, value);
+        QFETCH(int, refusals);
+        Rig rig(answers);
+        Session &s = rig.session;
+        port ? ServerPortClicked(s) : SMSClicked(s);
+        QCOMPARE(port ? QString::number(s.EditSetup.HostPort) : s.EditSetup.SMSNum, value);
+        QTEST(rig.view.caption(port ? Item::lblServerPort : Item::lblSMS), "caption");
+        QCOMPARE(rig.prompt.messages(), QStringList(refusals, QStringLiteral("Wrong Server Port Number!")));
+        QCOMPARE(rig.prompt.shown().first().defaultText, port ? QString() : QStringLiteral("+306912345678"));
+        QCOMPARE(rig.prompt.unusedAnswers(), 0);
+        QCOMPARE(rig.prompt.unexpected(), QStringList());
+        // A change colours the write button like every other editor.
+        QCOMPARE(rig.view.marked(), !(s.EditSetup == s.ModemSetup));
+        QCOMPARE(rig.view.marked(), value != (port ? "4001" : "+306912345678"));
+    }
+
+    // Told only while something is pending, by the firmware's version number.
+    void baudNoticeByFirmware()
+    {
+        const QString soon = QStringLiteral("The Merolan baud rate will change after pressing 'Finish programming'");
+        const QString reset = QStringLiteral(
+            "Changing the Merolan baud rate will require a 3-minute reset after pressing 'Finish programming'");
+        const std::tuple<const char *, bool, QStringList> rows[] = {{"3.0", false, {}},
+                                                                    {"3.0", true, {soon}},
+                                                                    {"10.0", true, {soon}},
+                                                                    {"2.99", true, {reset}},
+                                                                    {"", true, {reset}}};
+        for (const auto &[firmware, pending, told] : rows) {
+            Rig rig({});
+            rig.session.FirmwareVersion = QLatin1String(firmware);
+            rig.session.EditSetup.Baud = pending ? 7 : 5;
+            baudNotice(rig.session);
+            QCOMPARE(rig.prompt.messages(), told);
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSettingsEdit)
 #include "tst_settingsedit.moc"

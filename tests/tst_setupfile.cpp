@@ -1,4 +1,9 @@
+#include "modemrig.h"
+#include "samplesetup.h"
 #include "setupfile.h"
+#include "setupfilecommands.h"
+#include "showsetup.h"
+#include "writesetup.h"
 
 #include <QtTest>
 
@@ -6,146 +11,129 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using namespace Qt::StringLiterals;
+using Item = SetupView::Item;
 
 namespace {
 
-// Every field distinct from every other, so a swapped, skipped or mis-sized
-// field changes the bytes. Fields in record order, as below.
-const SetupRecord kDistinct{
-    2,        1,      u"ip"_s, 50000,  u"apn"_s, u"u"_s,  u"p\u00E9"_s,      u"+30"_s,          6,
-    u"a,b"_s, u"s"_s, 24,      u"m"_s, u"xu"_s,  u"**"_s, {0.25, 0.5, 0.75}, {0.125, -1.0, 2.0}};
+// sampleSetup() as the file holds it: numbers little-endian, each text after
+// its 16-bit length, whose high byte "\000" never runs into the text.
+constexpr char kSample[] =
+    "\x02\x00\x01\x00\x08\00010.1.2.3\xa1\x0f\x00\x00\x0a\000apn.sample\x09\000gprs-user"
+    "\x09\000gprs-pass\x0d\000+306912345678\x05\x00\x00\x00\x12\000alarm@site.example"
+    "\x12\000modem@site.example\x0c\x00\x11\000smtp.site.example\x09\000mail-user\x09\000mail-pass"
+    "\0\0\0\0\0\0\xd0\x3f\0\0\0\0\0\0\xd4\x3f\0\0\0\0\0\0\xd8\x3f"  // 0.25 0.3125 0.375
+    "\0\0\0\0\0\0\xe8\x3f\0\0\0\0\0\0\xea\x3f\0\0\0\0\0\0\xec\x3f"; // 0.75 0.8125 0.875
 
-// The same record as the file holds it (fromHex skips the blanks).
-const QByteArray kDistinctBytes = QByteArray::fromHex("0200"                  // Role
-                                                      "0100"                  // Logger
-                                                      "0200 6970"             // HostIP "ip"
-                                                      "50c3 0000"             // HostPort 50000
-                                                      "0300 6170 6e"          // APN "apn"
-                                                      "0100 75"               // GPRSID "u"
-                                                      "0200 70e9"             // GPRSPass "pé"
-                                                      "0300 2b33 30"          // SMSNum "+30"
-                                                      "0600 0000"             // Baud 6
-                                                      "0300 612c 62"          // ERecep "a,b"
-                                                      "0100 73"               // ESender "s"
-                                                      "1800"                  // EmailInterval 24
-                                                      "0100 6d"               // MailServer "m"
-                                                      "0200 7875"             // XUser "xu"
-                                                      "0200 2a2a"             // XPas "**"
-                                                      "0000 0000 0000 d03f"   // OnTime 0.25
-                                                      "0000 0000 0000 e03f"   //        0.5
-                                                      "0000 0000 0000 e83f"   //        0.75
-                                                      "0000 0000 0000 c03f"   // OffTime 0.125
-                                                      "0000 0000 0000 f0bf"   //         -1.0
-                                                      "0000 0000 0000 0040"); //         2.0
+QByteArray sampleBytes()
+{
+    return QByteArray(kSample, sizeof kSample - 1);
+}
+
+// The modem that was read holds another APN than the sample.
+SetupRecord readFromModem()
+{
+    SetupRecord r = sampleSetup();
+    r.APN = QStringLiteral("apn.in.modem");
+    return r;
+}
+
+QStringList captions(const RecordingView &view)
+{
+    QStringList all;
+    for (int i = int(Item::lblVersion); i <= int(Item::txtPWD); ++i)
+        all << view.caption(Item(i));
+    return all;
+}
 
 } // namespace
 
 class TestSetupFile : public QObject
 {
     Q_OBJECT
-
+    QTemporaryDir m_dir;
 private slots:
-    // Encoder and decoder each against the bytes; bytes after the record, as
-    // older, longer saves left them, are ignored, and every shorter file is refused.
-    void recordHasExactBytes()
+    // A round trip cannot see two fields swapped both ways: the encoder and
+    // the decoder each meet the bytes. Bytes after the record, as older saves
+    // left them, are ignored; every shorter file is refused.
+    void sampleHasExactBytes()
     {
         QString error;
-        QCOMPARE(encodeSetup(kDistinct, &error).toHex(), kDistinctBytes.toHex());
-        const auto decoded = decodeSetup(kDistinctBytes + "leftover", &error);
-        QVERIFY2(decoded, qPrintable(error));
-        QVERIFY(*decoded == kDistinct);
-        for (qsizetype n = 0; n < kDistinctBytes.size(); ++n) {
-            QString cut;
-            QVERIFY2(!decodeSetup(kDistinctBytes.left(n), &cut), qPrintable(QString::number(n)));
-            QVERIFY2(cut.startsWith(QLatin1String("The setup file ends in the middle of ")), qPrintable(cut));
+        QCOMPARE(encodeSetup(sampleSetup(), &error).toHex(' '), sampleBytes().toHex(' '));
+        QCOMPARE(decodeSetup(sampleBytes() + "leftover", &error), std::optional(sampleSetup()));
+        for (qsizetype n = 0; n < sampleBytes().size(); ++n)
+            QVERIFY2(!decodeSetup(sampleBytes().left(n), &error), qPrintable(QString::number(n)));
+    }
+
+    void damagedFileNamesTheField()
+    {
+        const QString cut = QStringLiteral("The setup file ends in the middle of ");
+        for (const auto &[size, error] : {std::pair{16, cut + "HostPort (after 16 bytes)."},
+                                          {20, cut + "APN (after 20 bytes)."},
+                                          {113, cut + "MailServer (after 113 bytes)."},
+                                          {165, cut + "OnTime of device 2 (after 165 bytes)."},
+                                          {201, cut + "OffTime of device 3 (after 201 bytes)."}}) {
+            QString said;
+            QVERIFY(!decodeSetup(sampleBytes().left(size), &said));
+            QCOMPARE(said, error);
+        }
+        for (const double notATime :
+             {std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()}) {
+            QByteArray bytes = sampleBytes();
+            qToLittleEndian(notATime, bytes.data() + 186); // OffTime of device 2
+            QString said;
+            QVERIFY(!decodeSetup(bytes, &said));
+            QCOMPARE(said, QStringLiteral("The setup file is damaged: OffTime of device 2 is not a time."));
         }
     }
 
-    void badFileNamesTheField_data()
+    void textLimits()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("field");
-        const QByteArray empty(82, '\0');
-        const auto withTime = [&](double value) {
-            QByteArray bytes = empty;
-            qToLittleEndian(value, bytes.data() + 58 + 8); // OffTime of device 2
-            return bytes;
-        };
-        // Offsets in the empty record: HostPort 6, MailServer 28, OnTime 34, OffTime 58.
-        QTest::newRow("cut inside HostPort") << empty.left(9) << "middle of HostPort (";
-        QTest::newRow("cut before MailServer") << empty.left(28) << "middle of MailServer (";
-        QTest::newRow("cut in second ON time") << empty.left(45) << "middle of OnTime of device 2 (";
-        QTest::newRow("cut in last OFF time") << empty.left(81) << "middle of OffTime of device 3 (";
-        QTest::newRow("NaN time") << withTime(std::numeric_limits<double>::quiet_NaN()) << "OffTime of device 2";
-        QTest::newRow("minus infinity") << withTime(-std::numeric_limits<double>::infinity()) << "OffTime of device 2";
-    }
-
-    void badFileNamesTheField()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, field);
-        QString error;
-        QVERIFY(!decodeSetup(bytes, &error));
-        QVERIFY2(error.contains(field), qPrintable(error));
-    }
-
-    void recordSize_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("size"); // 0: refused
-        QTest::newRow("empty record") << QString() << 82;
-        QTest::newRow("99 asterisks, as a read leaves it") << QString(99, QLatin1Char('*')) << 181;
-        QTest::newRow("65535 characters fit") << QString(65535, QLatin1Char('a')) << 82 + 65535;
-        QTest::newRow("65536 characters") << QString(65536, QLatin1Char('a')) << 0;
-        QTest::newRow("last 8-bit code") << QStringLiteral("\u00FF") << 83;
-        QTest::newRow("first code beyond 8 bits") << QStringLiteral("pass\u0100") << 0;
-    }
-
-    void recordSize()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, size);
-        SetupRecord r;
-        r.XPas = text;
-        QString error;
-        QCOMPARE(encodeSetup(r, &error).size(), size);
-        QVERIFY2(error.contains(QLatin1String("XPas")) == (size == 0), qPrintable(error));
+        const std::tuple<QString, int, QString> rows[] = {
+            {QString(), 82, QString()},
+            {QString(65535, u'a'), 82 + 65535, QString()},
+            {QString(65536, u'a'), 0, "XPas is too long to store in a setup file (65536 characters, at most 65535)."},
+            {QStringLiteral("\u00FF"), 83, QString()},
+            {QStringLiteral("pass\u0100"), 0,
+             QStringLiteral("XPas holds the character \"\u0100\", which a setup file cannot store (only 8-bit "
+                            "characters fit).")}};
+        for (const auto &[text, size, error] : rows) {
+            SetupRecord r;
+            r.XPas = text;
+            QString said;
+            QCOMPARE(encodeSetup(r, &said).size(), size);
+            QCOMPARE(said, error);
+        }
     }
 
     // A file at the limit loads (the record, then what older saves left); one
     // byte more is refused without being read whole. A failed save keeps the
-    // old file, a good one leaves nothing of it. A device, a pipe (whose open
-    // would wait for a writer) or a folder is not opened at all.
+    // old file. A device, a pipe (whose open would wait for a writer) or a
+    // folder is not opened at all.
     void sizeLimitAndSave()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("big.mrl"));
+        const QString path = m_dir.filePath(QStringLiteral("big.mrl"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly)
-                && file.write(kDistinctBytes + QByteArray(1048576 - kDistinctBytes.size(), 'x')) == 1048576);
+                && file.write(sampleBytes() + QByteArray(1048576 - 202, 'x')) == 1048576);
         file.close();
         QString error;
-        const auto atLimit = loadSetupFile(path, &error);
-        QVERIFY2(atLimit && *atLimit == kDistinct, qPrintable(error));
-
+        QCOMPARE(loadSetupFile(path, &error), std::optional(sampleSetup()));
         QVERIFY(file.open(QIODevice::Append) && file.write("x") == 1);
         file.close();
         QVERIFY(!loadSetupFile(path, &error));
         QCOMPARE(error, QStringLiteral("The file is larger than a setup file can be (more than 1 MiB)"));
 
         SetupRecord bad;
-        bad.APN = QString(70000, QLatin1Char('a'));
+        bad.APN = QString(70000, u'a');
         QVERIFY(!saveSetupFile(path, bad, &error));
         QCOMPARE(QFileInfo(path).size(), 1048577);
-        QVERIFY2(saveSetupFile(path, kDistinct, &error), qPrintable(error));
+        QVERIFY2(saveSetupFile(path, sampleSetup(), &error), qPrintable(error));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().toHex(), kDistinctBytes.toHex());
+        QCOMPARE(file.readAll().toHex(' '), sampleBytes().toHex(' '));
 
-        const QString pipe = dir.filePath(QStringLiteral("pipe.mrl"));
+        const QString pipe = m_dir.filePath(QStringLiteral("pipe.mrl"));
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-        for (const QString &other : {QStringLiteral("/dev/zero"), pipe, dir.path()}) {
-            error.clear();
+        for (const QString &other : {QStringLiteral("/dev/zero"), pipe, m_dir.path()}) {
             QVERIFY(!loadSetupFile(other, &error));
             QCOMPARE(error, QStringLiteral("It is not a regular file (a folder, a device or a pipe)"));
         }
@@ -154,6 +142,7 @@ private slots:
     // The file holds passwords: a new one is the owner's alone, a replaced one
     // keeps its mode, and a writable file in a locked folder is still saved. A
     // read-only file is refused, except to root, for whom it stays read-only.
+    // A link is never written through.
     void permissions()
     {
         using P = QFileDevice;
@@ -163,10 +152,9 @@ private slots:
         const QString fresh = dir.filePath(QStringLiteral("new.mrl"));
         QVERIFY2(saveSetupFile(fresh, SetupRecord{}, &error), qPrintable(error));
         QCOMPARE(QFile::permissions(fresh) & 0x7077, P::ReadOwner | P::WriteOwner);
-        // A link is never written through: its target keeps its bytes and mode.
         const QString link = dir.filePath(QStringLiteral("link.mrl"));
         QVERIFY(QFile::link(fresh, link));
-        QVERIFY(!saveSetupFile(link, kDistinct, &error));
+        QVERIFY(!saveSetupFile(link, sampleSetup(), &error));
         QCOMPARE(error, QStringLiteral("It is a symbolic link, and a setup file is never written through one"));
         QCOMPARE(loadSetupFile(fresh, &error), std::optional(SetupRecord{}));
         QVERIFY(QFileInfo(link).isSymLink());
@@ -175,27 +163,115 @@ private slots:
              {std::tuple{"shared.mrl", P::ReadOwner | P::WriteOwner | P::ReadGroup, true},
               std::tuple{"ro.mrl", P::ReadOwner | P::ReadGroup | P::ReadOther, root}}) {
             const QString path = dir.filePath(QLatin1String(name));
-            QVERIFY(saveSetupFile(path, SetupRecord{}, &error));
-            QVERIFY(QFile::setPermissions(path, mode));
-            QCOMPARE(saveSetupFile(path, kDistinct, &error), replaced);
+            QVERIFY(saveSetupFile(path, SetupRecord{}, &error) && QFile::setPermissions(path, mode));
+            QCOMPARE(saveSetupFile(path, sampleSetup(), &error), replaced);
             QCOMPARE(QFile::permissions(path) & 0x7077, mode);
-            QCOMPARE(loadSetupFile(path, &error), std::optional(replaced ? kDistinct : SetupRecord{}));
+            QCOMPARE(loadSetupFile(path, &error), std::optional(replaced ? sampleSetup() : SetupRecord{}));
         }
 
         // Root writes anywhere: the locked folder tells nothing then.
         if (root)
             return;
-        const QString lockedDir = dir.filePath(QStringLiteral("locked"));
-        QVERIFY(QDir().mkdir(lockedDir));
-        const QString inLocked = lockedDir + QStringLiteral("/site.mrl");
-        QVERIFY(saveSetupFile(inLocked, SetupRecord{}, &error));
-        QVERIFY(QFile::setPermissions(lockedDir, P::ReadOwner | P::ExeOwner));
-        const bool savedInPlace = saveSetupFile(inLocked, kDistinct, &error);
-        const bool newRefused = !saveSetupFile(lockedDir + QStringLiteral("/other.mrl"), kDistinct, &error);
-        QFile::setPermissions(lockedDir, P::ReadOwner | P::WriteOwner | P::ExeOwner);
-        QVERIFY2(savedInPlace, qPrintable(error));
-        QVERIFY(newRefused);
-        QCOMPARE(loadSetupFile(inLocked, &error), std::optional(kDistinct));
+        const QString locked = dir.filePath(QStringLiteral("locked"));
+        QVERIFY(QDir().mkdir(locked) && saveSetupFile(locked + "/site.mrl", SetupRecord{}, &error));
+        QVERIFY(QFile::setPermissions(locked, P::ReadOwner | P::ExeOwner));
+        const bool savedInPlace = saveSetupFile(locked + "/site.mrl", sampleSetup(), &error);
+        const bool newRefused = !saveSetupFile(locked + "/other.mrl", sampleSetup(), &error);
+        QFile::setPermissions(locked, P::ReadOwner | P::WriteOwner | P::ExeOwner);
+        QVERIFY2(savedInPlace && newRefused, qPrintable(error));
+        QCOMPARE(loadSetupFile(locked + "/site.mrl", &error), std::optional(sampleSetup()));
+    }
+
+    // Saved, then loaded: the file becomes what is to be written and the
+    // diagram shows it. Beside the modem that was read (port open, serial
+    // known) the modem's setup stays the baseline; otherwise both take it.
+    // As "read --save" stores a logger modem at 115200: the load must not
+    // turn it into 9600, nor logger mode 2 into 0.
+    void loadWhatWasSaved()
+    {
+        const std::tuple<qint16, qint32, bool, const char *, const char *> rows[] = {
+            {1, 5, false, "MRL0012345", "Baud: 19200"}, // port closed
+            {1, 7, true, "", "Baud: 115200"},           // no serial
+            {2, 5, false, "", "Baud: 19200"},
+            {1, 5, true, "MRL0012345", "Baud: 19200"}, // beside the modem read
+        };
+        for (const auto &[logger, baud, portOpen, serial, baudCaption] : rows) {
+            SetupRecord stored = sampleSetup();
+            stored.Logger = logger;
+            stored.Baud = baud;
+            const QString path = m_dir.filePath(QStringLiteral("site.mrl"));
+            ModemRig saver;
+            saver.session.EditSetup = stored;
+            saver.prompt.answerFile(path);
+            SaveSetupCommand(saver.session);
+            const UserPrompt::FileDialog dialog = saver.prompt.fileDialogs().value(0);
+            QCOMPARE(saver.prompt.shown().value(0).kind, ScriptedPrompt::Shown::SaveFile);
+            QCOMPARE(dialog.initialName + ' ' + dialog.filters.join('|') + ' ' + dialog.defaultSuffix,
+                     QStringLiteral("Setup.mrl MRL Files (*.mrl)|All Files (*.*) mrl"));
+
+            ModemRig rig;
+            if (portOpen)
+                rig.openPort();
+            rig.session.SerialNumber = QLatin1String(serial);
+            rig.session.ModemSetup = rig.session.EditSetup = readFromModem();
+            rig.session.state.setStatus(QStringLiteral("before"));
+            rig.prompt.answerFile(path);
+            QVERIFY(LoadSetupCommand(rig.session));
+            const bool beside = portOpen && *serial;
+            QCOMPARE(rig.session.EditSetup, stored);
+            QCOMPARE(rig.session.ModemSetup, beside ? readFromModem() : stored);
+            QCOMPARE(rig.view.caption(Item::lblAPN), QStringLiteral("APN: apn.sample"));
+            QCOMPARE(rig.view.caption(Item::lblBaud), QLatin1String(baudCaption));
+            QVERIFY(rig.view.loggerTicked());
+            QCOMPARE(rig.view.marked(), beside);
+            QCOMPARE(PendingLines(rig.session, false),
+                     beside ? QStringList({"APN=apn.sample", "XPAS=mail-pass"}) : QStringList());
+            QCOMPARE(rig.prompt.shown().size(), 1);
+            QCOMPARE(rig.session.state.status(), QStringLiteral("before"));
+        }
+    }
+
+    // A cancelled dialog changes nothing, nor a file that cannot be read or
+    // saved (its error shown once). A load during a read would be overwritten
+    // by it, a save would keep half a read: neither may even ask for a file.
+    void nothingChanges()
+    {
+        const QString cut = m_dir.filePath(QStringLiteral("cut.mrl"));
+        QString error;
+        QVERIFY(saveSetupFile(cut, sampleSetup(), &error) && QFile::resize(cut, 60));
+        const QString nowhere = m_dir.filePath(QStringLiteral("no/such/folder/x.mrl"));
+        using Flag = bool OperationState::*;
+        for (const auto &[running, cancelled] : {std::pair{Flag(), true},
+                                                 {Flag(), false},
+                                                 {&OperationState::Busy, false},
+                                                 {&OperationState::Reading, false},
+                                                 {&OperationState::Writing, false}}) {
+            ModemRig rig;
+            rig.session.ModemSetup.APN = QStringLiteral("modem");
+            rig.session.EditSetup.APN = QStringLiteral("edited");
+            const SetupRecord modem = rig.session.ModemSetup;
+            const SetupRecord edit = rig.session.EditSetup;
+            ShowSetup(rig.session);
+            const QStringList shown = captions(rig.view);
+            rig.prompt.clear(); // what showing an edited setup raised
+            if (running)
+                rig.session.state.*running = true;
+            rig.prompt.answerFile(cancelled ? std::nullopt : std::optional(cut));
+            rig.prompt.answerFile(cancelled ? std::nullopt : std::optional(nowhere));
+            LoadSetupCommand(rig.session);
+            SaveSetupCommand(rig.session);
+
+            QCOMPARE(rig.prompt.beeps(), running ? 2 : 0);
+            QCOMPARE(rig.prompt.fileDialogs().size(), running ? 0 : 2);
+            QCOMPARE(rig.prompt.messages().size(), running || cancelled ? 0 : 2);
+            QCOMPARE(rig.prompt.shown().size(), rig.prompt.fileDialogs().size() + rig.prompt.messages().size());
+            QVERIFY(!rig.prompt.messages().contains(QString()));
+            // The role at the start of the cut file was readable: no field of it may stick.
+            QCOMPARE(rig.session.ModemSetup, modem);
+            QCOMPARE(rig.session.EditSetup, edit);
+            QCOMPARE(captions(rig.view), shown);
+        }
+        QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("no"))));
     }
 };
 
