@@ -164,7 +164,7 @@ private slots:
 
         QCOMPARE(rig.sent("#PASSWORD"), sent);
         QCOMPARE(rig.session.state.status(), status);
-        QCOMPARE(rig.view.caption(Item::txtPWD), password);
+        QCOMPARE(rig.session.Password, password);
         const bool disabled = status == QLatin1String("Password Disabled successfully.");
         QCOMPARE(rig.session.PasswordTag, disabled ? QStringLiteral("Disabled") : tag);
         QCOMPARE(rig.view.caption(Item::lblPWD),
@@ -173,28 +173,6 @@ private slots:
         QCOMPARE(rig.prompt.unusedAnswers(), 0);
         QCOMPARE(rig.prompt.unexpected(), QStringList{});
         QCOMPARE(rig.prompt.messages(), QStringList{});
-    }
-
-    // After a change nobody confirmed, a login the modem refuses offers the
-    // new password; Yes logs in with it, No leaves both as they were.
-    void unconfirmedPasswordOfferedAtTheNextLogin()
-    {
-        for (const bool yes : {true, false}) {
-            Rig rig;
-            rig.sim.config().inCommandMode = false;
-            rig.sim.config().password = QStringLiteral("5678");
-            rig.session.UnconfirmedPassword = QStringLiteral("5678");
-            rig.prompt.answerQuestion(yes);
-            QCOMPARE(FindModem(rig.session), yes);
-            QCOMPARE(rig.prompt.questions(),
-                     QStringList{QStringLiteral(
-                         "The last password change, to \"5678\", was not confirmed. Log in with \"5678\"?")});
-            const QStringList sent =
-                yes ? QStringList{"#PASSWORD=4321", "#PASSWORD=5678"} : QStringList{"#PASSWORD=4321"};
-            QCOMPARE(rig.sent("#PASSWORD"), sent);
-            QCOMPARE(rig.view.caption(Item::txtPWD), yes ? QStringLiteral("5678") : QStringLiteral("4321"));
-            QCOMPARE(rig.session.UnconfirmedPassword, yes ? std::nullopt : std::optional(QStringLiteral("5678")));
-        }
     }
 
     // Firmware 2.x first warns that the data logger's password may rule; No ends it there.

@@ -34,7 +34,7 @@ private slots:
         config.syncMs = 50;
         config.replyDelayMs = 1;
         config.lineRate = 9600;
-        config.dropOn = QStringLiteral("SerialNum");
+        config.faults = {{SimModem::Fault::Drop, QStringLiteral("SerialNum")}};
         PtyModemThread modem(config);
         QVERIFY2(modem.start(), qPrintable(modem.errorString()));
         RealClock clock;

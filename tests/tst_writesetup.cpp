@@ -296,20 +296,6 @@ private slots:
         QVERIFY(!rig.session.state.Writing);
     }
 
-    // A double click: the second arrives while the first searches for the modem.
-    void secondClickIsRefused()
-    {
-        Rig rig;
-        rig.session.EditSetup.APN = QStringLiteral("new.apn");
-        rig.clock.at(1000, [&] { WriteClicked(rig.session); });
-
-        WriteClicked(rig.session);
-
-        QCOMPARE(rig.prompt.beeps(), 1);
-        QCOMPARE(rig.sim.receivedLines().count(QStringLiteral("###")), 1);
-        QCOMPARE(rig.sentAfterSerial(), QStringList{QStringLiteral("#APN=new.apn")});
-    }
-
     void longRecipientListKeepsProgressAtMaximum()
     {
         Rig rig;

@@ -18,7 +18,10 @@ const std::array<const char *, 27> kKeys{
 const std::array<const char *, 4> kIdentities{"BRANTHOLM MEROLAN si.2.10", "BRANTHOLM MEROLAN si.3.01", "MEROLAN 2.5",
                                               "garbage \x01"};
 
-enum Fault { Refuse, Silence, Unfinished, Drop, Garbage, Huge, Control, Chunked, FaultCount };
+using Fault = SimModem::Fault;
+// A recipe's kinds of spoiling: the modem's own faults (Fault::Kind, in its
+// order), then answers that are wrong in what they say or how they come.
+enum Spoiling { Garbage = Fault::Drop + 1, Huge, Control, Chunked, SpoilingCount };
 
 // Answers the read takes whatever they say: a fault there breaks nothing.
 bool readTakesAnything(const QString &key)
@@ -54,18 +57,17 @@ Recipe parse(const QByteArray &bytes, const SimModem::Config &base)
         at += 3 + length;
 
         SimModem::Config &c = kind & 0x80 ? recipe.write : recipe.read;
-        switch ((kind & 0x7f) % FaultCount) {
-        case Refuse: c.errorOn << key; break;
-        case Silence: c.silentOn << key; break;
-        case Unfinished: {
+        const int spoiling = (kind & 0x7f) % SpoilingCount;
+        if (spoiling < Garbage)
+            c.faults << Fault{Fault::Kind(spoiling), key};
+        switch (spoiling) {
+        case Fault::Unfinished: {
             // Without line ends, "OK" or "ERROR" no final line can hide in it.
             QByteArray text = payload;
             text.replace('K', 'k').replace('R', 'r').replace('\r', ' ').replace('\n', ' ');
-            c.unfinishedOn << key;
             c.replyOverride[key] = QString::fromLatin1(text);
             break;
         }
-        case Drop: c.dropOn = key; break;
         case Garbage: c.replyOverride[key] = QString::fromLatin1(payload); break;
         case Huge:
             c.replyOverride[key] = QString::fromLatin1(payload.isEmpty() ? QByteArray("x") : payload)
@@ -79,6 +81,7 @@ Recipe parse(const QByteArray &bytes, const SimModem::Config &base)
             break;
         }
         case Chunked: c.chunkBytes = 1 + int(length % 7); break;
+        default: break;
         }
     }
     return recipe;
@@ -86,14 +89,12 @@ Recipe parse(const QByteArray &bytes, const SimModem::Config &base)
 
 bool brokenBy(const SimModem::Config &c, const QString &key, bool reading)
 {
-    // A command the modem ignores is never answered, so its line never drops.
-    if (c.silentOn.contains(key))
-        return !(reading && readTakesAnything(key));
-    if (c.dropOn == key)
+    const std::optional<Fault::Kind> fault = c.faultOn(key);
+    if (fault == Fault::Drop)
         return true;
-    if (reading && readTakesAnything(key))
+    if (!fault || (reading && readTakesAnything(key)))
         return false;
-    return c.unfinishedOn.contains(key) || (c.errorOn.contains(key) && !(reading && readAcceptsRefusal(key)));
+    return fault != Fault::Error || !(reading && readAcceptsRefusal(key));
 }
 
 // Whether a sent command met a fault that its operation cannot take.

@@ -48,6 +48,15 @@ const QByteArray kEscape = QByteArrayLiteral("###");
 
 } // namespace
 
+std::optional<SimModem::Fault::Kind> SimModem::Config::faultOn(const QString &command) const
+{
+    for (const Fault &f : faults) {
+        if (f.command.isEmpty() || f.command == command)
+            return f.kind;
+    }
+    return std::nullopt;
+}
+
 SimModem::SimModem(Scheduler &scheduler) : m_scheduler(scheduler)
 {
     m_settings = {
@@ -138,7 +147,7 @@ void SimModem::receive(const QByteArray &bytes)
 
 void SimModem::escape()
 {
-    if (m_config.silent)
+    if (m_config.faultOn(QString()))
         return;
     if (m_mode == Mode::Command) {
         send("ERROR\r\n", m_config.replyDelayMs);
@@ -165,7 +174,7 @@ void SimModem::endLine()
         lineReceived(line);
     // Data mode passes lines on to the data logger; while synchronising the
     // modem listens to nobody.
-    if (m_mode != Mode::Command || m_config.silent)
+    if (m_mode != Mode::Command)
         return;
     handleLine(line);
 }
@@ -173,7 +182,8 @@ void SimModem::endLine()
 void SimModem::handleLine(const QString &line)
 {
     if (!line.startsWith(QLatin1Char('#'))) {
-        answer(QString(), QString(), false);
+        if (m_config.faultOn(QString()) != Fault::Silence)
+            answer(QString(), QString(), false);
         return;
     }
     const QString body = line.mid(1);
@@ -189,9 +199,10 @@ void SimModem::handleLine(const QString &line)
         value = body.mid(eq + 1);
     }
 
-    if (m_config.silentOn.contains(key))
+    const std::optional<Fault::Kind> fault = m_config.faultOn(key);
+    if (fault == Fault::Silence)
         return;
-    if (m_config.errorOn.contains(key)) {
+    if (fault == Fault::Error) {
         answer(key, QString(), false);
         return;
     }
@@ -306,9 +317,10 @@ bool SimModem::act(const QString &key)
 void SimModem::answer(const QString &command, const QString &text, bool ok)
 {
     QByteArray bytes = ok ? text.toLatin1() + "OK\r\n" : QByteArrayLiteral("ERROR\r\n");
-    if (m_config.unfinishedOn.contains(command))
+    const std::optional<Fault::Kind> fault = m_config.faultOn(command);
+    if (fault == Fault::Unfinished)
         bytes = text.toLatin1();
-    if (!command.isEmpty() && command == m_config.dropOn) {
+    if (fault == Fault::Drop) {
         send(bytes.left(bytes.size() / 2), m_config.replyDelayMs, [this] { drop(); });
         return;
     }
@@ -374,7 +386,7 @@ void SimModem::reconnect()
 {
     m_started = true;
     m_dropped = false;
-    m_config.dropOn.clear();
+    m_config.faults.removeIf([](const Fault &f) { return f.kind == Fault::Drop; });
     m_mode = Mode::Data;
     m_loggedIn = false;
     m_pending.clear();

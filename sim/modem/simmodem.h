@@ -3,13 +3,13 @@
 #include <QByteArray>
 #include <QList>
 #include <QMap>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Scheduler;
 
@@ -22,6 +22,20 @@ class Scheduler;
 class SimModem
 {
 public:
+    // How the modem fails one command: the command as the modem knows it
+    // (without "#", before "?" or "="), or every line when empty (the escape
+    // then only goes unanswered).
+    struct Fault
+    {
+        enum Kind {
+            Error,      // answered "ERROR", not carried out
+            Silence,    // neither answered nor carried out
+            Unfinished, // carried out, answered without the final "OK" or "ERROR" line
+            Drop,       // carried out, the line drops halfway through the answer
+        } kind;
+        QString command;
+    };
+
     struct Config
     {
         QString identity = QStringLiteral("BRANTHOLM MEROLAN si.2.10"); // reply to #Version?
@@ -39,16 +53,14 @@ public:
         qint64 msPerByte = 0;       // line rate; about 1 ms a byte at 9600 baud
         qint32 lineRate = 0;        // > 0: each byte takes 10 bits at this rate (overrides msPerByte)
 
-        bool silent = false;    // answers nothing at all
-        QSet<QString> errorOn;  // commands (without "#", before "?" or "=") answered "ERROR"
-        QSet<QString> silentOn; // commands not answered (nor carried out) at all
         // Command (as above) -> whole reply text before "OK"; a CR LF is added
         // unless the text is empty or already ends in one. The command is
         // still carried out.
         QMap<QString, QString> replyOverride;
-        QSet<QString> unfinishedOn; // answered without the final "OK" or "ERROR" line
-        QString dropOn;             // the line drops halfway through this command's answer
-        int chunkBytes = 0;         // > 0: answers go out in pieces of this size, 10 ms apart
+        QList<Fault> faults; // the first that names a command applies to it
+        int chunkBytes = 0;  // > 0: answers go out in pieces of this size, 10 ms apart
+
+        std::optional<Fault::Kind> faultOn(const QString &command) const;
     };
 
     explicit SimModem(Scheduler &scheduler);
