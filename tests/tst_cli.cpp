@@ -385,6 +385,7 @@ private slots:
                                    << "Interrupted while searching: the modem was told to return to automatic "
                                       "operation.";
         QTest::newRow("at the password") << false << int(ConnectResult::NotFound) << true << before;
+        QTest::newRow("device switched on") << false << int(ConnectResult::Ready) << false << before;
         QTest::newRow("port not opened") << false << int(ConnectResult::CannotOpen) << false << before;
         QTest::newRow("before the connect") << false << -1 << false << before;
     }

@@ -122,7 +122,7 @@ Done dryRun(Session &s, const Options &o, PortResult &r)
     r.object.insert(QStringLiteral("Pending"), QJsonArray::fromStringList(pending));
     for (const QString &line : pending)
         r.text += (QStringLiteral("Pending: ") + line + QLatin1Char('\n')).toLocal8Bit();
-    const Done refused{Exit::Failed, QStringLiteral("Dry run: the write would not start, it did not pass the checks")};
+    Done refused{Exit::Failed, QStringLiteral("Dry run: the write would not start, it did not pass the checks")};
     if (ValidateSetup(s))
         return refused;
     // A write of everything judges every line it sends, not only the changes.

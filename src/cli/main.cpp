@@ -103,7 +103,7 @@ int main(int argc, char *argv[])
         print(*printed);
         return printed->exit;
     }
-    Options &o = std::get<Options>(line);
+    Options &o = *std::get_if<Options>(&line);
     installInterruptHandlers();
 
     std::optional<SetupRecord> fileRecord;
