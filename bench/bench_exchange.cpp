@@ -44,7 +44,7 @@ int main(int argc, char *argv[])
     config.inCommandMode = true;
     config.replyDelayMs = 0;
     config.msPerByte = 0;
-    config.silentOn.insert(QStringLiteral("BAT"));
+    config.faults << SimModem::Fault{SimModem::Fault::Silence, QStringLiteral("BAT")};
     PtyModemThread modem(config);
     if (!modem.start()) {
         std::fprintf(stderr, "bench_exchange: %s\n", qPrintable(modem.errorString()));

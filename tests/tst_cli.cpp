@@ -1,571 +1,445 @@
-#include "ptymodem.h"
+#include "commands.h"
+#include "connection.h"
+#include "modemrig.h"
+#include "samplesetup.h"
 #include "setupfile.h"
 
 #include <QtTest>
 
-#include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
+Q_DECLARE_METATYPE(Options)
 
 namespace {
 
-struct Run
+// A modem on virtual time, its clock two minutes behind, that merolan-cli
+// logs in to with the password given on its command line.
+struct CliRig : ModemRig
 {
-    int exit = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run finished(QProcess &p, QByteArray err = {})
-{
-    if (!p.waitForFinished(120000))
-        p.kill();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            err + p.readAllStandardError()};
-}
-
-Run cli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(MEROLAN_CLI), args);
-    return finished(p);
-}
-
-// Starts the program, its standard error the channel waitUntilSaid reads.
-void launch(QProcess &p, const QStringList &args)
-{
-    p.setReadChannel(QProcess::StandardError);
-    p.start(QStringLiteral(MEROLAN_CLI), args);
-}
-
-// Returns once the program's standard error shows text; what it wrote so far
-// is in err.
-bool waitUntilSaid(QProcess &p, const QByteArray &text, QByteArray &err)
-{
-    while (!err.contains(text)) {
-        if (!p.waitForReadyRead(60000)) {
-            qWarning("never said \"%s\": %s", text.constData(), (err + p.readAllStandardOutput()).constData());
-            return false;
-        }
-        err += p.readAllStandardError();
+    explicit CliRig(const QString &password)
+    {
+        sim.config().password = password;
+        sim.config().clock = QStringLiteral("06-12-26,09:13:00");
+        session.Password = QStringLiteral("4321");
     }
-    return true;
-}
-
-// The document a script gets, checked against the schema we ship: the
-// output and the schema cannot drift apart. Anything after the one document
-// (a stray text line) fails too.
-bool matchesSchema(const QByteArray &json)
-{
-    // The system's Python, which the package python3-jsonschema serves.
-    QProcess python;
-    python.start(QFile::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3",
-                 {"-c",
-                  "import json, sys, jsonschema\n"
-                  "jsonschema.validate(json.load(sys.stdin), json.load(open(sys.argv[1])))",
-                  QStringLiteral(MEROLAN_SCHEMA)});
-    python.write(json);
-    python.closeWriteChannel();
-    python.waitForFinished(30000);
-    const bool valid = python.exitStatus() == QProcess::NormalExit && python.exitCode() == 0;
-    if (!valid)
-        qWarning("%s", python.readAllStandardError().right(600).constData());
-    return valid;
-}
-
-QJsonObject onlyDocument(const QByteArray &out)
-{
-    QJsonParseError error;
-    const QJsonDocument doc = QJsonDocument::fromJson(out, &error);
-    if (error.error != QJsonParseError::NoError || !doc.isObject())
-        qWarning("not one JSON document (%s): %s", qPrintable(error.errorString()), out.left(300).constData());
-    return doc.object();
-}
-
-// The document's entry for the n-th port.
-QJsonObject entry(const Run &r, int n)
-{
-    return onlyDocument(r.out).value("Modems").toArray().at(n).toObject();
-}
-
-SimModem::Config quickModem(const QString &serial, const QString &password = QStringLiteral("4321"))
-{
-    SimModem::Config c;
-    c.serialNumber = serial;
-    c.password = password;
-    c.syncMs = 200;
-    c.escapeReplyMs = 50;
-    return c;
-}
-
-// The command for these modems, each on its port, with their password.
-QStringList login(std::initializer_list<const PtyModemThread *> modems, const QStringList &command)
-{
-    QStringList args{"--password", "4321"};
-    for (const PtyModemThread *m : modems)
-        args << "--port" << m->devicePath();
-    return args + command;
-}
-
-QStringList received(PtyModemThread &modem)
-{
-    return modem.call([](SimModem &m) { return m.receivedLines(); });
-}
-
-QStringList sentSettings(PtyModemThread &modem)
-{
-    return received(modem).filter(QRegularExpression(QStringLiteral("^#\\w+=")));
-}
+    // Connects as merolan-cli does, then runs the command, a write with the
+    // modem's own setup but two settings; errorOn applies from then on.
+    PortResult run(const Options &o, const QStringList &errorOn = {})
+    {
+        PortResult r;
+        if (Connect(session, QStringLiteral("ttyS0"), QStringLiteral("9600")) != ConnectResult::Ready)
+            qWarning("not connected: %s", qPrintable(session.state.status()));
+        from = sim.receivedLines().size();
+        for (const QString &command : errorOn)
+            sim.config().faults << SimModem::Fault{SimModem::Fault::Error, command};
+        SetupRecord edit = session.ModemSetup;
+        edit.APN = QStringLiteral("fleet.apn");
+        edit.GPRSPass = QStringLiteral("DRY-S3CRET");
+        done = runCommand(session, o, edit, r);
+        endPort(r, QStringLiteral("ttyS0"), done);
+        return r;
+    }
+    // What the command sent after the connect: settings and switch-ons.
+    QStringList sent() const
+    {
+        return sim.receivedLines().mid(from).filter(QRegularExpression(QStringLiteral("^#\\w+(=|ON$)")));
+    }
+    qsizetype from = 0;
+    Done done;
+};
 
 } // namespace
 
-// The headless front end, run as a user and as a script run it, against
-// simulated modems on pseudo-terminals. ctest runs the functions in the
-// groups that tests/CMakeLists.txt names: a new one goes into a group there.
+// The command line, the output and the commands of merolan-cli, run
+// in-process; tst_cli_process runs the program itself.
 class TestCli : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_dir; // every function's files, under names of their own
+    QTemporaryDir m_dir;
 private slots:
-    // A read of two modems saves each setup under its serial number. A dry
-    // run logs in, reads and hands back exactly as the read did, and shows
-    // the lines a write would send, the passwords masked; written back to both
-    // modems, only the changes go to either. Every document is of the shipped
-    // schema, and the setup has one shape in read and show.
-    void readThenWriteToEveryPort()
-    {
-        PtyModemThread first(quickModem(QStringLiteral("MRLS000001")));
-        PtyModemThread second(quickModem(QStringLiteral("MRL0000002")));
-        QVERIFY(first.start() && second.start());
-        const QString file = m_dir.filePath(QStringLiteral("MRLS000001.mrl"));
+    void initTestCase() { QCoreApplication::setApplicationVersion(QStringLiteral("7.8.9")); }
 
-        const Run read = cli(login({&first, &second}, {"read", "--json", "--save", m_dir.path()}));
-        QVERIFY2(read.exit == 0, read.err.constData());
-        QVERIFY(matchesSchema(read.out));
-        const QJsonObject readModem = entry(read, 0);
-        QCOMPARE(readModem.value("SerialNumber").toString(), QStringLiteral("MRLS000001"));
-        QCOMPARE(readModem.value("DeviceCount").toInt(), 1);
-        QCOMPARE(readModem.value("SavedTo").toString(), file);
-        QCOMPARE(readModem.value("Setup").toObject().value("APN").toString(), QStringLiteral("internet.example"));
-        QCOMPARE(entry(read, 1).value("DeviceCount").toInt(), 3);
-        QCOMPARE(entry(read, 1).value("SavedTo").toString(), m_dir.filePath(QStringLiteral("MRL0000002.mrl")));
-        QVERIFY(read.err.contains("Setup read finished."));
-        const QStringList readLines[] = {received(first), received(second)};
-        // The login line only, and the modem is handed back at the end.
-        QCOMPARE(sentSettings(first), QStringList{"#PASSWORD=4321"});
-        QCOMPARE(readLines[0].last(), QStringLiteral("#AUTO"));
-
-        const Run show = cli({"show", file, "--json"});
-        QVERIFY(matchesSchema(show.out));
-        QCOMPARE(onlyDocument(show.out).value("Setup").toObject(), readModem.value("Setup").toObject());
-
-        QString error;
-        SetupRecord record = *loadSetupFile(file, &error);
-        record.APN = QStringLiteral("fleet.apn");
-        record.GPRSPass = QStringLiteral("DRY-S3CRET");
-        record.HostPort = 5021;
-        QVERIFY(saveSetupFile(file, record, &error));
-        const QJsonArray changes{"APN=fleet.apn", "GPRSPass=***", "HSTPORTNUMBER=5021"};
-        first.call([](SimModem &m) { m.clearRecord(); });
-        second.call([](SimModem &m) { m.clearRecord(); });
-        QProcess dryJson;
-        launch(dryJson, login({&first}, {"write", file, "--dry-run", "--json"}));
-        const Run dryText = cli(login({&second}, {"write", file, "--dry-run"}));
-        const Run json = finished(dryJson);
-
-        QVERIFY2(json.exit == 0, json.err.constData());
-        QVERIFY(matchesSchema(json.out));
-        QCOMPARE(entry(json, 0).value("Pending").toArray(), changes);
-        QCOMPARE(entry(json, 0).value("Result").toString(),
-                 QStringLiteral("Dry run: the write would send 3 setting lines; nothing was sent."));
-        QCOMPARE(dryText.exit, 0);
-        QCOMPARE(dryText.out,
-                 QByteArray("Pending: APN=fleet.apn\nPending: GPRSPass=***\nPending: HSTPORTNUMBER=5021\n"));
-        QVERIFY(!dryText.err.contains("DRY-S3CRET"));
-        QCOMPARE(received(first), readLines[0]);
-        QCOMPARE(received(second), readLines[1]);
-
-        const Run r = cli(login({&first, &second}, {"write", file, "--json"}));
-        QVERIFY2(r.exit == 0, r.err.constData());
-        QVERIFY(matchesSchema(r.out));
-        for (int n : {0, 1}) {
-            PtyModemThread &m = n == 0 ? first : second;
-            // The dry run's and the write's login lines and the changed settings, nothing else.
-            QCOMPARE(sentSettings(m), (QStringList{"#PASSWORD=4321", "#PASSWORD=4321", "#APN=fleet.apn",
-                                                   "#GPRSPass=DRY-S3CRET", "#HSTPORTNUMBER=5021"}));
-            QCOMPARE(received(m).last(), QStringLiteral("#AUTO"));
-            QCOMPARE(entry(r, n).value("Port").toString(), m.devicePath());
-            QCOMPARE(entry(r, n).value("Result").toString(), QStringLiteral("Setup write finished successfully."));
-            QCOMPARE(entry(r, n).value("Written").toArray(), changes);
-            QCOMPARE(entry(r, n).value("NotWritten").toArray(), QJsonArray{});
-        }
-        QVERIFY(r.err.contains("[" + second.devicePath().toLatin1() + "] Writing setup..."));
-    }
-
-    // What a user or a script meets at the edges: help, version, a file
-    // shown, and arguments, files and values refused before any port opens
-    // (this one does not exist: opening it would fail with 1, not 2).
-    void frontDoors_data()
+    // Arguments and MEROLAN_PASSWORD to options, or to what is printed
+    // instead; every option lands in its own field.
+    void commandLine_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("exit");
-        QTest::addColumn<QString>("err");        // in standard error, and a --json document's Error
-        QTest::addColumn<QByteArrayList>("out"); // each in standard output
-        QTest::addColumn<QString>("password");   // in MEROLAN_PASSWORD
-        const auto row = [](const char *name, const QStringList &args, int exit, const QString &err,
-                            const QByteArrayList &out = {}, const QString &password = {}) {
-            QTest::newRow(name) << args << exit << err << out << password;
+        QTest::addColumn<QString>("env");
+        QTest::addColumn<Options>("options");
+        QTest::addColumn<int>("exit"); // -1: run with options
+        QTest::addColumn<QString>("err");
+        QTest::addColumn<QByteArray>("out");
+        const auto run = [](const char *name, const QStringList &args, const Options &o, const QString &env = {}) {
+            QTest::newRow(name) << args << env << o << -1 << QString() << QByteArray();
         };
-        QFile truncated(m_dir.filePath(QStringLiteral("short.mrl")));
-        QVERIFY(truncated.open(QIODevice::WriteOnly) && truncated.write(QByteArray(20, '\0')) == 20);
-        QVERIFY(QFile::link(truncated.fileName(), m_dir.filePath(QStringLiteral("link.mrl"))));
-        // Shown, but with a port number no modem may get.
-        SetupRecord shown;
-        shown.Role = 2;
-        shown.HostPort = 65536;
-        shown.APN = QStringLiteral("caf\u00e9.net");
-        shown.SMSNum = QStringLiteral("+30\r\n#AUTO\\x\x1b\x7f");
-        shown.OnTime[1] = 0.25;
-        SetupRecord edge;
-        edge.Role = 1;
-        edge.HostPort = 65535;
-        edge.Baud = 4;
-        QString error;
-        QVERIFY(saveSetupFile(m_dir.filePath(QStringLiteral("shown.mrl")), shown, &error));
-        QVERIFY(saveSetupFile(m_dir.filePath(QStringLiteral("edge.mrl")), edge, &error));
-        edge.Logger = 2;
-        QVERIFY(saveSetupFile(m_dir.filePath(QStringLiteral("logger.mrl")), edge, &error));
-        const QString nowhere = QStringLiteral("/dev/no-such-modem");
+        const auto refused = [](const char *name, const QStringList &args, const QString &err,
+                                const QString &env = {}) {
+            QTest::newRow(name) << args << env << Options{} << 2 << err + "\nTry merolan-cli --help\n" << QByteArray();
+        };
+        const QString dir = m_dir.path();
         const QString rule = "may have up to 8 characters, each a digit, a capital letter or one of [ \\ ] ^ ";
-
-        row("--help", {"--help"}, 0, {}, {"Usage: ", "MEROLAN_PASSWORD"});
-        row("-h", {"-h"}, 0, {}, {"Usage: ", "MEROLAN_PASSWORD"});
-        row("--version", {"--version"}, 0, {}, {"merolan-cli 1.0.0.1\n"});
-        // In the terminal's encoding; a file's control characters cannot draw on the terminal.
-        row("show", {"show", "{dir}/shown.mrl"}, 0, {},
-            {"Role: 2\n", "APN: caf\xc3\xa9.net\n", "SMSNum: +30\\x0d\\x0a#AUTO\\\\x\\x1b\\x7f\n",
-             "OnTime: 00:00 06:00 00:00\n"});
-        row("show --json", {"show", "{dir}/shown.mrl", "--json"}, 0, {},
-            {"\"File\": \"{dir}/shown.mrl\"", "\"APN\": \"caf\xc3\xa9.net\""});
-        row("unknown command", {"frobnicate"}, 2, "Unknown command frobnicate");
-        row("unknown option", {"read", "--json", "--bogus"}, 2, "Unknown option 'bogus'.");
-        row("no port", {"read"}, 2, "Name the modem's port with --port, or use --demo");
-        row("baud rate", {"--baud", "57600", "--demo", "read"}, 2,
-            "The baud rate must be one of 1200, 2400, 4800, 9600, 19200, 38400, 115200");
-        // Only what the modem's password rule allows goes on the wire as typed.
-        row("--password ab12", {"--password", "ab12", "--demo", "read"}, 2,
-            "The password " + rule + "(suggested: \"12\")");
-        row("MEROLAN_PASSWORD x1", {"--demo", "read"}, 2,
-            "The password in MEROLAN_PASSWORD " + rule + "(suggested: \"1\")", {}, "x1");
-        row("--new ab12", {"--port", nowhere, "password", "--new", "ab12"}, 2,
-            "The new password " + rule + "(suggested: \"12\")");
-        row("empty new password", {"--port", nowhere, "password", "--new", "", "--json"}, 2,
-            "--new needs a password; --disable removes it");
-        row("password, no choice", {"--port", nowhere, "password", "--json"}, 2,
-            "password takes either --new NEW or --disable");
-        row("password, both choices", {"--port", nowhere, "password", "--new", "1234", "--disable", "--json"}, 2,
-            "password takes either --new NEW or --disable");
-        row("read --disable", {"--port", nowhere, "read", "--disable", "--json"}, 2,
-            "--new and --disable belong to the password command");
-        row("read --dry-run", {"--port", nowhere, "read", "--dry-run"}, 2, "--dry-run belongs to the write command");
-        row("device 4", {"--port", nowhere, "activate", "4", "--yes"}, 2, "activate takes the device 1, 2 or 3");
-        row("no device", {"--port", nowhere, "activate", "--yes"}, 2, "activate takes the device 1, 2 or 3");
-        row("activate on two ports", {"--port", nowhere, "--port", "/dev/null", "activate", "2", "--yes"}, 2,
-            "activate switches on a device of one modem: give one --port");
-        row("truncated file", {"show", "{dir}/short.mrl", "--json"}, 2,
-            "{dir}/short.mrl: The setup file ends in the middle of Baud (after 20 bytes).");
-        row("device written", {"--port", nowhere, "write", "/dev/zero"}, 2,
-            "/dev/zero: It is not a regular file (a folder, a device or a pipe)");
-        row("save to a missing folder", {"--port", nowhere, "read", "--save", "{dir}/gone/site.mrl"}, 2,
-            "Cannot save to {dir}/gone/site.mrl: the folder {dir}/gone does not exist");
-        row("save through a link", {"--port", nowhere, "read", "--save", "{dir}/link.mrl"}, 2,
-            "{dir}/link.mrl is a symbolic link, and a setup file is never written through one");
-        row("several ports saved to a file",
-            {"--port", nowhere, "--port", "/dev/null", "read", "--save", "{dir}/short.mrl"}, 2,
-            "Cannot save to {dir}/short.mrl: reading several ports needs --save naming an existing folder");
-        // A number no modem may get is refused before the port opens; check
-        // judges a file as a write of all of it would, with no modem.
-        row("write port 65536", {"--port", nowhere, "write", "{dir}/shown.mrl", "--json"}, 2,
-            "{dir}/shown.mrl: Server port 65536 is not valid: it must be 0 to 65535");
-        row("check port 65536", {"check", "{dir}/shown.mrl", "--json"}, 2,
-            "{dir}/shown.mrl: Server port 65536 is not valid: it must be 0 to 65535");
-        row("check port 65535", {"check", "{dir}/edge.mrl", "--json"}, 0, {}, {"\"Ok\": true"});
-        row("check logger mode 2", {"check", "{dir}/logger.mrl"}, 2,
-            "{dir}/logger.mrl: Logger mode 2 is not valid: it must be 0 or 1");
-        row("absent port", {"--port", nowhere, "read"}, 1,
-            "Cannot open COM port\nThe port /dev/no-such-modem does not exist.");
-        // Failed ports too are entries of the one document, never text lines beside it.
-        row("two absent ports", {"--port", nowhere, "--port", nowhere + "-2", "read", "--json"}, 1,
-            "[/dev/no-such-modem-2] The port /dev/no-such-modem-2 does not exist.",
-            {"\"Port\": \"/dev/no-such-modem-2\""});
+        QVERIFY(QFile::link(dir + "/none.mrl", dir + "/link.mrl"));
+        run("write",
+            {"--port", "/dev/a", "--port", "/dev/b", "--baud", "19200", "--password", "12", "--remote", "net", "write",
+             "f.mrl", "--all", "--yes"},
+            {.ports = {"/dev/a", "/dev/b"},
+             .baud = "19200",
+             .password = "12",
+             .connectionKind = 2,
+             .command = "write",
+             .file = "f.mrl",
+             .all = true,
+             .yes = true});
+        run("dry run", {"--port", "/dev/a", "write", "g.mrl", "--dry-run", "--json", "--all"},
+            {.ports = {"/dev/a"}, .command = "write", .file = "g.mrl", .json = true, .all = true, .dryRun = true});
+        run("clock", {"--demo", "--remote", "gsm", "clock", "--set", "--json"},
+            {.connectionKind = 1, .demo = true, .command = "clock", .json = true, .setClock = true});
+        run("read", {"--demo", "read", "--password", "77"}, {.password = "77", .demo = true, .command = "read"}, "55");
+        run("read --save", {"--port", "/dev/c", "read", "--save", dir},
+            {.ports = {"/dev/c"}, .password = "4321", .command = "read", .save = dir}, "4321");
+        run("password", {"--port", "/dev/c", "password", "--new", "5678"},
+            {.ports = {"/dev/c"}, .password = "4321", .command = "password", .newPassword = "5678"}, "4321");
+        run("activate", {"--port", "/dev/c", "activate", "3"},
+            {.ports = {"/dev/c"}, .command = "activate", .device = 3});
+        QTest::newRow("--help") << QStringList{"-h"} << QString() << Options{} << 0 << QString()
+                                << QByteArray("Usage: ");
+        QTest::newRow("--version") << QStringList{"--version"} << QString() << Options{} << 0 << QString()
+                                   << QByteArray("merolan-cli 7.8.9\n");
+        // A script that asked for JSON gets JSON.
+        QTest::newRow("unknown option") << QStringList{"read", "--json", "--bogus"} << QString() << Options{} << 2
+                                        << "Unknown option 'bogus'.\nTry merolan-cli --help\n"
+                                        << QByteArray("{\n    \"Error\": \"Unknown option 'bogus'.\"\n}\n");
+        refused("unknown command", {"frobnicate"}, "Unknown command frobnicate");
+        refused("no command", {"--demo"}, "No command given");
+        refused("extra argument", {"--demo", "read", "x"}, "Unexpected argument x");
+        refused("no file", {"show"}, "show needs a setup file");
+        refused("no port", {"read"}, "Name the modem's port with --port, or use --demo");
+        refused("baud", {"--baud", "57600", "--demo", "read"},
+                "The baud rate must be one of 1200, 2400, 4800, 9600, 19200, 38400, 115200");
+        refused("remote", {"--remote", "lan", "--demo", "read"}, "--remote takes gsm or net");
+        refused("--password", {"--password", "ab12", "--demo", "read"}, "The password " + rule + "(suggested: \"12\")");
+        refused("env password", {"--demo", "read"}, "The password in MEROLAN_PASSWORD " + rule + "(suggested: \"1\")",
+                "x1");
+        refused("--new", {"--demo", "password", "--new", "ab12"}, "The new password " + rule + "(suggested: \"12\")");
+        refused("empty --new", {"--demo", "password", "--new", ""}, "--new needs a password; --disable removes it");
+        refused("no choice", {"--demo", "password"}, "password takes either --new NEW or --disable");
+        refused("both choices", {"--demo", "password", "--new", "1", "--disable"},
+                "password takes either --new NEW or --disable");
+        refused("--disable", {"--demo", "read", "--disable"}, "--new and --disable belong to the password command");
+        refused("--dry-run", {"--demo", "read", "--dry-run"}, "--dry-run belongs to the write command");
+        refused("--set", {"--demo", "read", "--set"}, "--set belongs to the clock command");
+        refused("device 4", {"--demo", "activate", "4"}, "activate takes the device 1, 2 or 3");
+        refused("two to activate", {"--demo", "--port", "/dev/a", "activate", "2"},
+                "activate switches on a device of one modem: give one --port");
+        refused("two read", {"--demo", "--port", "/dev/a", "read"},
+                "Reading several ports needs --json, or --save naming an existing folder");
+        refused("save, no folder", {"--demo", "read", "--save", dir + "/gone/x.mrl"},
+                "Cannot save to " + dir + "/gone/x.mrl: the folder " + dir + "/gone does not exist");
+        refused("save to a link", {"--demo", "read", "--save", dir + "/link.mrl"},
+                "Cannot save to " + dir + "/link.mrl: " + dir
+                    + "/link.mrl is a symbolic link, and a setup file is never written through one");
+        refused("two saved to a file", {"--demo", "--port", "/dev/a", "read", "--save", dir + "/x.mrl"},
+                "Cannot save to " + dir + "/x.mrl: reading several ports needs --save naming an existing folder");
     }
 
-    void frontDoors()
+    void commandLine()
     {
         QFETCH(QStringList, args);
+        QFETCH(QString, env);
         QFETCH(int, exit);
-        QFETCH(QString, err);
-        QFETCH(QByteArrayList, out);
-        QFETCH(QString, password);
-        args.replaceInStrings(QStringLiteral("{dir}"), m_dir.path());
-        err.replace(QStringLiteral("{dir}"), m_dir.path());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (!password.isEmpty())
-            env.insert(QStringLiteral("MEROLAN_PASSWORD"), password);
+        if (env.isEmpty())
+            qunsetenv("MEROLAN_PASSWORD");
+        else
+            qputenv("MEROLAN_PASSWORD", env.toUtf8());
+        const auto line = readCommandLine(QStringList{"merolan-cli"} + args);
+        if (exit < 0) {
+            QVERIFY(std::holds_alternative<Options>(line));
+            QTEST(std::get<Options>(line), "options");
+            return;
+        }
+        QVERIFY(std::holds_alternative<Printed>(line));
+        const Printed &p = std::get<Printed>(line);
+        QCOMPARE(p.exit, exit);
+        QTEST(p.err, "err");
+        QFETCH(QByteArray, out);
+        QVERIFY2(exit == 0 ? p.out.startsWith(out) : p.out == out, p.out.constData());
+    }
 
-        const Run r = cli(args, env);
+    // The commands on a logged-in modem: the exit status, the result line,
+    // the text and entry of the port, and what went over the wire.
+    void commands_data()
+    {
+        QTest::addColumn<Options>("options");
+        QTest::addColumn<QString>("modemPassword");
+        QTest::addColumn<QStringList>("errorOn");
+        QTest::addColumn<int>("answer"); // to the question: -1 none asked, 0 No, 1 Yes
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("hint");
+        QTest::addColumn<QByteArray>("text");   // the beginning of it for a read
+        QTest::addColumn<QJsonObject>("entry"); // its Setup left out
+        QTest::addColumn<QStringList>("sent");
+        const auto row = [](const char *name, const Options &o, int exit, const QString &summary,
+                            const QByteArray &text, const QJsonObject &entry, const QStringList &sent = {},
+                            const QString &modemPassword = "4321", const QStringList &errorOn = {}, int answer = -1,
+                            const QString &hint = {}) {
+            QTest::newRow(name) << o << modemPassword << errorOn << answer << exit << summary << hint << text << entry
+                                << sent;
+        };
+        const QByteArray behind =
+            "ModemClock: 06-12-26,09:13:08\nComputerClock: 06-12-26,09:15:08\nDrift: -2 min 1 s\nDriftSeconds: -121\n";
+        const QJsonObject clockEntry{{"ModemClock", "06-12-26,09:13:08"},
+                                     {"ComputerClock", "06-12-26,09:15:08"},
+                                     {"Drift", "-2 min 1 s"},
+                                     {"DriftSeconds", -121}};
+        QJsonObject notSet = clockEntry;
+        notSet.insert("ClockSet", false);
+        row("read", {.command = "read"}, 0, "Setup read finished.",
+            "FirmwareVersion: 2.10\nSerialNumber: MRL0012345\nDeviceCount: 3\nRole: ",
+            {{"FirmwareVersion", "2.10"}, {"SerialNumber", "MRL0012345"}, {"DeviceCount", 3}});
+        row("write", {.command = "write"}, 0, "Setup write finished successfully.",
+            "Written: APN=fleet.apn\nWritten: GPRSPass=***\n",
+            {{"Written", QJsonArray{"APN=fleet.apn", "GPRSPass=***"}},
+             {"Unconfirmed", QJsonArray{}},
+             {"NotWritten", QJsonArray{}}},
+            {"#APN=fleet.apn", "#GPRSPass=DRY-S3CRET"});
+        row("write refused", {.command = "write"}, 1, "Setup write failed. Command: APN=fleet.apn",
+            "Not written: APN=fleet.apn\nNot written: GPRSPass=***\n",
+            {{"Written", QJsonArray{}},
+             {"Unconfirmed", QJsonArray{}},
+             {"NotWritten", QJsonArray{"APN=fleet.apn", "GPRSPass=***"}}},
+            {"#APN=fleet.apn"}, "4321", {"APN"});
+        row("dry run", {.command = "write", .dryRun = true}, 0,
+            "Dry run: the write would send 2 setting lines; nothing was sent.",
+            "Pending: APN=fleet.apn\nPending: GPRSPass=***\n",
+            {{"Pending", QJsonArray{"APN=fleet.apn", "GPRSPass=***"}}});
+        row("clock", {.command = "clock"}, 0, "Setup read finished.", behind, clockEntry, {}, "4321", {}, -1,
+            "The Merolan's clock is more than a minute off: clock --set sets it from this computer's.");
+        row("clock --set", {.command = "clock", .setClock = true}, 0, "Time set successfully.",
+            "ModemClock: 06-12-26,09:15:17\nComputerClock: 06-12-26,09:15:17\nDrift: 0 s\nDriftSeconds: 0\n",
+            {{"ClockSet", true},
+             {"ModemClock", "06-12-26,09:15:17"},
+             {"ComputerClock", "06-12-26,09:15:17"},
+             {"Drift", "0 s"},
+             {"DriftSeconds", 0}},
+            {"#TIME=06-12-26,09:15:17"});
+        row("clock --set refused", {.command = "clock", .setClock = true}, 1, "Time set failed.", behind, notSet,
+            {"#TIME=06-12-26,09:15:17"}, "4321", {"TIME"});
+        row("new password", {.command = "password", .newPassword = "5678"}, 0, "Password Enabled successfully.",
+            "Password: Enabled\n", {{"Password", "Enabled"}}, {"#PASSWORD=4321,5678"});
+        row("new password refused", {.command = "password", .newPassword = "5678"}, 1, "Password set failed.", "", {},
+            {"#PASSWORD=,5678"}, "", {"PASSWORD"});
+        row("disabled already", {.command = "password"}, 0, "Password is disabled already.", "Password: Disabled\n",
+            {{"Password", "Disabled"}}, {}, "");
+        row("activate", {.command = "activate", .device = 2}, 0,
+            "Device 2 switched on: the Merolan runs its schedule from the Device 2 OFF time.", "", {}, {"#P2ON"},
+            "4321", {}, 1);
+        row("activate, No", {.command = "activate", .device = 2}, 1,
+            "Device 2 not switched on: the question was answered No (--yes answers Yes).", "", {}, {}, "4321", {}, 0);
+    }
+
+    void commands()
+    {
+        QFETCH(Options, options);
+        QFETCH(QString, modemPassword);
+        QFETCH(QStringList, errorOn);
+        QFETCH(int, answer);
+        QFETCH(int, exit);
+        QFETCH(QString, summary);
+        QFETCH(QByteArray, text);
+        QFETCH(QJsonObject, entry);
+        CliRig rig(modemPassword);
+        if (answer >= 0)
+            rig.prompt.answerQuestion(answer == 1);
+        PortResult r = rig.run(options, errorOn);
+
         QCOMPARE(r.exit, exit);
-        QVERIFY2(r.err.contains(err.toUtf8()), r.err.constData());
-        for (QByteArray &text : out)
-            QVERIFY2(r.out.contains(text.replace("{dir}", m_dir.path().toUtf8())), r.out.constData());
-        if (args.contains(QStringLiteral("--json"))) {
-            QVERIFY(matchesSchema(r.out));
-            if (exit == 2)
-                QCOMPARE(onlyDocument(r.out).value("Error").toString(), err);
-        }
+        QCOMPARE(r.summary, summary);
+        QTEST(rig.done.hint, "hint");
+        QVERIFY2(options.command == QLatin1String("read") ? r.text.startsWith(text) : r.text == text,
+                 r.text.constData());
+        r.object.remove(QStringLiteral("Setup"));
+        entry.insert(QStringLiteral("Port"), QStringLiteral("ttyS0"));
+        entry.insert(QStringLiteral("Ok"), exit == 0);
+        entry.insert(QStringLiteral("Result"), summary);
+        QCOMPARE(r.object, entry);
+        QTEST(rig.sent(), "sent");
+        QCOMPARE(rig.prompt.unexpected(), QStringList{});
     }
 
-    // A refused password fails the run, beside a modem that takes it, and the
-    // modem keeps waiting for the right one. Without a password given, the one
-    // it asks for is typed on the terminal, which does not show it; a
-    // password change names it as the old one.
-    void passwordRefusedThenTypedWithoutEcho()
+    // A read goes where asked, in a folder under its serial number ("/" makes
+    // no folder of it); a save that fails after all goes to a new file in the
+    // temporary folder, or, failing that too, to standard output only.
+    void readIsSaved_data()
     {
-        PtyModemThread modem(quickModem(QStringLiteral("MRL0000005")));
-        PtyModemThread taking(quickModem(QStringLiteral("MRL0000003"), QStringLiteral("9999")));
-        QVERIFY(modem.start() && taking.start());
-        const Run refused = cli({"--port", modem.devicePath(), "--port", taking.devicePath(), "--password", "9999",
-                                 "read", "--save", m_dir.path()});
-        QCOMPARE(refused.exit, 1);
-        QVERIFY2(refused.err.contains("[" + modem.devicePath().toLatin1() + "] Password rejected"),
-                 refused.err.constData());
-        QVERIFY2(refused.out.contains("SerialNumber: MRL0000003\n"), refused.out.constData());
-
-        const int master = posix_openpt(O_RDWR | O_NOCTTY);
-        QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
-        QProcess p;
-        p.setStandardInputFile(QString::fromLatin1(ptsname(master)));
-        QByteArray err;
-        launch(p, {"--port", modem.devicePath(), "password", "--new", "5678"});
-        QVERIFY(waitUntilSaid(p, "The Merolan asks for its password: ", err));
-        QCOMPARE(write(master, "4321\n", 5), 5);
-        const Run r = finished(p, err);
-        fcntl(master, F_SETFL, O_NONBLOCK);
-        char echoed[256] = {};
-        const ssize_t n = read(master, echoed, sizeof echoed - 1);
-        close(master);
-
-        QVERIFY2(r.exit == 0, r.err.constData());
-        QCOMPARE(r.out, QByteArray("Password: Enabled\n"));
-        QVERIFY(r.err.contains("Password Enabled successfully."));
-        QVERIFY2(n <= 0 || !QByteArray(echoed, int(n)).contains("4321"), echoed);
-        QCOMPARE(sentSettings(modem), (QStringList{"#PASSWORD=9999", "#PASSWORD=4321", "#PASSWORD=4321,5678"}));
-        QCOMPARE(received(modem).last(), QStringLiteral("#AUTO"));
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("tmp");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("savedTo");
+        const QString d = m_dir.path();
+        QVERIFY(QDir().mkpath(d + "/rescue"));
+        QFile plain(d + "/plain");
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        QTest::newRow("by serial") << "MRL/0001" << d << d << 0 << "Setup saved to " + d + "/MRL_0001.mrl"
+                                   << d + "/MRL_0001.mrl";
+        QTest::newRow("rescued") << "MRL0000007" << d + "/gone/site.mrl" << d + "/rescue" << 1
+                                 << "Setup read, but not saved to " + d
+                                        + "/gone/site.mrl (No such file or directory). It was saved to " + d
+                                        + "/rescue/merolan-T-MRL0000007-R.mrl instead."
+                                 << d + "/rescue/merolan-T-MRL0000007-R.mrl";
+        QTest::newRow("kept") << "MRL0000008" << d + "/gone/site.mrl" << d + "/plain" << 1
+                              << "Setup read, but not saved to " + d
+                                     + "/gone/site.mrl (No such file or directory), nor to " + d
+                                     + "/plain/merolan-T-MRL0000008-R.mrl (Not a directory). It is on standard output."
+                              << QString();
     }
 
-    // The modem's clock beside the computer's; at the same time set from it
-    // on two other modems, one of which refuses the time.
-    void clockShownAndSet()
+    void readIsSaved()
     {
-        SimModem::Config old = quickModem(QStringLiteral("MRL0000012"));
-        old.clock = QStringLiteral("01-01-20,00:00:00");
-        PtyModemThread behind(old);
-        old.serialNumber = QStringLiteral("MRL0000016");
-        PtyModemThread setting(old);
-        SimModem::Config stubborn = quickModem(QStringLiteral("MRL0000013"));
-        stubborn.errorOn = {QStringLiteral("TIME")};
-        PtyModemThread refusing(stubborn);
-        // The modem's clock runs from its start: it stays this far behind.
-        const qint64 behindBy = QDateTime(QDate(2020, 1, 1), QTime(0, 0)).secsTo(QDateTime::currentDateTime());
-        QVERIFY(behind.start() && setting.start() && refusing.start());
-        const QString today = QDateTime::currentDateTime().toString(u"dd-MM-yy");
-        QProcess showing;
-        launch(showing, login({&behind}, {"clock"}));
-        const Run set = cli(login({&setting, &refusing}, {"clock", "--set", "--json"}));
-        const Run shown = finished(showing);
+        QFETCH(QString, serial);
+        QFETCH(QString, target);
+        QFETCH(QString, tmp);
+        const QByteArray tmpWas = qgetenv("TMPDIR");
+        qputenv("TMPDIR", tmp.toUtf8());
+        CliRig rig(QStringLiteral("4321"));
+        rig.sim.config().serialNumber = serial;
+        PortResult r = rig.run({.command = "read", .save = target});
+        qputenv("TMPDIR", tmpWas);
 
-        QVERIFY2(shown.exit == 0, shown.err.constData());
-        const QRegularExpressionMatch clock =
-            QRegularExpression(
-                QStringLiteral("^ModemClock: 01-01-20,00:00:\\d\\d\nComputerClock: %1,\\d\\d:\\d\\d:\\d\\d\n"
-                               "Drift: -\\d{4} d \\d{1,2} h\nDriftSeconds: -(\\d+)\n$")
-                    .arg(today))
-                .match(QString::fromLocal8Bit(shown.out));
-        QVERIFY2(clock.hasMatch(), shown.out.constData());
-        QVERIFY(qAbs(clock.captured(1).toLongLong() - behindBy) <= 2);
-        QVERIFY(shown.err.contains("The Merolan's clock is more than a minute off: clock --set sets it"));
-
-        QCOMPARE(set.exit, 1);
-        QVERIFY(matchesSchema(set.out));
-        QCOMPARE(onlyDocument(set.out).value("Command").toString(), QStringLiteral("clock"));
-        const QJsonObject done = entry(set, 0);
-        QCOMPARE(done.value("Ok").toBool(), true);
-        QCOMPARE(done.value("ClockSet").toBool(), true);
-        QCOMPARE(done.value("Result").toString(), QStringLiteral("Time set successfully."));
-        QVERIFY2(done.value("ModemClock").toString().startsWith(today + QLatin1Char(',')),
-                 qPrintable(done.value("ModemClock").toString()));
-        QVERIFY(done.contains("DriftSeconds") && qAbs(done.value("DriftSeconds").toInteger()) <= 2);
-        const QStringList sent = received(setting);
-        const qsizetype at =
-            sent.indexOf(QRegularExpression(QStringLiteral("#TIME=%1,\\d\\d:\\d\\d:\\d\\d").arg(today)));
-        QVERIFY2(at >= 0, qPrintable(sent.join(u' ')));
-        QCOMPARE(sent.value(at + 1), QStringLiteral("#TIME?"));
-        QCOMPARE(sent.last(), QStringLiteral("#AUTO"));
-        // A refused set leaves the clock as it was read (this modem refused
-        // that too), beside the computer's.
-        const QJsonObject refused = entry(set, 1);
-        QCOMPARE(refused.value("Ok").toBool(true), false);
-        QCOMPARE(refused.value("ClockSet").toBool(true), false);
-        QCOMPARE(refused.value("Result").toString(), QStringLiteral("Time set failed."));
-        QCOMPARE(refused.value("ModemClock").toString(), QStringLiteral("ERROR"));
-        QVERIFY(refused.contains("ComputerClock") && !refused.contains("DriftSeconds") && !refused.contains("Drift"));
+        const QString savedTo = r.object.value(QStringLiteral("SavedTo")).toString();
+        // The time and the random part of a rescue's name.
+        const QRegularExpression unguessable(QStringLiteral("merolan-\\d{8}-\\d{6}-(\\w+)-[A-Za-z0-9]{6}\\.mrl"));
+        QTEST(r.exit, "exit");
+        QTEST(QString(r.summary).replace(unguessable, QStringLiteral("merolan-T-\\1-R.mrl")), "summary");
+        QTEST(QString(savedTo).replace(unguessable, QStringLiteral("merolan-T-\\1-R.mrl")), "savedTo");
+        if (!savedTo.isEmpty())
+            QCOMPARE(QFile::permissions(savedTo) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
     }
 
-    // A device is switched on only when the question is answered Yes, and
-    // the modem is handed back either way. At the same time a password from
-    // the environment, out of the process list, is disabled on two modems, one
-    // of which has none.
-    void devicesAndPasswordsChanged()
+    // A setup file before any modem: shown (no control character reaches the
+    // terminal), checked, or refused with its fault.
+    void setupFiles_data()
     {
-        PtyModemThread declining(quickModem(QStringLiteral("MRL0000014")));
-        PtyModemThread agreeing(quickModem(QStringLiteral("MRL0000015")));
-        PtyModemThread locked(quickModem(QStringLiteral("MRL0000010")));
-        PtyModemThread unlocked(quickModem(QStringLiteral("MRL0000011"), {}));
-        QVERIFY(declining.start() && agreeing.start() && locked.start() && unlocked.start());
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("MEROLAN_PASSWORD"), QStringLiteral("4321"));
-        QProcess asking, disabling;
-        disabling.setProcessEnvironment(env);
-        launch(disabling,
-               {"--port", locked.devicePath(), "--port", unlocked.devicePath(), "password", "--disable", "--json"});
-        launch(asking, login({&declining}, {"activate", "2"}));
-        const Run yes = cli(login({&agreeing}, {"activate", "2", "--yes", "--json"}));
-        const Run no = finished(asking);
-        const Run r = finished(disabling);
-
-        QVERIFY2(yes.exit == 0, yes.err.constData());
-        QVERIFY(matchesSchema(yes.out));
-        QCOMPARE(entry(yes, 0).value("Result").toString(),
-                 QStringLiteral("Device 2 switched on: the Merolan runs its schedule from the Device 2 OFF time."));
-        QCOMPARE(received(agreeing).mid(received(agreeing).size() - 3), (QStringList{"#P2ON", "", "#AUTO"}));
-        QCOMPARE(no.exit, 1);
-        QVERIFY2(no.err.contains("Do you want to proceed? -> No (no --yes given)"), no.err.constData());
-        QVERIFY(no.err.contains("Device 2 not switched on: the question was answered No (--yes answers Yes)."));
-        QVERIFY(!received(declining).contains(QStringLiteral("#P2ON")));
-        QCOMPARE(received(declining).last(), QStringLiteral("#AUTO"));
-
-        QVERIFY2(r.exit == 0, r.err.constData());
-        QVERIFY(matchesSchema(r.out));
-        QCOMPARE(entry(r, 0).value("Result").toString(), QStringLiteral("Password Disabled successfully."));
-        QCOMPARE(entry(r, 1).value("Result").toString(), QStringLiteral("Password is disabled already."));
-        for (int n : {0, 1})
-            QCOMPARE(entry(r, n).value("Password").toString(), QStringLiteral("Disabled"));
-        QCOMPARE(sentSettings(locked), (QStringList{"#PASSWORD=4321", "#PASSWORD=4321,"}));
-        QCOMPARE(sentSettings(unlocked), QStringList{});
-        QCOMPARE(received(unlocked).last(), QStringLiteral("#AUTO"));
-    }
-
-    // Ctrl-C or SIGTERM stops the work and hands the modem back; a write says
-    // which settings went and which did not; a second Ctrl-C ends at once.
-    void interruptHandsTheModemBack()
-    {
-        const QString file = m_dir.filePath(QStringLiteral("w.mrl"));
-        SetupRecord record;
-        record.Role = 2;
-        record.APN = QStringLiteral("stop.apn");
-        record.Baud = 4;
-        record.SMSNum = QStringLiteral("+3099");
-        record.GPRSPass = QStringLiteral("S3CRET");
-        record.XPas = QStringLiteral("M41L");
+        QTest::addColumn<Options>("options");
+        QTest::addColumn<int>("exit"); // -1: on to the modems
+        QTest::addColumn<QByteArray>("out");
+        QTest::addColumn<QString>("err");
+        const QString f = m_dir.filePath(QStringLiteral("shown.mrl"));
         QString error;
-        QVERIFY(saveSetupFile(file, record, &error));
-        PtyModemThread writer(quickModem(QStringLiteral("MRL0000006")));
-        // A modem that never answers a setting holds the first Ctrl-C up for
-        // the reply's 40 s; the second one does not wait.
-        SimModem::Config silent = quickModem(QStringLiteral("MRL0000008"));
-        silent.silentOn = {QStringLiteral("XPAS")};
-        PtyModemThread holder(silent);
-        PtyModemThread reader(quickModem(QStringLiteral("MRL0000009")));
-        QVERIFY(writer.start() && holder.start() && reader.start());
-        // Side by side: the held write waits on its silent modem while the other is interrupted.
-        QProcess writing, stuck, reading;
-        launch(writing, login({&writer}, {"write", file}));
-        launch(stuck, login({&holder}, {"write", file}));
-
-        QByteArray err;
-        QVERIFY(waitUntilSaid(writing, "Writing setup...", err));
-        ::kill(pid_t(writing.processId()), SIGINT);
-        const Run write = finished(writing, err);
-        QCOMPARE(write.exit, 130);
-        const QStringList sent = received(writer);
-        QCOMPARE(sent.last(), QStringLiteral("#AUTO"));
-        // Every setting line of the write is accounted for, the password masked.
-        const QStringList report = QString::fromUtf8(write.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-        QVERIFY2(report.size() >= 4, write.out.constData());
-        QVERIFY(!write.out.contains("S3CRET") && !write.out.contains("M41L"));
-        QVERIFY2(report.endsWith(QStringLiteral("Not written: XPAS=***")), write.out.constData());
-        for (const QString &line : report) {
-            const bool written = line.startsWith(QLatin1String("Written: "));
-            QVERIFY2(written || line.startsWith(QLatin1String("Not written: ")), qPrintable(line));
-            const QString setting = line.section(QStringLiteral(": "), 1);
-            if (!setting.endsWith(QLatin1String("=***")))
-                QCOMPARE(sent.contains(QLatin1Char('#') + setting), written);
-        }
-
-        err.clear();
-        QVERIFY(waitUntilSaid(stuck, "Writing setup...", err));
-        QVERIFY(QTest::qWaitFor([&] { return !received(holder).filter(QStringLiteral("#XPAS=")).isEmpty(); }, 30000));
-        ::kill(pid_t(stuck.processId()), SIGINT);
-        QVERIFY(stuck.waitForReadyRead(10000));
-        QElapsedTimer sinceSecond;
-        sinceSecond.start();
-        ::kill(pid_t(stuck.processId()), SIGINT);
-        const Run quit = finished(stuck, err);
-        QCOMPARE(quit.exit, 130);
-        QVERIFY(quit.err.contains("Interrupted again: #AUTO sent, quitting at once."));
-        QVERIFY(quit.err.contains("(up to 40 s when the modem does not answer)"));
-        QVERIFY2(sinceSecond.elapsed() < 30000, "the second interrupt waited for the modem");
-        // Even so, the modem is not left in command mode.
-        QVERIFY(QTest::qWaitFor([&] { return received(holder).value(received(holder).size() - 1) == "#AUTO"; }, 5000));
-
-        err.clear();
-        launch(reading, login({&reader}, {"read"}));
-        QVERIFY(waitUntilSaid(reading, "Reading setup...", err));
-        reading.terminate();
-        const Run read = finished(reading, err);
-        QCOMPARE(read.exit, 130);
-        QVERIFY2(read.err.contains("Interrupted: the modem was handed back to automatic operation."),
-                 read.err.constData());
-        QCOMPARE(received(reader).last(), QStringLiteral("#AUTO"));
+        QVERIFY(saveSetupFile(f + "1", sampleSetup(), &error));
+        SetupRecord shown = sampleSetup();
+        shown.SMSNum = QStringLiteral("+30\r\n#AUTO\\x\x1b\x7f");
+        shown.APN = QStringLiteral("caf\u00e9.net");
+        QVERIFY(saveSetupFile(f, shown, &error));
+        shown.HostPort = 65536;
+        QVERIFY(saveSetupFile(f + "2", shown, &error));
+        QTest::newRow("show")
+            << Options{.command = "show", .file = f} << 0
+            << QByteArray("Role: 2\nLogger: 1\nHostIP: 10.1.2.3\nHostPort: 4001\nAPN: caf\xc3\xa9.net\n"
+                          "GPRSID: gprs-user\nGPRSPass: gprs-pass\nSMSNum: +30\\x0d\\x0a#AUTO\\\\x\\x1b\\x7f\n"
+                          "Baud: 5\nERecep: alarm@site.example\nESender: modem@site.example\n"
+                          "EmailInterval: 12\nMailServer: smtp.site.example\nXUser: mail-user\n"
+                          "XPas: mail-pass\nOnTime: 06:00 07:30 09:00\nOffTime: 18:00 19:30 21:00\n")
+            << QString();
+        QTest::newRow("check") << Options{.command = "check", .file = f + "1"} << 0
+                               << (f + "1: passes the checks\n").toUtf8() << QString();
+        QTest::newRow("check --json") << Options{.command = "check", .file = f + "1", .json = true} << 0
+                                      << "{\n    \"Command\": \"check\",\n    \"File\": \"" + f.toUtf8()
+                                             + "1\",\n    \"Ok\": true\n}\n"
+                                      << QString();
+        QTest::newRow("write") << Options{.command = "write", .file = f} << -1 << QByteArray() << QString();
+        QTest::newRow("port 65536") << Options{.command = "write", .file = f + "2", .json = true} << 2
+                                    << "{\n    \"Command\": \"write\",\n    \"Error\": \"" + f.toUtf8()
+                                           + "2: Server port 65536 is not valid: it must be 0 to 65535\"\n}\n"
+                                    << f + "2: Server port 65536 is not valid: it must be 0 to 65535\n";
+        QTest::newRow("not a file") << Options{.command = "show", .file = "/dev/zero"} << 2 << QByteArray()
+                                    << "/dev/zero: It is not a regular file (a folder, a device or a pipe)\n";
     }
 
-    // A read whose file cannot be saved after all is kept, and the user is told where.
-    void readIsKeptWhenTheSaveFails()
+    void setupFiles()
     {
-        PtyModemThread modem(quickModem(QStringLiteral("MRL0000007")));
-        QVERIFY(modem.start());
-        const QString folder = m_dir.filePath(QStringLiteral("sub"));
-        QVERIFY(QDir().mkdir(folder));
-        QProcess p;
-        QByteArray err;
-        launch(p, login({&modem}, {"read", "--json", "--save", folder + "/site.mrl"}));
-        QVERIFY(waitUntilSaid(p, "Searching for Merolan modem...", err));
-        QVERIFY(QDir(folder).removeRecursively());
-        const Run r = finished(p, err);
+        QFETCH(Options, options);
+        QFETCH(int, exit);
+        std::optional<SetupRecord> record;
+        const std::optional<Printed> p = fileStep(options, &record);
+        QCOMPARE(p.has_value(), exit >= 0);
+        QVERIFY(p || record);
+        if (!p)
+            return;
+        QCOMPARE(p->exit, exit);
+        QTEST(p->out, "out");
+        QTEST(p->err, "err");
+    }
 
-        QCOMPARE(r.exit, 1);
-        const QString rescue = entry(r, 0).value("SavedTo").toString();
-        // A new name nobody could guess, the owner's alone.
-        const QString name = QStringLiteral("^%1/merolan-\\d{8}-\\d{6}-MRL0000007-[A-Za-z0-9]{6}\\.mrl$");
-        QVERIFY2(QRegularExpression(name.arg(QRegularExpression::escape(QDir::tempPath()))).match(rescue).hasMatch(),
-                 qPrintable(rescue));
-        QCOMPARE(QFile::permissions(rescue) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
-        QVERIFY(r.err.contains("It was saved to " + rescue.toUtf8() + " instead."));
-        QString error;
-        const auto saved = loadSetupFile(rescue, &error);
-        QFile::remove(rescue);
-        QVERIFY2(saved && saved->APN == QStringLiteral("internet.example"), qPrintable(error));
+    // An interrupt's result line tells what became of the modem.
+    void interrupted_data()
+    {
+        QTest::addColumn<bool>("handedBack");
+        QTest::addColumn<int>("connect"); // -1: not started
+        QTest::addColumn<bool>("passwordAsked");
+        QTest::addColumn<QString>("summary");
+        const QString back = "Interrupted: the modem was handed back to automatic operation.";
+        const QString before = "Interrupted before the modem took commands (Status).";
+        QTest::newRow("during a read") << true << int(ConnectResult::Ready) << false << back;
+        QTest::newRow("read failed") << true << int(ConnectResult::ReadFailed) << true << back;
+        QTest::newRow("searching") << false << int(ConnectResult::NotFound) << false
+                                   << "Interrupted while searching: the modem was told to return to automatic "
+                                      "operation.";
+        QTest::newRow("at the password") << false << int(ConnectResult::NotFound) << true << before;
+        QTest::newRow("device switched on") << false << int(ConnectResult::Ready) << false << before;
+        QTest::newRow("port not opened") << false << int(ConnectResult::CannotOpen) << false << before;
+        QTest::newRow("before the connect") << false << -1 << false << before;
+    }
+
+    void interrupted()
+    {
+        QFETCH(int, connect);
+        const auto result = connect < 0 ? std::nullopt : std::optional(ConnectResult(connect));
+        QFETCH(bool, handedBack);
+        QFETCH(bool, passwordAsked);
+        QTEST(interruptedSummary(handedBack, result, passwordAsked, "Status"), "summary");
+    }
+
+    // All ports' results: one exit status (an interrupt outweighs a
+    // failure), their texts with a result line each, or one document.
+    void runOutput_data()
+    {
+        QTest::addColumn<QList<int>>("exits");
+        QTest::addColumn<bool>("json");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QByteArray>("out");
+        QTest::newRow("one") << QList<int>{0} << false << 0 << QByteArray("text a\n");
+        QTest::newRow("failed") << QList<int>{0, 1} << false << 1
+                                << QByteArray("text a\n/dev/a: line a\ntext b\n/dev/b: line b\n");
+        QTest::newRow("interrupted") << QList<int>{130, 1} << false << 130
+                                     << QByteArray("text a\n/dev/a: line a\ntext b\n/dev/b: line b\n");
+        QTest::newRow("json") << QList<int>{1, 130} << true << 130
+                              << QByteArray(R"({"Command": "clock", "Interrupted": true, "Modems": [
+                                  {"Port": "/dev/a", "Ok": false, "Result": "line a"},
+                                  {"Port": "/dev/b", "Ok": false, "Result": "line b"}]})");
+    }
+
+    void runOutput()
+    {
+        QFETCH(QList<int>, exits);
+        QFETCH(QByteArray, out);
+        QFETCH(bool, json);
+        Options o{.command = "clock", .json = json};
+        std::vector<PortResult> results;
+        for (const char *port : {"a", "b"}) {
+            if (results.size() == size_t(exits.size()))
+                break;
+            o.ports << QStringLiteral("/dev/") + QLatin1String(port);
+            results.push_back({.text = "text " + QByteArray(port) + "\n"});
+            endPort(results.back(), o.ports.last(),
+                    Done(exits.at(o.ports.size() - 1), "line " + QString::fromLatin1(port)));
+        }
+        const Printed p = ::runOutput(o, results);
+        QTEST(p.exit, "exit");
+        if (o.json)
+            QCOMPARE(QJsonDocument::fromJson(p.out), QJsonDocument::fromJson(out));
+        else
+            QCOMPARE(p.out, out);
     }
 };
 

@@ -466,7 +466,7 @@ private slots:
 
         rig.sim.clearRecord();
         rig.prompt.clear();
-        rig.sim.config().errorOn = {u"P2ON"_s};
+        rig.sim.config().faults = {{SimModem::Fault::Error, u"P2ON"_s}};
         rig.prompt.answerQuestion(false);
         QTest::keyClick(rig.get("lblDevice0"), Qt::Key_Space);
         QVERIFY(rig.sim.wireIn().isEmpty());

@@ -2,7 +2,11 @@
 
 #include "modemrules.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
@@ -42,13 +46,26 @@ QString saveTargetProblem(const QString &target, bool severalPorts)
     return folder.isWritable() ? QString() : QStringLiteral("the folder %1 is not writable").arg(folder.filePath());
 }
 
+// The command line: its options, the checks made before any modem is
+// touched, and the usage text.
+class Parser
+{
+public:
+    Parser();
+    QString helpText() const;
+
+    enum class Outcome { Run, Help, Version, Error };
+    Outcome parse(const QStringList &arguments, Options *o, QString *error);
+
+private:
+    QCommandLineParser m_parser;
+};
+
 Parser::Outcome fail(QString *error, const QString &text)
 {
     *error = text;
     return Parser::Outcome::Error;
 }
-
-} // namespace
 
 Parser::Parser()
 {
@@ -216,4 +233,26 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
             return fail(error, QStringLiteral("Cannot save to %1: %2").arg(o->save, problem));
     }
     return Outcome::Run;
+}
+
+} // namespace
+
+std::variant<Options, Printed> readCommandLine(const QStringList &arguments)
+{
+    Options o;
+    QString error;
+    Parser parser;
+    switch (parser.parse(arguments, &o, &error)) {
+    case Parser::Outcome::Run: return o;
+    case Parser::Outcome::Help: return Printed{Exit::Ok, parser.helpText().toLocal8Bit(), {}};
+    case Parser::Outcome::Version:
+        return Printed{
+            Exit::Ok, QStringLiteral("merolan-cli %1\n").arg(QCoreApplication::applicationVersion()).toLocal8Bit(), {}};
+    case Parser::Outcome::Error: break;
+    }
+    // A script that asked for JSON gets JSON, whatever went wrong.
+    QByteArray json;
+    if (arguments.contains(QStringLiteral("--json")))
+        json = QJsonDocument(QJsonObject{{QStringLiteral("Error"), error}}).toJson();
+    return Printed{Exit::BadUse, json, error + QStringLiteral("\nTry merolan-cli --help\n")};
 }

@@ -1,40 +1,48 @@
 #pragma once
 
-#include <QCommandLineParser>
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <variant>
 
 // What merolan-cli is asked to do.
 struct Options
 {
-    QStringList ports;
+    QStringList ports{};
     QString baud = QStringLiteral("9600");
-    QString password;
+    QString password{};
     qint16 connectionKind = 0;
     bool demo = false;
-    QString command;
-    QString file;
-    QString save;
+    QString command{};
+    QString file{};
+    QString save{};
     bool json = false;
     bool all = false;
     bool dryRun = false; // write: show the pending lines, send none
     bool yes = false;
     bool setClock = false;
-    QString newPassword; // empty with --disable
-    int device = 0;      // of activate
+    QString newPassword{}; // empty with --disable
+    int device = 0;        // of activate
+
+    bool operator==(const Options &) const = default;
 };
 
-// The command line: its options, the checks made before any modem is
-// touched, and the usage text.
-class Parser
+namespace Exit {
+constexpr int Ok = 0;
+constexpr int Failed = 1;
+constexpr int BadUse = 2;
+constexpr int Interrupted = 130;
+} // namespace Exit
+
+// What a step of the program prints, and the exit status it ends with.
+struct Printed
 {
-public:
-    Parser();
-    QString helpText() const;
-
-    enum class Outcome { Run, Help, Version, Error };
-    Outcome parse(const QStringList &arguments, Options *o, QString *error);
-
-private:
-    QCommandLineParser m_parser;
+    int exit = Exit::Ok;
+    QByteArray out; // standard output
+    QString err;    // standard error
 };
+
+// The command line, checked as far as it can be before any modem is
+// touched: the options to run with, or what the program prints instead
+// (help, version, a bad argument).
+std::variant<Options, Printed> readCommandLine(const QStringList &arguments);

@@ -1,0 +1,146 @@
+#include "output.h"
+
+#include "settinglines.h"
+#include "setupfile.h"
+#include "setupjson.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+
+// A value as a terminal may show it: a control character from a file would
+// move the cursor or draw a line of its own, so it is written \xNN, and a
+// backslash \\ so that no value reads like an escape.
+QString shownValue(const QString &value)
+{
+    QString shown;
+    for (const QChar c : value) {
+        const char16_t u = c.unicode();
+        if (u == u'\\')
+            shown += QLatin1String("\\\\");
+        else if (u < 0x20 || (u >= 0x7f && u < 0xa0))
+            shown += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
+QByteArray jsonDocument(const QJsonObject &object)
+{
+    return QJsonDocument(object).toJson();
+}
+
+Printed fileError(const Options &o, const QString &error)
+{
+    const QString text = o.file + QStringLiteral(": ") + error;
+    return {Exit::BadUse,
+            o.json ? jsonDocument({{QStringLiteral("Command"), o.command}, {QStringLiteral("Error"), text}})
+                   : QByteArray(),
+            text + QLatin1Char('\n')};
+}
+
+} // namespace
+
+QByteArray setupText(const SetupRecord &record)
+{
+    QString out;
+    for (const auto &[name, value] : setupFields(record)) {
+        QString text;
+        if (value.isArray()) {
+            QStringList items;
+            for (const auto &v : value.toArray())
+                items << v.toString();
+            text = items.join(QLatin1Char(' '));
+        } else if (value.isString()) {
+            text = shownValue(value.toString());
+        } else {
+            text = QString::number(value.toInteger());
+        }
+        out += name + QStringLiteral(": ") + text + QLatin1Char('\n');
+    }
+    return out.toLocal8Bit();
+}
+
+std::optional<Printed> fileStep(const Options &o, std::optional<SetupRecord> *record)
+{
+    if (o.file.isEmpty())
+        return std::nullopt;
+    QString error;
+    *record = loadSetupFile(o.file, &error);
+    if (!*record)
+        return fileError(o, error);
+    // Values no modem may get are refused before any modem is touched; check
+    // judges the file as a write of all of it would (the logger and e-mail
+    // lines included, as for firmware 2.x).
+    if (o.command != QLatin1String("show")) {
+        constexpr double kEveryLineFirmware = 2.5;
+        QString problem = setupFileProblem(**record);
+        if (problem.isEmpty() && o.command == QLatin1String("check"))
+            problem = unsendableSetting(settingLines(**record, SetupRecord{}, true, kEveryLineFirmware), **record);
+        if (!problem.isEmpty())
+            return fileError(o, problem);
+    }
+    if (o.command == QLatin1String("check"))
+        return Printed{Exit::Ok,
+                       o.json ? jsonDocument({{QStringLiteral("Command"), o.command},
+                                              {QStringLiteral("File"), o.file},
+                                              {QStringLiteral("Ok"), true}})
+                              : (o.file + QStringLiteral(": passes the checks\n")).toLocal8Bit(),
+                       {}};
+    if (o.command == QLatin1String("show"))
+        return Printed{Exit::Ok,
+                       o.json ? jsonDocument({{QStringLiteral("Command"), o.command},
+                                              {QStringLiteral("File"), o.file},
+                                              {QStringLiteral("Setup"), setupToJson(**record)}})
+                              : setupText(**record),
+                       {}};
+    return std::nullopt;
+}
+
+QString interruptedSummary(bool handedBack, std::optional<ConnectResult> connect, bool passwordAsked,
+                           const QString &status)
+{
+    if (handedBack)
+        return QStringLiteral("Interrupted: the modem was handed back to automatic operation.");
+    // A search that gives up sends "#AUTO" itself; a modem that asked for its
+    // password waits for it in command mode.
+    if (connect == ConnectResult::NotFound && !passwordAsked)
+        return QStringLiteral("Interrupted while searching: the modem was told to return to automatic operation.");
+    return QStringLiteral("Interrupted before the modem took commands (%1).").arg(status);
+}
+
+void endPort(PortResult &r, const QString &port, const Done &done)
+{
+    r.exit = done.exit;
+    r.summary = done.summary;
+    r.object.insert(QStringLiteral("Port"), port);
+    r.object.insert(QStringLiteral("Ok"), r.exit == Exit::Ok);
+    r.object.insert(QStringLiteral("Result"), r.summary);
+}
+
+Printed runOutput(const Options &o, const std::vector<PortResult> &results)
+{
+    Printed p;
+    QJsonArray modems;
+    for (size_t i = 0; i < results.size(); ++i) {
+        const PortResult &r = results[i];
+        if (r.exit == Exit::Interrupted || p.exit == Exit::Interrupted)
+            p.exit = Exit::Interrupted;
+        else if (r.exit != Exit::Ok)
+            p.exit = Exit::Failed;
+        modems.append(r.object);
+        if (!o.json) {
+            p.out += r.text;
+            if (results.size() > 1)
+                p.out +=
+                    (o.ports.at(qsizetype(i)) + QStringLiteral(": ") + r.summary + QLatin1Char('\n')).toLocal8Bit();
+        }
+    }
+    if (o.json)
+        p.out = jsonDocument({{QStringLiteral("Command"), o.command},
+                              {QStringLiteral("Interrupted"), p.exit == Exit::Interrupted},
+                              {QStringLiteral("Modems"), modems}});
+    return p;
+}

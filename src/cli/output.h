@@ -1,0 +1,54 @@
+#pragma once
+
+#include "connection.h"
+#include "options.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+#include <optional>
+#include <vector>
+
+struct SetupRecord;
+
+// The setup as "Name: value" lines in the terminal's encoding.
+QByteArray setupText(const SetupRecord &record);
+
+// What a command on a setup file prints before any modem is touched: the
+// file's fault, or all that show and check print. Nothing for a command
+// that goes on to the modems; record then holds the file's setup, if any.
+std::optional<Printed> fileStep(const Options &o, std::optional<SetupRecord> *record);
+
+// How a command ended on one port.
+struct Done
+{
+    Done(int exit = Exit::Failed, QString summary = {}, bool said = false)
+        : exit(exit), summary(std::move(summary)), said(said)
+    {}
+
+    int exit;
+    QString summary; // the result line
+    bool said;       // the summary is the operation's own status line, said already
+    QString hint;    // advice said before the summary
+};
+
+// What one port's run leaves for the output.
+struct PortResult
+{
+    int exit = Exit::Failed;
+    QString summary{};    // the one result line of this port
+    QByteArray text;      // what goes to standard output without --json
+    QJsonObject object{}; // this port's entry in the JSON document
+};
+
+// The result line of a run an interrupt stopped. handedBack: the port was
+// open, so the modem got "#AUTO"; connect: how far the connect came, if it
+// started; passwordAsked: the login met the modem's password question.
+QString interruptedSummary(bool handedBack, std::optional<ConnectResult> connect, bool passwordAsked,
+                           const QString &status);
+
+// Closes a port's result: its exit status, result line and entry fields.
+void endPort(PortResult &r, const QString &port, const Done &done);
+
+// Standard output and exit status of the run over all ports, in their order.
+Printed runOutput(const Options &o, const std::vector<PortResult> &results);
