@@ -18,10 +18,7 @@ SettingsEditors::~SettingsEditors() = default;
 
 bool SettingsEditors::mayOpen()
 {
-    if (!m_session.state.anyRunning())
-        return true;
-    m_prompt.beep();
-    return false;
+    return !refusedWhileRunning(m_session.state, m_prompt);
 }
 
 void SettingsEditors::apply(const SetupRecord &record, const CaptionList &captions)

@@ -1,5 +1,6 @@
 #include "frmcom.h"
 
+#include "exchange.h"
 #include "operationstate.h"
 #include "seriallink.h"
 #include "userprompt.h"
@@ -169,7 +170,9 @@ void frmCom::send(const QString &text)
     // While an operation talks to the modem a typed key would land in its
     // command, and Enter would take its answer. A character the line cannot
     // carry (beyond 8 bits) would go out as something else.
-    if (m_state.anyRunning() || text.front().unicode() > 0xFF) {
+    if (refusedWhileRunning(m_state, m_prompt))
+        return;
+    if (text.front().unicode() > 0xFF) {
         m_prompt.beep();
         return;
     }
@@ -181,10 +184,7 @@ void frmCom::send(const QString &text)
     m_waiting = true;
     Comm.setInBufferCount(0);
     Comm.Output(QStringLiteral("\n"));
-    Comm.setLookUpInputLen(200);
-    Comm.setLookUpSeparator(QLatin1Char('|'));
-    Comm.setLookUpText(QStringLiteral("ERROR\r\n|OK\r\n"));
-    Comm.setLookUpTimeOut(40000);
+    setReplyLookUp(Comm);
     Comm.LookUp();
     // The answer itself is already on screen.
     Comm.LookUpInput();
