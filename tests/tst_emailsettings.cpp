@@ -74,7 +74,6 @@ private slots:
                                                u"mail-user"_s, u"********"_s}));
         QCOMPARE(rig::find(rig.dialog.get(), "fraGPRS")->isVisible(), role == 3);
         QCOMPARE(rig::find<QComboBox>(rig.dialog.get(), "cboInterval")->currentText(), u"12"_s);
-        QCOMPARE(rig::breaches(rig.dialog.get()), QStringList());
         if (typed) {
             const QStringList keys{u"k@l.gr;\n m@n.gr ;"_s, u" x@y.gr "_s, u" smtp.typed "_s, u" u1 "_s, u" p1 "_s,
                                    u" internet "_s,         u" g2 "_s};
@@ -86,25 +85,18 @@ private slots:
             rig::find<QComboBox>(rig.dialog.get(), "cboInterval")->setEditText(u"6"_s);
         }
         rig::find<QPushButton>(rig.dialog.get(), button)->click();
-        SetupRecord expected = rig.record;
-        CaptionList captions;
-        if (typed && button == "cmdOK"_L1) {
-            expected.ERecep = u"k@l.gr,m@n.gr"_s;
-            expected.ESender = u"x@y.gr"_s;
-            expected.MailServer = u"smtp.typed"_s;
-            expected.XUser = u"u1"_s;
-            expected.XPas = u"p1"_s;
-            expected.APN = u"internet"_s;
-            expected.GPRSID = u"g2"_s;
-            expected.EmailInterval = 6;
-            captions = {{Item::lblEmail, u"Email: per 6h"_s},
-                        {Item::lblAPN, u"APN:  internet "_s},
-                        {Item::lblProviderUser, u"User:  g2 "_s}};
-        }
         QCOMPARE(rig.dialog->result(), int(button == "cmdOK"_L1 ? QDialog::Accepted : QDialog::Rejected));
-        if (button == "cmdOK"_L1) {
-            QCOMPARE(rig.dialog->record(), expected);
-            QVERIFY(rig.dialog->captions() == captions);
+        const SetupRecord &r = rig.dialog->record();
+        if (typed && button == "cmdOK"_L1) {
+            QCOMPARE((QStringList{r.ERecep, r.ESender, r.MailServer, r.XUser, r.XPas, r.APN, r.GPRSID}).join('|'),
+                     u"k@l.gr,m@n.gr|x@y.gr|smtp.typed|u1|p1|internet|g2"_s);
+            QCOMPARE(r.EmailInterval, 6);
+            QVERIFY(rig.dialog->captions()
+                    == (CaptionList{{Item::lblEmail, u"Email: per 6h"_s},
+                                    {Item::lblAPN, u"APN:  internet "_s},
+                                    {Item::lblProviderUser, u"User:  g2 "_s}}));
+        } else if (button == "cmdOK"_L1) {
+            QVERIFY(r == rig.record && rig.dialog->captions().isEmpty());
         }
         QVERIFY(rig.prompt.unexpected().isEmpty() && rig.prompt.beeps() == 0);
     }
