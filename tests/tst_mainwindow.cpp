@@ -358,6 +358,17 @@ private slots:
         QCOMPARE(rig.tabs()->tabText(0), u"Merolan found"_s);
         QCOMPARE(rig::breaches(rig.window.get()), QStringList());
 
+        // The window fits a small screen in every role, and long values do not widen it.
+        for (int role : {2, 1, 0}) {
+            rig.window->showRole(role);
+            QVERIFY(rig.window->minimumSizeHint().width() <= 800 && rig.window->minimumSizeHint().height() <= 600);
+        }
+        const QSize least = rig.window->minimumSizeHint();
+        rig.window->setCaption(Item::lblTessarinIP, u"mediation-gateway.long-host-name.tessarin.example.net"_s);
+        rig.window->setCaption(Item::lblSMS, u"Alarm SMS: +306912345678901234567890"_s);
+        QCoreApplication::processEvents();
+        QCOMPARE(rig.window->minimumSizeHint(), least);
+
         // The file menu saves, and a load shows what it brought back.
         QTemporaryDir dir;
         rig.prompt.answerFile(dir.filePath(u"Setup.mrl"_s));
