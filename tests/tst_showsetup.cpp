@@ -25,48 +25,34 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("roleEntry");
         QTest::addColumn<bool>("loggerTicked");
-        const auto row = [](const char *name, const Change &change, Item item, const char *caption, int entry = 1,
-                            bool ticked = true) {
+        // Each row: the caption, the role entry and the logger box after the change.
+        const auto row = [](const char *name, Item item, const char *caption, int entry, bool ticked,
+                            const Change &change) {
             QTest::newRow(name) << change << item << QString::fromUtf8(caption) << entry << ticked;
         };
         // Times are fractions of a day.
-        row(
-            "device 3", [](SetupRecord &r) { r.OnTime[2] = 650 / 1440.0; }, Item::lblTime2, "ON 10:50~21:00");
-        row(
-            "baud outside the table", [](SetupRecord &r) { r.Baud = 8; }, Item::lblBaud, "Baud: ");
+        row("device 3", Item::lblTime2, "ON 10:50~21:00", 1, true, [](SetupRecord &r) { r.OnTime[2] = 650 / 1440.0; });
+        row("baud outside the table", Item::lblBaud, "Baud: ", 1, true, [](SetupRecord &r) { r.Baud = 8; });
         // Showing a logger setup keeps its rate: only a click on the box sets 9600.
-        row(
-            "logger keeps its rate", [](SetupRecord &r) { r.Baud = 7; }, Item::lblBaud, "Baud: 115200");
-        row(
-            "server port", [](SetupRecord &) {}, Item::lblServerPort, "Server IP port: 4001");
-        row(
-            "address cleaned", [](SetupRecord &r) { r.HostIP = " host\r\nX"; }, Item::lblTessarinIP, "host");
+        row("logger keeps its rate", Item::lblBaud, "Baud: 115200", 1, true, [](SetupRecord &r) { r.Baud = 7; });
+        row("server port", Item::lblServerPort, "Server IP port: 4001", 1, true, [](SetupRecord &) {});
+        row("address cleaned", Item::lblTessarinIP, "host", 1, true, [](SetupRecord &r) { r.HostIP = " host\r\nX"; });
         // Cleaned first: a number of line ends only is none.
-        row(
-            "sms line ends", [](SetupRecord &r) { r.SMSNum = "\r\n"; }, Item::lblSMS, "Alarm SMS: Disabled");
-        row(
-            "user shortened after cleaning", [](SetupRecord &r) { r.GPRSID = "user\tabcdefghijklmnop"; },
-            Item::lblProviderUser, "User: user");
-        row(
-            "password in clear", [](SetupRecord &r) { r.GPRSPass = "0123456789abcdefXYZ"; }, Item::lblProviderPWD,
-            "PWD: 0123456789abcd...");
-        row(
-            "client", [](SetupRecord &r) { r.Role = 1; }, Item::lblEmail, "Email: per 12h", 0);
-        row(
-            "data calls, no logger",
-            [](SetupRecord &r) {
-                r.Role = 3;
-                r.Logger = 0;
-            },
-            Item::lblBaud, "Baud: 19200", 2, false);
+        row("sms line ends", Item::lblSMS, "Alarm SMS: Disabled", 1, true, [](SetupRecord &r) { r.SMSNum = "\r\n"; });
+        row("user shortened after cleaning", Item::lblProviderUser, "User: user", 1, true,
+            [](SetupRecord &r) { r.GPRSID = "user\tabcdefghijklmnop"; });
+        row("password in clear", Item::lblProviderPWD, "PWD: 0123456789abcd...", 1, true,
+            [](SetupRecord &r) { r.GPRSPass = "0123456789abcdefXYZ"; });
+        row("client", Item::lblEmail, "Email: per 12h", 0, true, [](SetupRecord &r) { r.Role = 1; });
+        row("data calls, no logger", Item::lblBaud, "Baud: 19200", 2, false, [](SetupRecord &r) {
+            r.Role = 3;
+            r.Logger = 0;
+        });
         // Values no control has: shown as the read shows them, and kept.
-        row(
-            "role 7, logger 2",
-            [](SetupRecord &r) {
-                r.Role = 7;
-                r.Logger = 2;
-            },
-            Item::lblBaud, "Baud: 19200", -1);
+        row("role 7, logger 2", Item::lblBaud, "Baud: 19200", -1, true, [](SetupRecord &r) {
+            r.Role = 7;
+            r.Logger = 2;
+        });
     }
 
     void show()

@@ -71,6 +71,12 @@ private slots:
         rig.sim.config().identity = QStringLiteral("BRANTHOLM MEROLAN si.") + firmware;
         // The modem read before was a 1.0 (mail, no logger): the one on the line decides.
         rig.session.FirmwareVersion = QStringLiteral("1.0");
+        // One line a recipient: more steps than the bar has, and it stays full.
+        rig.session.EditSetup.ERecep =
+            QStringLiteral("a@b.cd,e@f.gh,i@j.kl,m@n.op,q@r.st,u@v.wx,y@z.ab,c@d.ef,g@h.ij,k@l.mn,o@p.qr,s@t.uv");
+        int highest = 0;
+        connect(&rig.session.state, &OperationState::progressChanged,
+                [&](int value, int) { highest = qMax(highest, value); });
 
         WriteClicked(rig.session);
 
@@ -78,9 +84,12 @@ private slots:
         // lines are the setting lines' test.
         const QStringList sent = rig.sentAfterSerial();
         QCOMPARE(sent.value(0), QStringLiteral("#Version?"));
-        QCOMPARE(sent.size(), loggerAndMail ? 21 : 15);
+        QCOMPARE(sent.size(), loggerAndMail ? 32 : 15);
+        QCOMPARE(highest, loggerAndMail ? 30 : 14); // a step a setting line
         QCOMPARE(sent.contains(QStringLiteral("#Logger=1")), loggerAndMail);
         QCOMPARE(rig.sim.setting("XPAS"), QStringLiteral("mailpass"));
+        QCOMPARE(rig.sim.setting("ERecep"),
+                 loggerAndMail ? rig.session.EditSetup.ERecep : QStringLiteral("ops@example.net"));
         QCOMPARE(rig.session.FirmwareVersion, firmware);
         QCOMPARE(rig.session.state.status(), kSuccess);
         QCOMPARE(rig.session.Stoppable, Session::Operation::None);
@@ -100,9 +109,6 @@ private slots:
             QTest::newRow(name) << changes << message << QString::fromLatin1(firmware) << answers;
         };
         const QString go;
-        const auto time = [](std::array<double, 3> SetupRecord::*times, int device, double value) {
-            return Change([times, device, value](SetupRecord &r) { (r.*times)[device] = value; });
-        };
 
         row("as read", {}, go);
         // A client with mail on is asked in the mail check and again in the role check.
@@ -111,8 +117,6 @@ private slots:
         // 3.0 has no mail settings, so no mail check.
         row("client, mail on at 3.0, no APN: asked once", {kClient, kNoApn}, go, "3.0", {true});
         row("server, mail on, no APN", {kNoApn}, "APN may not be empty", "2.10", {true});
-        row("data calls, mail off, no APN", {set(&SetupRecord::Role, 3), set(&SetupRecord::EmailInterval, 0), kNoApn},
-            go);
 
         const QString badRecipient = QStringLiteral("Email recipient is not valid");
         row("recipient without a dot, interval 1",
@@ -120,8 +124,6 @@ private slots:
             badRecipient);
         row("recipient, mail off", {set(&SetupRecord::EmailInterval, 0), set(&SetupRecord::ERecep, QString())}, go);
         row("sender", {set(&SetupRecord::ESender, QStringLiteral("merolan@localhost"))}, "Email sender is not valid");
-        row("recipient and sender: the first only",
-            {set(&SetupRecord::ERecep, QString()), set(&SetupRecord::ESender, QString())}, badRecipient);
         row("blank mail server, before the role's problem",
             {kClient, set(&SetupRecord::MailServer, QStringLiteral("   ")), set(&SetupRecord::HostIP, QString())},
             "Email (SMTP) server may not be empty");
@@ -130,44 +132,14 @@ private slots:
         row("client with port 0", {kClient, set(&SetupRecord::HostPort, 0)}, "Tessarin Port may not be 0");
         row("server with port 0", {set(&SetupRecord::HostPort, 0)}, go);
 
-        // A CR would end the command line early and send the rest as a command of its own.
-        for (const auto &[name, field] : {std::pair{"Tessarin address", &SetupRecord::HostIP},
-                                          {"APN", &SetupRecord::APN},
-                                          {"GPRS user", &SetupRecord::GPRSID},
-                                          {"GPRS password", &SetupRecord::GPRSPass},
-                                          {"Alarm SMS number", &SetupRecord::SMSNum},
-                                          {"Email recipient", &SetupRecord::ERecep},
-                                          {"Email sender", &SetupRecord::ESender},
-                                          {"Email (SMTP) server", &SetupRecord::MailServer},
-                                          {"Email (SMTP) user", &SetupRecord::XUser},
-                                          {"Email (SMTP) password", &SetupRecord::XPas}})
+        // A CR would end the command line early and send the rest as a command of
+        // its own; the first and the last field the check knows.
+        for (const auto &[name, field] :
+             {std::pair{"Tessarin address", &SetupRecord::HostIP}, {"Email (SMTP) password", &SetupRecord::XPas}})
             row(name, {set(field, QStringLiteral("a\rb"))},
                 QLatin1String(name) + QStringLiteral(" contains characters that the Merolan cannot store"));
         row("unsendable text before the APN question", {kNoApn, set(&SetupRecord::XUser, QStringLiteral("\r"))},
             "Email (SMTP) user contains characters that the Merolan cannot store");
-
-        row("role 0", {set(&SetupRecord::Role, 0)}, "Operating role 0 is not valid: it must be 1, 2 or 3");
-        row("role 4", {set(&SetupRecord::Role, 4)}, "Operating role 4 is not valid: it must be 1, 2 or 3");
-        row("logger -1 where it is sent", {set(&SetupRecord::Logger, -1)},
-            "Logger mode -1 is not valid: it must be 0 or 1", "2.99");
-        row("logger 2 where it is not sent", {set(&SetupRecord::Logger, 2)}, go, "3.0");
-        row("baud 0", {set(&SetupRecord::Baud, 0)}, "Baud rate index 0 is not valid: it must be 1 to 7");
-        row("baud 8", {set(&SetupRecord::Baud, 8)}, "Baud rate index 8 is not valid: it must be 1 to 7");
-        // A port of 0 is the role's to judge (above): a client needs one.
-        row("port -1", {set(&SetupRecord::HostPort, -1)}, "Server port -1 is not valid: it must be 0 to 65535");
-        row("port 65535", {set(&SetupRecord::HostPort, 65535)}, go);
-        row("port 65536", {set(&SetupRecord::HostPort, 65536)},
-            "Server port 65536 is not valid: it must be 0 to 65535");
-        row("interval 24", {set(&SetupRecord::EmailInterval, 24)}, go);
-        row("interval 25", {set(&SetupRecord::EmailInterval, 25)},
-            "Email interval 25 is not valid: it must be 0 to 24 hours");
-        row("interval -3, as sent", {set(&SetupRecord::EmailInterval, -3)},
-            "Email interval -03 is not valid: it must be 0 to 24 hours");
-        row("time 1e300", {time(&SetupRecord::OnTime, 0, 1e300)}, "Device 1 ON time is not a time of day");
-        row("time -5", {time(&SetupRecord::OffTime, 2, -5.0)}, "Device 3 OFF time is not a time of day");
-        row("time a hair before midnight", {time(&SetupRecord::OffTime, 1, 0.9999)}, go);
-        row("time midnight of the next day", {time(&SetupRecord::OnTime, 1, 1.0)},
-            "Device 2 ON time is not a time of day");
     }
 
     void validation()
@@ -205,14 +177,8 @@ private slots:
         odd.Logger = 2;
         odd.APN = QStringLiteral("internet\x7f");
         rig.session.EditSetup = odd;
-
-        WriteClicked(rig.session);
-        QCOMPARE(rig.sentAfterSerial(), QStringList{});
-        QCOMPARE(rig.prompt.messages(), QStringList{kNoChanges});
-        QCOMPARE(rig.session.state.status(), kNoChanges);
-
         rig.session.EditSetup.HostPort = 5020;
-        rig.sim.clearRecord();
+
         WriteClicked(rig.session);
         QCOMPARE(rig.sentAfterSerial(), QStringList{QStringLiteral("#HSTPORTNUMBER=5020")});
         QCOMPARE(rig.session.state.status(), kSuccess);
@@ -226,25 +192,6 @@ private slots:
         QCOMPARE(rig.prompt.messages().last(), QStringLiteral("Logger mode 2 is not valid: it must be 0 or 1"));
         QCOMPARE(rig.session.Stoppable, Session::Operation::None);
         QVERIFY(!rig.session.state.Writing);
-    }
-
-    // Forty recipients are more steps than the bar has: it stays full.
-    void longRecipientListKeepsProgressAtMaximum()
-    {
-        Rig rig;
-        QStringList addresses;
-        for (int i = 0; i < 40; ++i)
-            addresses << QStringLiteral("user%1@example.net").arg(i);
-        rig.session.EditSetup.ERecep = addresses.join(QLatin1Char(','));
-        int highest = 0;
-        connect(&rig.session.state, &OperationState::progressChanged,
-                [&](int value, int) { highest = qMax(highest, value); });
-
-        WriteClicked(rig.session);
-
-        QCOMPARE(rig.sentAfterSerial().size(), 40);
-        QCOMPARE(rig.sim.setting("ERecep"), rig.session.EditSetup.ERecep);
-        QCOMPARE(highest, 30);
     }
 
     // What the pending view shows is what goes on the wire, the passwords in
