@@ -76,13 +76,11 @@ private slots:
         QCOMPARE(rig.view.caption(Item::lblBattery), QStringLiteral("12.6V"));
 
         const SetupRecord &m = rig.session.ModemSetup;
-        QCOMPARE(m.Role, qint16(1));
         // Skipped e-mail settings keep what the record held.
         QCOMPARE(m.ERecep, emailAsked ? QStringLiteral("ops@example.net") : QString());
         QCOMPARE(m.XPas, emailAsked ? QString(99, QLatin1Char('*')) : QString());
         QVERIFY(rig.session.EditSetup == m);
         QCOMPARE(rig.session.state.progress(), expected.size()); // a step per query
-        QVERIFY(!rig.session.state.Reading);
         QVERIFY(rig.prompt.shown().isEmpty());
         // The marker is refreshed once, at the end: both records are equal.
         QCOMPARE(rig.view.markCalls(), 1);
@@ -136,7 +134,6 @@ private slots:
         using enum Item;
         row("baud 115200", "BAUD", "The baud rate is 115200", "Baud", "7", lblBaud, "Baud: 115200");
         row("57600, not in the table", "BAUD", "The baud rate is 57600", "Baud", "4", lblBaud, "Baud: 57600");
-        row("text after the rate", "BAUD", "The baud rate is 9600 xyz", "Baud", "4", lblBaud, "Baud: 9600");
         row("apn of 25", "APN", "APN:abcdefghijklmnopqrstuvwxy", "APN", "abcdefghijklmnopqrstuvwxy", lblAPN,
             "APN: abcdefghijklmn...");
         row("apn of 16", "APN", "APN=abcdefghijklmnop", "APN", "abcdefghijklmnop", lblAPN, "APN: abcdefghijklmnop");

@@ -41,8 +41,6 @@ private slots:
         row("sms line ends", Item::lblSMS, "Alarm SMS: Disabled", 1, true, [](SetupRecord &r) { r.SMSNum = "\r\n"; });
         row("user shortened after cleaning", Item::lblProviderUser, "User: user", 1, true,
             [](SetupRecord &r) { r.GPRSID = "user\tabcdefghijklmnop"; });
-        row("password in clear", Item::lblProviderPWD, "PWD: 0123456789abcd...", 1, true,
-            [](SetupRecord &r) { r.GPRSPass = "0123456789abcdefXYZ"; });
         row("client", Item::lblEmail, "Email: per 12h", 0, true, [](SetupRecord &r) { r.Role = 1; });
         row("data calls, no logger", Item::lblBaud, "Baud: 19200", 2, false, [](SetupRecord &r) {
             r.Role = 3;
