@@ -45,9 +45,9 @@ const QString kLocalNotFound =
 // read a moment ago, when its firmware said 2.10, with three settings edited since.
 struct Rig : ModemRig
 {
-    std::function<void()> click;                  // the operation's button, which is STOP while it runs
-    std::function<void(const QString &)> onLine;  // a fault's own look at each line the modem gets
-    QList<std::pair<QString, QDateTime>> arrived; // each line and the computer's time then
+    std::function<void()> click;                 // the operation's button, which is STOP while it runs
+    std::function<void(const QString &)> onLine; // a fault's own look at each line the modem gets
+    QString setAt;                               // when the clock setting reached the modem, by the computer's clock
     QStringList statuses;
 
     Rig()
@@ -56,7 +56,8 @@ struct Rig : ModemRig
         sim.config().identity = QStringLiteral("2.15");
         sim.config().password = QStringLiteral("4321");
         sim.lineReceived = [this](const QString &line) {
-            arrived.append({line, clock.wallTime()});
+            if (line.startsWith(QLatin1String("#TIME=")))
+                setAt = clock.wallTime().toString(QStringLiteral("HH:mm:ss.zzz"));
             if (onLine)
                 onLine(line);
         };
@@ -65,84 +66,43 @@ struct Rig : ModemRig
         session.FirmwareVersion = QStringLiteral("2.10");
         session.SerialNumber = QStringLiteral("MRL0012345");
         session.PasswordTag = QStringLiteral("Enabled");
-        typePassword(QStringLiteral("4321"));
+        session.Password = QStringLiteral("4321");
         session.ModemSetup = sampleSetup();
         session.ModemSetup.XPas = QString(99, QLatin1Char('*')); // the modem never tells it
         session.EditSetup = session.ModemSetup;
         session.EditSetup.SMSNum = QStringLiteral("+3011");
         session.EditSetup.APN = QStringLiteral("new.apn");
         session.EditSetup.GPRSID = QStringLiteral("newuser");
-        view.setCaption(Item::cmdRefresh, QStringLiteral("Refresh setup from Merolan"));
-        view.setCaption(Item::cmdWrite, QStringLiteral("Write setup to Merolan"));
-        view.setCaption(Item::lblClock, QStringLiteral("05-03-12,14:07:09"));
+        session.ModemClock = QStringLiteral("05-03-12,14:07:09");
         view.showClockDrift(-218851200);
         clock.setWallTime(QDateTime(QDate(2026, 12, 7), QTime(23, 59, 50)));
     }
 
-    // The password box on the start tab.
-    void typePassword(const QString &password) { session.Password = password; }
-
     QString fact(const QString &key) const
     {
         const auto join = [](const QStringList &l) { return l.join(QLatin1Char(',')); };
-        if (key == QLatin1String("port"))
-            return link.PortOpen() ? QStringLiteral("open") : QStringLiteral("closed");
-        if (key == QLatin1String("apn"))
-            return session.ModemSetup.APN + QLatin1Char('/') + session.EditSetup.APN;
-        if (key == QLatin1String("firmware"))
-            return session.FirmwareVersion;
-        if (key == QLatin1String("shown"))
-            return view.caption(Item::lblVersion) + QLatin1Char('/') + view.caption(Item::lblAPN);
-        if (key == QLatin1String("hidden")) {
-            QStringList hidden;
-            for (const auto &[item, name] : {std::pair{Item::chkOmbrilex, "logger"}, {Item::lblBaud, "baud"}}) {
-                if (!view.isShown(item))
-                    hidden << QLatin1String(name);
-            }
-            return join(hidden);
-        }
-        if (key == QLatin1String("written")) {
-            const WriteOutcome &w = session.LastWrite;
-            return join(w.accepted) + QLatin1Char('/') + join(w.unconfirmed) + QLatin1Char('/') + join(w.notWritten);
-        }
-        // What the next write sends, and whether the window marks it light red.
-        if (key == QLatin1String("pending"))
-            return join(PendingLines(session, false)) + (view.marked() ? " (marked)" : "");
-        if (key == QLatin1String("buttons"))
-            return view.caption(Item::cmdRefresh) + QLatin1Char('/') + view.caption(Item::cmdWrite);
-        if (key == QLatin1String("password"))
-            return session.Password + QLatin1Char('/') + session.UnconfirmedPassword.value_or("-");
-        if (key == QLatin1String("clock")) {
-            const std::optional<qint64> drift = view.clockDrift();
-            return view.caption(Item::lblClock) + QLatin1Char('/')
-                   + (drift ? QString::number(*drift) : QStringLiteral("-"));
-        }
-        // When the clock setting reached the modem, by the computer's clock.
-        if (key == QLatin1String("set at")) {
-            for (const auto &[line, at] : arrived) {
-                if (line.startsWith(QLatin1String("#TIME=")))
-                    return at.toString(QStringLiteral("HH:mm:ss.zzz"));
-            }
-            return {};
-        }
-        if (key == QLatin1String("activated")) {
-            QStringList devices;
-            for (const int d : sim.activatedDevices())
-                devices << QString::number(d);
-            return join(devices);
-        }
-        if (key == QLatin1String("tag"))
-            return view.caption(Item::lblPWD) + QLatin1Char('/') + session.PasswordTag;
-        // How often a long wait said how long it had waited.
-        if (key == QLatin1String("told"))
-            return QString::number(statuses.filter(QStringLiteral(" of at most ")).size());
-        if (key == QLatin1String("asked"))
-            return prompt.questions().join(QLatin1Char('|'));
-        if (key == QLatin1String("beeps"))
-            return QString::number(prompt.beeps());
-        if (key == QLatin1String("seconds"))
-            return QString::number(double(clock.now()) / 1000.0, 'f', 1);
-        return QStringLiteral("(no such fact: ") + key + QLatin1Char(')');
+        const WriteOutcome &w = session.LastWrite;
+        const std::optional<qint64> drift = view.clockDrift();
+        const QMap<QString, QString> facts{
+            {"port", link.PortOpen() ? "open" : "closed"},
+            {"apn", session.ModemSetup.APN + '/' + session.EditSetup.APN},
+            {"firmware", session.FirmwareVersion},
+            {"logger", view.isShown(Item::chkOmbrilex) ? "shown" : "hidden"},
+            {"written", join(w.accepted) + '/' + join(w.unconfirmed) + '/' + join(w.notWritten)},
+            // What the next write sends, and whether the window marks it light red.
+            {"pending", join(PendingLines(session, false)) + (view.marked() ? " (marked)" : "")},
+            {"password", session.Password + '/' + session.UnconfirmedPassword.value_or("-")},
+            {"clock", session.ModemClock + '/' + (drift ? QString::number(*drift) : "-")},
+            {"set at", setAt},
+            {"activated", sim.activatedDevices().contains(2) ? "2" : ""},
+            {"tag", session.PasswordTag},
+            // How often a long wait said how long it had waited.
+            {"told", QString::number(statuses.filter(QStringLiteral(" of at most ")).size())},
+            {"asked", prompt.questions().join('|')},
+            {"beeps", QString::number(prompt.beeps())},
+            {"seconds", QString::number(double(clock.now()) / 1000.0, 'f', 1)},
+        };
+        return facts.value(key, QStringLiteral("(no such fact)"));
     }
 };
 
@@ -164,16 +124,6 @@ Scene stopAt(const char *command)
         };
     };
 }
-// The fault strikes the command only after the given line went out.
-Scene after(const char *line, Fault::Kind kind, const char *command)
-{
-    return [line, kind, command](Rig &r) {
-        r.onLine = [&r, line, kind, command](const QString &got) {
-            if (got == QLatin1String(line))
-                on(kind, command)(r);
-        };
-    };
-}
 // The line dropped during an earlier exchange; the user answers the offer
 // to open the port again, and the line is back.
 Scene closed(bool reopen)
@@ -187,36 +137,20 @@ Scene closed(bool reopen)
 // A double click: the second arrives while the first searches for the modem.
 const Scene clickedTwice = [](Rig &r) { r.clock.at(1000, [&r] { r.click(); }); };
 // A modem that is not logged in: it escapes from data mode and asks for its password.
-Scene asking(const Scene &then)
-{
-    return [then](Rig &r) {
-        r.sim.config().inCommandMode = false;
-        then(r);
-    };
-}
-Scene both(const Scene &first, const Scene &then)
-{
-    return [first, then](Rig &r) {
-        first(r);
-        then(r);
-    };
-}
-const Scene asIs = [](Rig &) {};
+const Scene asking = [](Rig &r) { r.sim.config().inCommandMode = false; };
 // A silent modem says this 50 ms after the escape.
 Scene says(const char *text)
 {
-    return both(on(Fault::Silence, ""),
-                [text](Rig &r) { r.clock.at(2050, [&r, text] { r.sim.transmit(QByteArray(text)); }); });
-}
-Scene typed(const char *password, const Scene &then = asIs)
-{
-    return both([password](Rig &r) { r.typePassword(QLatin1String(password)); }, then);
+    return [text](Rig &r) {
+        on(Fault::Silence, "")(r);
+        r.clock.at(2050, [&r, text] { r.sim.transmit(QByteArray(text)); });
+    };
 }
 
 } // namespace
 
 Q_DECLARE_METATYPE(Op)
-Q_DECLARE_METATYPE(Scene)
+Q_DECLARE_METATYPE(QList<Scene>)
 
 class TestFaults : public QObject
 {
@@ -229,16 +163,17 @@ private slots:
 void TestFaults::operationMeetsFault_data()
 {
     QTest::addColumn<Op>("op");
-    QTest::addColumn<Scene>("scene");
+    QTest::addColumn<QList<Scene>>("scenes");
     QTest::addColumn<QStringList>("sent");     // command lines the modem got
     QTest::addColumn<QStringList>("messages"); // message boxes shown
     QTest::addColumn<QString>("status");
     QTest::addColumn<QStringList>("facts"); // "what: value", see Rig::fact
-    const auto row = [](const char *name, Op op, const Scene &scene, const QStringList &sent,
+    const auto row = [](const char *name, Op op, const QList<Scene> &scenes, const QStringList &sent,
                         const QStringList &messages, const QString &status, const QStringList &facts) {
-        QTest::newRow(name) << op << scene << sent << messages << status << facts;
+        QTest::newRow(name) << op << scenes << sent << messages << status << facts;
     };
     using enum Fault::Kind;
+    using enum Op;
 
     // The login. The modem announces itself at 2.3 s and asks for its
     // password at 5.3 s; the password goes 1 s later, and a login waits 2 s
@@ -246,65 +181,43 @@ void TestFaults::operationMeetsFault_data()
     const QString ready = QStringLiteral("Merolan modem ready.");
     const QString rejected = QStringLiteral(
         "Password rejected\n\nThe Merolan waits for its password: check the password and connect again.");
-    row("connect: password taken", Op::Connect, asking(asIs), {"###", "#PASSWORD=4321"}, {}, ready,
-        {"seconds: 8.5", "tag: Password: Enabled/Enabled", "password: 4321/-"});
-    row("connect: password refused", Op::Connect, asking(typed("9999")), {"###", "#PASSWORD=9999"}, {rejected},
-        "Password rejected", {"seconds: 6.5", "tag: Password: Enabled/Enabled", "port: open"});
-    row("connect: spaces kept as typed", Op::Connect,
-        asking(typed(" 12 ", [](Rig &r) { r.sim.config().password = QStringLiteral(" 12 "); })),
-        {"###", "#PASSWORD= 12 "}, {}, ready, {"seconds: 8.5"});
-    row("connect: spaces only count as none", Op::Connect, asking(typed("   ")), {"###"}, {rejected},
-        "Password rejected", {"seconds: 5.3"});
-    // Logged in already, the modem answers the escape "ERROR": nothing to tell.
-    row("connect: in command mode", Op::Connect, asIs, {"###"}, {}, ready,
-        {"seconds: 4.1", "tag: /Enabled", "password: 4321/-"});
-    row("connect: no password, any letter case", Op::Connect, says("\r\nCommand Mode from PC\r\nNo Password\r\n"),
-        {"###"}, {}, ready, {"seconds: 4.2", "tag: Password: Disabled/Disabled", "password: /-"});
+    row("connect: password taken", Connect, {asking}, {"###", "#PASSWORD=4321"}, {}, ready,
+        {"seconds: 8.5", "tag: Enabled", "password: 4321/-"});
+    row("connect: spaces only count as none", Connect,
+        {asking, [](Rig &r) { r.session.Password = QStringLiteral("   "); }}, {"###"}, {rejected}, "Password rejected",
+        {"seconds: 5.3"});
+    row("connect: no password, any letter case", Connect, {says("\r\nCommand Mode from PC\r\nNo Password\r\n")},
+        {"###"}, {}, ready, {"seconds: 4.2", "tag: Disabled", "password: /-"});
     // The password line draws no answer at all: a time-out counts as accepted.
-    row("connect: ERROR, then asked for the password", Op::Connect, says("ERROR\r\nENTER PASSWORD\r\n"),
-        {"###", "#PASSWORD=4321"}, {}, ready, {"seconds: 45.4", "tag: Password: Enabled/Enabled"});
+    row("connect: ERROR, then asked for the password", Connect, {says("ERROR\r\nENTER PASSWORD\r\n")},
+        {"###", "#PASSWORD=4321"}, {}, ready, {"seconds: 45.4", "tag: Enabled"});
     // A refused login leaves the modem waiting for its password, refusing
     // every other command, and answering the escape "ERROR" as a logged-in
     // modem does. Connect finds out, and the right password then logs in.
-    const auto refusedBefore = [](const char *password) {
-        return asking([password](Rig &r) {
-            r.typePassword(QStringLiteral("9999"));
-            Connect(r.session, QStringLiteral("ttyS0"), QStringLiteral("9600"));
-            r.link.setPortOpen(false);
-            r.sim.clearRecord();
-            r.prompt.clear();
-            r.typePassword(QLatin1String(password));
-        });
-    };
-    row("open: logged in", Op::Open, asIs, QStringList{"###", "#SerialNum?"} + kRead, {}, "Setup read finished.",
-        {"port: open"});
-    row("open: after a refused password", Op::Open, refusedBefore("4321"),
+    row("open: after a refused password", Open,
+        {asking,
+         [](Rig &r) {
+             r.session.Password = QStringLiteral("9999");
+             ::Connect(r.session, QStringLiteral("ttyS0"), QStringLiteral("9600"));
+             r.link.setPortOpen(false);
+             r.sim.clearRecord();
+             r.prompt.clear();
+             r.session.Password = QStringLiteral("4321");
+         }},
         QStringList{"###", "#SerialNum?", "#PASSWORD=4321"} + kRead, {}, "Setup read finished.", {"port: open"});
-    row("open: after a refused password, none typed", Op::Open, refusedBefore(""), {"###", "#SerialNum?"}, {rejected},
-        "Password rejected", {"port: closed"});
 
     // The search: a modem that says nothing is nudged once with a line end,
     // given up after 20 s, and handed back to automatic operation.
     const QString notFound = QStringLiteral("Merolan modem not found");
-    const Scene silentModem = asking(on(Silence, ""));
-    row("connect: silent modem", Op::Connect, silentModem, {"###", "", "#AUTO"}, {kLocalNotFound}, notFound,
+    const QList<Scene> silentModem{asking, on(Silence, "")};
+    row("connect: silent modem", Connect, silentModem, {"###", "", "#AUTO"}, {kLocalNotFound}, notFound,
         {"seconds: 22.0", "told: 4", "port: open"});
-    row("connect: silent modem on a data call", Op::Connect,
-        both(silentModem, [](Rig &r) { r.session.ConnectionKind = 1; }), {"###", "", "#AUTO"},
-        {"Could not communicate with remote Merolan.\nIf connection dropped please Disconnect and Connect again."},
-        notFound, {"seconds: 22.0"});
-    row("connect: abort during the search", Op::Connect,
-        both(silentModem, [](Rig &r) { r.clock.at(8000, [&r] { r.session.state.AbortRequested = true; }); }),
-        {"###", "", "#AUTO"}, {kLocalNotFound}, notFound, {"seconds: 8.0", "told: 1"});
     // No password question within a minute of the announcement.
-    row("connect: synchronisation never ends", Op::Connect, asking([](Rig &r) { r.sim.config().syncMs = 90000; }),
+    row("connect: synchronisation never ends", Connect, {asking, [](Rig &r) { r.sim.config().syncMs = 90000; }},
         {"###", "#AUTO"}, {kLocalNotFound}, notFound, {"seconds: 62.3", "told: 12"});
-    // A modem gone while it checks the password took none, and a lost line is no missing modem.
-    row("connect: line lost at the password", Op::Connect, asking(on(Drop, "PASSWORD")), {"###", "#PASSWORD=4321"},
-        {"Connection to the Merolan lost while sending the password."}, "Connection to the Merolan lost",
-        {"port: closed"});
-    row("connect: line lost in the search", Op::Connect,
-        asking([](Rig &r) { r.clock.at(3000, [&r] { r.sim.dropLine(); }); }), {"###"},
+    // A lost line is no missing modem.
+    row("connect: line lost in the search", Connect,
+        {asking, [](Rig &r) { r.clock.at(3000, [&r] { r.sim.dropLine(); }); }}, {"###"},
         {"Connection to the Merolan lost.\n\nCheck the cable and the modem, then connect again: press 'Finish "
          "programming' (if it is shown), then 'Start programming'."},
         "Connection to the Merolan lost", {"port: closed"});
@@ -312,57 +225,36 @@ void TestFaults::operationMeetsFault_data()
     // the new one is offered, and only Yes sends it.
     const QString offer =
         QStringLiteral("asked: The last password change, to \"5678\", was not confirmed. Log in with \"5678\"?");
-    const auto changedUnconfirmed = [](bool yes) {
-        return asking([yes](Rig &r) {
-            r.sim.config().password = QStringLiteral("5678");
-            r.session.UnconfirmedPassword = QStringLiteral("5678");
-            r.prompt.answerQuestion(yes);
-        });
-    };
-    row("connect: unconfirmed password taken", Op::Connect, changedUnconfirmed(true),
+    row("connect: unconfirmed password taken", Connect,
+        {asking,
+         [](Rig &r) {
+             r.sim.config().password = r.session.UnconfirmedPassword.emplace(QStringLiteral("5678"));
+             r.prompt.answerQuestion(true);
+         }},
         {"###", "#PASSWORD=4321", "###", "#SerialNum?", "#PASSWORD=5678"}, {rejected}, "Merolan modem ready.",
         {offer, "password: 5678/-"});
-    row("connect: unconfirmed password declined", Op::Connect, changedUnconfirmed(false), {"###", "#PASSWORD=4321"},
-        {rejected}, "Password rejected", {offer, "password: 4321/5678"});
 
     // A failed read leaves the setup, the identity and the window as they were.
     const QString readFailed = QStringLiteral("Setup read failed. ");
     const QString readDone = QStringLiteral("Setup read finished.");
-    const QStringList readKept{"apn: apn.sample/new.apn", "firmware: 2.10", "shown: F/W: v2.10/APN: new.apn",
-                               "port: open"};
-    row("read: ERROR", Op::Refresh, on(Error, "APN"), readUpTo("#APN?"), {"Error reading setup. Command: APN"},
+    const QStringList readKept{"apn: apn.sample/new.apn", "firmware: 2.10", "port: open"};
+    row("read: ERROR", Refresh, {on(Error, "APN")}, readUpTo("#APN?"), {"Error reading setup. Command: APN"},
         readFailed + "Command: APN", readKept);
-    // Without the modem's final line an empty reply is no value.
-    row("read: no final line", Op::Refresh, on(Unfinished, "APN"), readUpTo("#APN?"),
-        {"Error reading setup. Command: APN"}, readFailed + "Command: APN", readKept);
-    row("read: silent role", Op::Refresh, on(Silence, "MODEMROLE"), readUpTo("#MODEMROLE?"),
-        {"Error reading setup. Command: MODEMROLE"}, readFailed + "Command: MODEMROLE", readKept);
-    row("read: silent logger probe", Op::Refresh, on(Silence, "Logger"), readUpTo("#Logger?"),
+    row("read: silent logger probe", Refresh, {on(Silence, "Logger")}, readUpTo("#Logger?"),
         {"Error reading setup. Command: Logger"}, readFailed + "Command: Logger", readKept);
-    // Modems without a data logger or a choice of rates refuse to tell: the read goes on.
-    row("read: logger refused", Op::Refresh, on(Error, "Logger"), readUpTo("#XUSER?"), {}, readDone,
-        {"hidden: logger", "apn: internet.example/internet.example"});
-    row("read: baud refused", Op::Refresh, on(Error, "BAUD"), readUpTo("#XUSER?"), {}, readDone, {"hidden: baud"});
+    // Modems without a data logger refuse to tell: the read goes on.
+    row("read: logger refused", Refresh, {on(Error, "Logger")}, readUpTo("#XUSER?"), {}, readDone,
+        {"logger: hidden", "apn: internet.example/internet.example"});
     // The identity steps go on after a fault: the first query on a dead line tells.
-    row("read: line lost in the identity", Op::Refresh, on(Drop, "SerialNum"), readUpTo("#SerialNum?"),
+    row("read: line lost in the identity", Refresh, {on(Drop, "SerialNum")}, readUpTo("#SerialNum?"),
         {"Connection to the Merolan lost while reading setting: P1ON"}, readFailed + "Connection lost. Command: P1ON",
         {"apn: apn.sample/new.apn", "firmware: 2.10", "port: closed"});
-    row("read: line lost at the last query", Op::Refresh, on(Drop, "XUSER"), readUpTo("#XUSER?"),
-        {"Connection to the Merolan lost while reading setting: XUSER"}, readFailed + "Connection lost. Command: XUSER",
-        {"apn: apn.sample/new.apn", "port: closed"});
-    row("read: STOP in the identity", Op::Refresh, stopAt("#TIME?"), {"###", "#Version?", "#TIME?"},
+    row("read: STOP in the identity", Refresh, {stopAt("#TIME?")}, {"###", "#Version?", "#TIME?"},
         {"Setup read aborted."}, "Setup read aborted.", readKept);
-    row("read: clicked twice", Op::Refresh, clickedTwice, readUpTo("#XUSER?"), {}, readDone,
-        {"beeps: 1", "apn: internet.example/internet.example"});
-    row("read: answers byte by byte", Op::Refresh, bytewise, readUpTo("#XUSER?"), {}, readDone,
-        {"apn: internet.example/internet.example", "firmware: 2.15", "hidden: "});
+    row("read: clicked twice", Refresh, {clickedTwice}, readUpTo("#XUSER?"), {}, readDone,
+        {"beeps: 1", "apn: internet.example/internet.example", "firmware: 2.15", "logger: shown"});
     // A line lost since: the port opens again on Yes, and the modem, back in
     // automatic operation, is logged in anew.
-    row("read: line lost before, reopened", Op::Refresh, closed(true),
-        QStringList{"###", "#PASSWORD=4321"} + readUpTo("#XUSER?").mid(1), {}, readDone,
-        {"apn: internet.example/internet.example", "port: open", "asked: " + kLost});
-    row("read: line lost before, not reopened", Op::Refresh, closed(false), {}, {}, "Connection to the Merolan lost",
-        {"apn: apn.sample/new.apn", "port: closed", "asked: " + kLost});
 
     // The write: each line the modem accepted is held, the rest is sent next time.
     const QString writeFailed = QStringLiteral("Setup write failed. ");
@@ -370,132 +262,110 @@ void TestFaults::operationMeetsFault_data()
     const QString apn = QStringLiteral("APN=new.apn");
     const QStringList toApn{"###", "#SerialNum?", "#SMSNUM=+3011", "#APN=new.apn"};
     const QStringList all = toApn + QStringList{"#GPRSID=newuser"};
-    row("write: ERROR", Op::Write, on(Error, "APN"), toApn, {"Error writing setting: " + apn},
+    row("write: ERROR", Write, {on(Error, "APN")}, toApn, {"Error writing setting: " + apn},
         writeFailed + "Command: " + apn,
         {"written: SMSNUM=+3011//APN=new.apn,GPRSID=newuser", "pending: APN=new.apn,GPRSID=newuser (marked)"});
-    row("write: line lost", Op::Write, on(Drop, "APN"), toApn,
-        {"Connection to the Merolan lost while writing setting: " + apn},
-        writeFailed + "Connection lost. Command: " + apn,
-        {"written: SMSNUM=+3011/APN=new.apn/GPRSID=newuser", "pending: APN=new.apn,GPRSID=newuser (marked)",
-         "port: closed"});
     // A setting the modem never confirmed may or may not be stored: no success.
-    const QStringList unconfirmedApn{"written: SMSNUM=+3011/APN=new.apn/GPRSID=newuser",
-                                     "pending: APN=new.apn,GPRSID=newuser (marked)"};
-    row("write: silent", Op::Write, on(Silence, "APN"), toApn, {"The Merolan did not answer setting: " + apn},
-        writeFailed + "No answer. Command: " + apn, unconfirmedApn);
-    row("write: stored, answer lost", Op::Write, on(Unfinished, "APN"), toApn,
-        {"The Merolan did not answer setting: " + apn}, writeFailed + "No answer. Command: " + apn, unconfirmedApn);
-    row("write: STOP", Op::Write, stopAt("#APN="), toApn, {"Setup write aborted."}, "Setup write aborted.",
-        {"written: SMSNUM=+3011,APN=new.apn//GPRSID=newuser", "pending: GPRSID=newuser (marked)",
-         "buttons: Refresh setup from Merolan/Write setup to Merolan"});
+    row("write: stored, answer lost", Write, {on(Unfinished, "APN")}, toApn,
+        {"The Merolan did not answer setting: " + apn}, writeFailed + "No answer. Command: " + apn,
+        {"written: SMSNUM=+3011/APN=new.apn/GPRSID=newuser", "pending: APN=new.apn,GPRSID=newuser (marked)"});
     // A STOP only stops: the empty APN of a client was agreed to (twice: for
     // the mail and for the role) when the write started.
-    row("write: STOP asks nothing", Op::Write,
-        [](Rig &r) {
-            r.session.ModemSetup.Role = r.session.EditSetup.Role = 1;
-            r.session.EditSetup.APN.clear();
-            r.prompt.answerQuestion(true);
-            r.prompt.answerQuestion(true);
-            stopAt("#SMSNUM=")(r);
-        },
+    row("write: STOP asks nothing", Write,
+        {[](Rig &r) {
+             r.session.ModemSetup.Role = r.session.EditSetup.Role = 1;
+             r.session.EditSetup.APN.clear();
+             r.prompt.answerQuestion(true);
+             r.prompt.answerQuestion(true);
+         },
+         stopAt("#SMSNUM=")},
         {"###", "#SerialNum?", "#SMSNUM=+3011"}, {"Setup write aborted."}, "Setup write aborted.",
         {"written: SMSNUM=+3011//APN=,GPRSID=newuser"});
     // Too late to stop anything: the modem accepted the last line.
-    row("write: STOP during the last line", Op::Write, stopAt("#GPRSID="), all, {}, writeDone,
+    row("write: STOP during the last line", Write, {stopAt("#GPRSID=")}, all, {}, writeDone,
         {"written: SMSNUM=+3011,APN=new.apn,GPRSID=newuser//", "pending: "});
     // An unknown modem is not taken for another one and sent everything.
-    row("write: serial number unanswered", Op::Write, on(Silence, "SerialNum"), {"###", "#SerialNum?"},
+    row("write: serial number unanswered", Write, {on(Silence, "SerialNum")}, {"###", "#SerialNum?"},
         {"The Merolan did not answer: #SerialNum?"}, writeFailed + "No answer. Command: #SerialNum?",
         {"written: //", "pending: SMSNUM=+3011,APN=new.apn,GPRSID=newuser"});
-    row("write: line lost at the serial number", Op::Write, on(Drop, "SerialNum"), {"###", "#SerialNum?"},
-        {"Connection to the Merolan lost while checking it before the write: #SerialNum?"},
-        writeFailed + "Connection lost. Command: #SerialNum?", {"written: //", "port: closed"});
-    const auto other = [](const Scene &then) {
-        return both([](Rig &r) { r.session.SerialNumber = QStringLiteral("MRL0099999"); }, then);
-    };
-    row("write: other modem, version unanswered", Op::Write, other(on(Silence, "Version")),
+    row("write: other modem, version unanswered", Write,
+        {[](Rig &r) { r.session.SerialNumber = QStringLiteral("MRL0099999"); }, on(Silence, "Version")},
         {"###", "#SerialNum?", "#Version?"}, {"The Merolan did not answer: #Version?"},
         writeFailed + "No answer. Command: #Version?", {"written: //", "firmware: 2.10"});
-    row("write: other modem, STOP at the version", Op::Write, other(stopAt("#Version?")),
-        {"###", "#SerialNum?", "#Version?"}, {"Setup write aborted."}, "Setup write aborted.", {"written: //"});
-    row("write: clicked twice", Op::Write, clickedTwice, all, {}, writeDone, {"beeps: 1"});
-    row("write: answers byte by byte", Op::Write, bytewise, all, {}, writeDone,
-        {"written: SMSNUM=+3011,APN=new.apn,GPRSID=newuser//"});
-    row("write: line lost before, reopened", Op::Write, closed(true), QStringList{"###", "#PASSWORD=4321"} + all.mid(1),
+    row("write: line lost before, reopened", Write, {closed(true)}, QStringList{"###", "#PASSWORD=4321"} + all.mid(1),
         {}, writeDone, {"written: SMSNUM=+3011,APN=new.apn,GPRSID=newuser//", "apn: new.apn/new.apn"});
-    row("write: line lost before, not reopened", Op::Write, closed(false), {}, {}, "Connection to the Merolan lost",
+    row("write: line lost before, not reopened", Write, {closed(false)}, {}, {}, "Connection to the Merolan lost",
         {"written: //", "pending: SMSNUM=+3011,APN=new.apn,GPRSID=newuser", "asked: " + kLost});
-    row("write: line lost before, port gone", Op::Write, both(closed(true), [](Rig &r) { r.link.setPorts({}); }), {},
-        {"Cannot open COM port\n\nThe port ttyS0 does not exist. Check that the adapter is plugged in and that the "
-         "port name is right."},
-        "Cannot open COM port", {"port: closed"});
 
     // The password: the modem may have taken the new one whose answer never came.
-    const QString unconfirmed = QStringLiteral("Password change not confirmed: %1 The Merolan now asks for the old "
-                                               "password (\"4321\") or the new one (\"5678\").");
+    const QString unconfirmed = QStringLiteral("Password change not confirmed: the Merolan did not answer. The Merolan "
+                                               "now asks for the old password (\"4321\") or the new one (\"5678\").");
     const QStringList toPassword{"###", "#PASSWORD=4321,5678"};
-    row("password: refused", Op::Password, on(Error, "PASSWORD"), toPassword, {}, "Password set failed.",
+    row("password: refused", Password, {on(Error, "PASSWORD")}, toPassword, {}, "Password set failed.",
         {"password: 4321/-"});
-    row("password: silent", Op::Password, on(Silence, "PASSWORD"), toPassword,
-        {unconfirmed.arg("the Merolan did not answer.")}, unconfirmed.arg("the Merolan did not answer."),
-        {"password: 4321/5678"});
-    row("password: changed, answer lost", Op::Password, on(Unfinished, "PASSWORD"), toPassword,
-        {unconfirmed.arg("the Merolan did not answer.")}, unconfirmed.arg("the Merolan did not answer."),
-        {"password: 4321/5678"});
-    row("password: line lost", Op::Password, on(Drop, "PASSWORD"), toPassword,
-        {unconfirmed.arg("connection to the Merolan lost.")}, unconfirmed.arg("connection to the Merolan lost."),
-        {"password: 4321/5678", "port: closed"});
-    row("password: answers byte by byte", Op::Password, bytewise, toPassword, {}, "Password Enabled successfully.",
-        {"password: 5678/-"});
-    row("password: line lost before, not reopened", Op::Password, closed(false), {}, {},
-        "Connection to the Merolan lost", {"password: 4321/-"});
+    row("password: changed, answer lost", Password, {on(Unfinished, "PASSWORD")}, toPassword, {unconfirmed},
+        unconfirmed, {"password: 4321/5678"});
 
     // The clock goes out as its second begins. What the modem reports after
     // the set stands in place of the clock read before, and a set nobody
     // confirmed leaves it unknown.
     const QStringList toClock{"###", "#TIME=07-12-26,23:59:55"};
-    row("clock: refused", Op::Clock, on(Error, "TIME"), toClock, {}, "Time set failed.",
+    row("clock: refused", Clock, {on(Error, "TIME")}, toClock, {}, "Time set failed.",
         {"clock: 05-03-12,14:07:09/-218851200"});
-    row("clock: silent", Op::Clock, on(Silence, "TIME"), toClock, {},
-        "Time set not confirmed: the Merolan did not answer.", {"clock: /-"});
-    row("clock: set, answer lost", Op::Clock, on(Unfinished, "TIME"), toClock, {},
-        "Time set not confirmed: the Merolan did not answer.", {"clock: /-"});
-    row("clock: line lost", Op::Clock, on(Drop, "TIME"), toClock, {},
+    row("clock: line lost", Clock, {on(Drop, "TIME")}, toClock, {},
         "Time set not confirmed: connection to the Merolan lost.", {"clock: /-", "port: closed"});
     const QString noReadBack = QStringLiteral("Time set successfully, but the Merolan did not report its clock back.");
     const QStringList readBack = toClock + QStringList{"#TIME?"};
-    row("clock: read-back refused", Op::Clock, after("#TIME?", Error, "TIME"), readBack, {}, noReadBack,
-        {"clock: ERROR/-"});
-    row("clock: read-back unanswered", Op::Clock, after("#TIME?", Silence, "TIME"), readBack, {}, noReadBack,
-        {"clock: /-"});
-    row("clock: read-back no time", Op::Clock,
-        [](Rig &r) { r.sim.config().replyOverride.insert(QStringLiteral("TIME"), QStringLiteral("clock not set")); },
-        readBack, {}, "Time set successfully.", {"clock: clock not set/-"});
-    row("clock: answers byte by byte", Op::Clock, bytewise, readBack, {}, "Time set successfully.",
+    row("clock: read-back refused", Clock, {[](Rig &r) {
+            // The modem refuses the read-back only.
+            r.onLine = [&r](const QString &line) {
+                if (line == QLatin1String("#TIME?"))
+                    on(Error, "TIME")(r);
+            };
+        }},
+        readBack, {}, noReadBack, {"clock: ERROR/-"});
+    row("clock: answers byte by byte", Clock, {bytewise}, readBack, {}, "Time set successfully.",
         {"clock: 07-12-26,23:59:55/0", "set at: 23:59:55.000"});
 
     // The activation: unanswered, the device may be on all the same.
     const QStringList toActivate{"#P2ON", ""};
-    row("activate: refused", Op::Activate, on(Error, "P2ON"), toActivate,
+    row("activate: refused", Activate, {on(Error, "P2ON")}, toActivate,
         {"Merolan peripheral 2 port failed to activate"}, "Merolan peripheral 2 port failed to activate",
         {"activated: ", "port: open"});
-    row("activate: silent", Op::Activate, on(Silence, ""), toActivate,
-        {"Device 2 activation not confirmed: the Merolan did not answer. The device may be on."},
-        "Device 2 activation not confirmed: the Merolan did not answer. The device may be on.",
-        {"activated: ", "port: open"});
-    row("activate: line lost", Op::Activate, on(Drop, "P2ON"), toActivate,
+    row("activate: line lost", Activate, {on(Drop, "P2ON")}, toActivate,
         {"Device 2 activation not confirmed: connection to the Merolan lost. The device may be on."},
         "Device 2 activation not confirmed: connection to the Merolan lost. The device may be on.",
         {"activated: 2", "port: closed"});
 
+    // A device is switched on only after Yes, and after leaving unwritten
+    // edits behind; once on, the modem is handed back and the port closed.
+    const QString leave = QStringLiteral("Do you want to leave without writing changes to the Merolan?");
+    const QString activate = QStringLiteral("Merolan programmer will now bring online Device 2 and terminate.\n"
+                                            "Merolan will start executing its schedule at the Device 2 OFF time.\n\n"
+                                            "Do you want to proceed?");
+    const auto answers = [](QList<bool> yes, bool edited = true) {
+        return Scene([yes, edited](Rig &r) {
+            r.prompt.clear();
+            if (!edited)
+                r.session.EditSetup = r.session.ModemSetup;
+            for (const bool y : yes)
+                r.prompt.answerQuestion(y);
+        });
+    };
+    row("activate: nothing edited", Activate, {answers({true}, false)}, {"#P2ON", "", "#AUTO"}, {}, {},
+        {"activated: 2", "port: closed", "asked: " + activate});
+    row("activate: edits kept", Activate, {answers({false})}, {}, {}, {}, {"activated: ", "asked: " + leave});
+    row("activate: declined", Activate, {answers({true, false})}, {}, {}, {},
+        {"activated: ", "port: open", "asked: " + leave + "|" + activate});
+
     // Finish hands the modem back and gives it a second before the port closes.
-    row("finish", Op::Finish, asIs, {"#AUTO"}, {}, {}, {"seconds: 1.0", "port: closed"});
+    row("finish", Finish, {}, {"#AUTO"}, {}, {}, {"seconds: 1.0", "port: closed"});
 }
 
 void TestFaults::operationMeetsFault()
 {
     QFETCH(Op, op);
-    QFETCH(Scene, scene);
+    QFETCH(QList<Scene>, scenes);
     QFETCH(QStringList, facts);
     Rig rig;
     switch (op) {
@@ -519,7 +389,8 @@ void TestFaults::operationMeetsFault()
         rig.click = [&rig] { FinishProgramming(rig.session); };
         break;
     }
-    scene(rig);
+    for (const Scene &scene : scenes)
+        scene(rig);
 
     rig.click();
 
@@ -536,6 +407,7 @@ void TestFaults::operationMeetsFault()
     QCOMPARE(rig.statuses.contains(QStringLiteral("Aborting. Please wait...")),
              QByteArray(QTest::currentDataTag()).contains("STOP"));
     QVERIFY(!rig.session.state.anyRunning());
+    QCOMPARE(rig.session.Stoppable, Session::Operation::None);
     // The search leaves the flag to the operation that searched.
     if (op != Op::Connect && op != Op::Open)
         QVERIFY(!rig.session.state.AbortRequested);
