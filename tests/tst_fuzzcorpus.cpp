@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QTest>
 
 // Replays the dialogue fuzzer's seed corpus on every normal run, so the
@@ -36,14 +35,6 @@ private slots:
             ends.remove(name);
         }
         QVERIFY2(ends.isEmpty(), qPrintable(ends.keys().join(QLatin1Char(' '))));
-        // And dialogues the corpus does not hold, the same on every run.
-        QRandomGenerator random(20261206);
-        for (int n = 0; n < 150; ++n) {
-            QByteArray recipe(1 + int(random.bounded(40)), Qt::Uninitialized);
-            for (char &c : recipe)
-                c = char(random.bounded(256));
-            QTest::newRow(qPrintable(QStringLiteral("random %1").arg(n))) << recipe << -1;
-        }
     }
 
     void dialogue()
