@@ -15,13 +15,6 @@ class TestPlatform : public QObject
     Q_OBJECT
 
 private slots:
-    void helpLanguageOfWindowsLocale()
-    {
-        QCOMPARE(platform::helpLanguageOfLocaleId(1032), HelpLanguage::Greek);
-        for (unsigned long other : {1033ul, 1032ul + 0x10000ul, 8ul, 0ul})
-            QCOMPARE(platform::helpLanguageOfLocaleId(other), HelpLanguage::English);
-    }
-
     void localeNames()
     {
         const auto G = HelpLanguage::Greek;
@@ -36,6 +29,10 @@ private slots:
         QVERIFY(helpLanguageOfEnvironment(nullptr, "en_US", "el_GR") == E);
         QVERIFY(helpLanguageOfEnvironment("el_GR", "en_US", "en_US") == G);
         QVERIFY(helpLanguageOfEnvironment("", "el_GR", "en_US") == G);
+        // Windows gives a locale id: Greek is 1032 exactly.
+        QCOMPARE(platform::helpLanguageOfLocaleId(1032), G);
+        for (unsigned long other : {1033ul, 1032ul + 0x10000ul, 8ul, 0ul})
+            QCOMPARE(platform::helpLanguageOfLocaleId(other), E);
     }
 
     void versionFromTheFileName()
@@ -45,9 +42,8 @@ private slots:
         QCOMPARE(qt->productName + '|' + qt->fileVersion + '|' + qt->originalFileName,
                  std::string("libQt6Core|6.4.2|libQt6Core.so.6.4.2"));
         QCOMPARE(versionOfFileName("/lib/ld-linux-x86-64.so.2")->fileVersion, std::string("2"));
-        QVERIFY(!versionOfFileName("/opt/merolan/merolan"));
-        QVERIFY(!versionOfFileName("/usr/lib/libplain.so"));
-        QVERIFY(!versionOfFileName("/usr/lib/libodd.so."));
+        for (const char *plain : {"/opt/merolan/merolan", "/usr/lib/libplain.so", "/usr/lib/libodd.so."})
+            QVERIFY2(!versionOfFileName(plain), plain);
     }
 
     void packageDatabaseAnswers()
@@ -131,9 +127,8 @@ private slots:
                                      [](const std::string &m) { return m.find("libQt6Core.so") != std::string::npos; });
         QVERIFY(qt != modules.end());
         const auto versions = system.versionStrings({modules[0], *qt, "linux-vdso.so.1"});
-        QCOMPARE(versions.size(), size_t(3));
         // The kernel's object is no file, whatever its name says.
-        QVERIFY(!versions[0] && versions[1] && !versions[2]);
+        QVERIFY(!versions.at(0) && versions.at(1) && !versions.at(2));
         QVERIFY2(versions[1]->fileVersion.rfind("6.", 0) == 0, versions[1]->fileVersion.c_str());
         if (QFile::exists(QStringLiteral("/var/lib/dpkg/status"))) {
             QCOMPARE(versions[1]->productName, std::string("Qt 6 core module"));

@@ -29,14 +29,6 @@ QByteArray sampleBytes()
     return QByteArray(kSample, sizeof kSample - 1);
 }
 
-QStringList captions(const RecordingView &view)
-{
-    QStringList all;
-    for (int i = int(Item::lblVersion); i <= int(Item::txtPWD); ++i)
-        all << view.caption(Item(i));
-    return all;
-}
-
 } // namespace
 
 class TestSetupFile : public QObject
@@ -66,14 +58,11 @@ private slots:
             QVERIFY(!decodeSetup(sampleBytes().left(size), &said));
             QCOMPARE(said, error);
         }
-        for (const double notATime :
-             {std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()}) {
-            QByteArray bytes = sampleBytes();
-            qToLittleEndian(notATime, bytes.data() + 186); // OffTime of device 2
-            QString said;
-            QVERIFY(!decodeSetup(bytes, &said));
-            QCOMPARE(said, QStringLiteral("The setup file is damaged: OffTime of device 2 is not a time."));
-        }
+        QByteArray bytes = sampleBytes();
+        qToLittleEndian(std::numeric_limits<double>::quiet_NaN(), bytes.data() + 186); // OffTime of device 2
+        QString said;
+        QVERIFY(!decodeSetup(bytes, &said));
+        QCOMPARE(said, QStringLiteral("The setup file is damaged: OffTime of device 2 is not a time."));
     }
 
     void textLimits()
@@ -95,10 +84,9 @@ private slots:
     }
 
     // A file at the limit loads (the record, then what older saves left); one
-    // byte more is refused without being read whole. A failed save keeps the
-    // old file. A device, a pipe (whose open would wait for a writer) or a
-    // folder is not opened at all.
-    void sizeLimitAndSave()
+    // byte more is refused without being read whole. A device, a pipe (whose
+    // open would wait for a writer) or a folder is not opened at all.
+    void sizeLimitAndKind()
     {
         const QString path = m_dir.filePath(QStringLiteral("big.mrl"));
         QFile file(path);
@@ -111,11 +99,6 @@ private slots:
         file.close();
         QVERIFY(!loadSetupFile(path, &error));
         QCOMPARE(error, QStringLiteral("The file is larger than a setup file can be (more than 1 MiB)"));
-
-        SetupRecord bad;
-        bad.APN = QString(70000, u'a');
-        QVERIFY(!saveSetupFile(path, bad, &error));
-        QCOMPARE(QFileInfo(path).size(), 1048577);
 
         const QString pipe = m_dir.filePath(QStringLiteral("pipe.mrl"));
         QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
@@ -213,6 +196,12 @@ private slots:
         QString error;
         QVERIFY(saveSetupFile(cut, sampleSetup(), &error) && QFile::resize(cut, 60));
         const QString nowhere = m_dir.filePath(QStringLiteral("no/such/folder/x.mrl"));
+        const auto captions = [](const RecordingView &view) {
+            QStringList all;
+            for (int i = int(Item::lblVersion); i <= int(Item::txtPWD); ++i)
+                all << view.caption(Item(i));
+            return all;
+        };
         for (const auto &[running, cancelled] : {std::pair{false, true}, {false, false}, {true, false}}) {
             ModemRig rig;
             rig.session.ModemSetup.APN = QStringLiteral("modem");
