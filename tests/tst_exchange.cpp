@@ -88,7 +88,7 @@ private slots:
 
         QTEST(rig.ask(u"#Version?"_s), "expected");
         QCOMPARE(rig.session.state.ReplyMissing, missing);
-        QTEST(LineLost(rig.link), "lost");
+        QTEST(lineLost(rig.link), "lost");
         QCOMPARE(rig.sim.wireIn(), QByteArray("#Version?\r\n"));
         QCOMPARE(rig.session.state.progress(), 6);
         if (elapsedMs >= 0) {

@@ -1,23 +1,12 @@
 #include "clock.h"
 #include "exchange.h"
+#include "openlink.h"
 #include "operationstate.h"
 #include "ptymodem.h"
 #include "qtseriallink.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
-
-namespace {
-
-bool openLink(SerialLink &link, const QString &port)
-{
-    link.setCommPort(port);
-    link.setSettings(QStringLiteral("9600,n,8,1"));
-    link.setPortOpen(true);
-    return link.PortOpen();
-}
-
-} // namespace
 
 // The serial layer on a real QSerialPort, against the simulated modem behind
 // a pseudo-terminal served from its own thread: what the in-memory port
@@ -43,11 +32,11 @@ private slots:
         // A port held by another link is refused by QSerialPort's lock file,
         // and the refusal must not outlive it.
         QtSerialLink holder(clock);
-        QVERIFY(openLink(holder, modem.devicePath()));
-        QVERIFY(!openLink(link, modem.devicePath()));
+        QVERIFY(openLink(holder, modem.devicePath(), QStringLiteral("9600")));
+        QVERIFY(!openLink(link, modem.devicePath(), QStringLiteral("9600")));
         QCOMPARE(link.openFailure(), SerialLink::OpenFailure::InUse);
         holder.setPortOpen(false);
-        QVERIFY2(openLink(link, modem.devicePath()), qPrintable(link.errorString()));
+        QVERIFY2(openLink(link, modem.devicePath(), QStringLiteral("9600")), qPrintable(link.errorString()));
         QCOMPARE(link.openFailure(), SerialLink::OpenFailure::None);
         QVERIFY(link.errorString().isEmpty());
         // A pseudo-terminal refuses DTR and RTS; that must leave no mark on the link.

@@ -103,14 +103,14 @@ private slots:
             QCOMPARE(::parseTimeOfDay(QLatin1String(text)).value_or(-1.0), dayCount);
     }
 
-    void numberValue()
+    void numberValues()
     {
         const std::pair<const char *, double> rows[] = {
             {"3.01", 3.01},  {"0012", 12},   {".5", 0.5}, {" 96 00", 9600}, {"\t7\n8", 78},
             {"-2.5x", -2.5}, {"+3", 3},      {"-", 0},    {"", 0},          {" sg.2.10", 0},
             {"1.2.3", 1.2},  {"1 e 2", 100}, {"2E", 2},   {"1e+", 1},       {"25e-1", 2.5}};
         for (const auto &[text, value] : rows)
-            QCOMPARE(NumberValue(QLatin1String(text)), value);
+            QCOMPARE(numberValue(QLatin1String(text)), value);
     }
 };
 

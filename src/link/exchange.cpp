@@ -57,15 +57,15 @@ QString GetResponse(SerialLink &Comm, OperationState &state, const QString &comm
     return result;
 }
 
-bool LineLost(const SerialLink &Comm)
+bool lineLost(const SerialLink &Comm)
 {
     return !Comm.PortOpen() || Comm.lastError() == SerialLink::Error::LineDropped;
 }
 
 ExchangeEnd exchangeEnd(const SerialLink &Comm, const OperationState &state, const QString &reply)
 {
-    if (LineLost(Comm))
-        return ExchangeEnd::LineLost;
+    if (lineLost(Comm))
+        return ExchangeEnd::lineLost;
     if (state.ReplyMissing)
         return ExchangeEnd::Unanswered;
     return reply == QLatin1String("ERROR") ? ExchangeEnd::Refused : ExchangeEnd::Answered;

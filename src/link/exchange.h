@@ -20,9 +20,9 @@ void setReplyLookUp(SerialLink &Comm);
 QString GetResponse(SerialLink &Comm, OperationState &state, const QString &command);
 
 // The port is closed or the line dropped: no answer can come any more.
-bool LineLost(const SerialLink &Comm);
+bool lineLost(const SerialLink &Comm);
 
 // How the exchange that gave reply ended. Silence is no acceptance: the
 // modem may or may not have carried the command out.
-enum class ExchangeEnd { Answered, Refused, Unanswered, LineLost };
+enum class ExchangeEnd { Answered, Refused, Unanswered, lineLost };
 ExchangeEnd exchangeEnd(const SerialLink &Comm, const OperationState &state, const QString &reply);

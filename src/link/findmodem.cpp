@@ -73,7 +73,7 @@ LoginResult noPassword(Search &s)
     return success(s);
 }
 
-LoginResult lineLost(Search &s, const QString &doing)
+LoginResult lostWhile(Search &s, const QString &doing)
 {
     s.state.setStatus(QStringLiteral("Connection to the Merolan lost"));
     s.prompt.message(QStringLiteral("Connection to the Merolan lost while ") + doing + QLatin1Char('.'),
@@ -106,8 +106,8 @@ LoginResult password(Search &s)
         const QString answer = GetResponse(s.comm, s.state, QStringLiteral("#PASSWORD=") + typed);
         // A modem that is gone took no password, whatever the missing answer
         // would have been.
-        if (LineLost(s.comm))
-            return lineLost(s, QStringLiteral("sending the password"));
+        if (lineLost(s.comm))
+            return lostWhile(s, QStringLiteral("sending the password"));
         if (answer != QLatin1String("ERROR"))
             return success(s);
     }
@@ -128,8 +128,8 @@ LoginResult confirmLogin(Search &s)
     s.comm.Pause(2000);
     s.comm.setInBufferCount(0);
     const QString answer = GetResponse(s.comm, s.state, QStringLiteral("#SerialNum?"));
-    if (LineLost(s.comm))
-        return lineLost(s, QStringLiteral("asking for its serial number"));
+    if (lineLost(s.comm))
+        return lostWhile(s, QStringLiteral("asking for its serial number"));
     if (s.state.AbortRequested)
         return notFound(s);
     if (answer == QLatin1String("ERROR"))

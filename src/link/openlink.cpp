@@ -2,7 +2,7 @@
 
 #include "seriallink.h"
 
-bool OpenLink(SerialLink &Comm, const QString &port, const QString &baud)
+bool openLink(SerialLink &Comm, const QString &port, const QString &baud)
 {
     Comm.setCommPort(port);
     Comm.setSettings(baud + QStringLiteral(",n,8,1"));

@@ -6,4 +6,4 @@ class SerialLink;
 
 // Opens the link to the modem: the port, "<baud>,n,8,1", text input. False
 // when the port stays closed; Comm.errorString() then says why.
-bool OpenLink(SerialLink &Comm, const QString &port, const QString &baud);
+bool openLink(SerialLink &Comm, const QString &port, const QString &baud);

@@ -127,7 +127,7 @@ std::optional<std::string> GetKeyValue(HKEY root, const std::string &keyName, co
     return text;
 }
 
-std::optional<std::string> SysInfoPath(HKEY root)
+std::optional<std::string> sysInfoPath(HKEY root)
 {
     if (auto path = GetKeyValue(root, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH"))
         return path;
@@ -141,7 +141,7 @@ std::optional<std::string> SysInfoPath(HKEY root)
 
 bool StartSysInfo()
 {
-    const auto path = SysInfoPath(HKEY_LOCAL_MACHINE);
+    const auto path = sysInfoPath(HKEY_LOCAL_MACHINE);
     return path && shellOpen(*path);
 }
 

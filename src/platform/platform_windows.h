@@ -22,7 +22,7 @@ std::optional<std::string> GetKeyValue(HKEY root, const std::string &keyName, co
 // Where the system-information tool lies according to the registry below root
 // (HKEY_LOCAL_MACHINE for the program): its own "PATH" entry, or else the shared
 // tools folder when MSINFO32.EXE is really there.
-std::optional<std::string> SysInfoPath(HKEY root);
+std::optional<std::string> sysInfoPath(HKEY root);
 
 // Starts the system-information tool in a normal window; false when the system
 // has none registered or it could not be started.

@@ -77,7 +77,7 @@ bool FindModem(Session &s)
 
 ConnectResult Connect(Session &s, const QString &port, const QString &baud)
 {
-    if (!OpenLink(s.Comm, port, baud)) {
+    if (!openLink(s.Comm, port, baud)) {
         cannotOpen(s);
         return ConnectResult::CannotOpen;
     }
@@ -115,7 +115,7 @@ ActivationResult ActivateDevice(Session &s, int device)
     // Unanswered, the command may still have been carried out.
     ActivationResult result = ActivationResult::Unconfirmed;
     switch (exchangeEnd(s.Comm, s.state, reply)) {
-    case ExchangeEnd::LineLost:
+    case ExchangeEnd::lineLost:
         failed = QStringLiteral("Device %1 activation not confirmed: connection to the Merolan lost. The device may "
                                 "be on.")
                      .arg(n);

@@ -17,7 +17,7 @@ void ServerPortClicked(Session &s)
         if (!answer || answer->isEmpty())
             return;
         // The answer's leading number is what counts ("80abc" is 80).
-        const double port = NumberValue(*answer);
+        const double port = numberValue(*answer);
         if (!(port >= 1 && port <= 65535)) {
             s.prompt.message(QStringLiteral("Wrong Server Port Number!"));
             continue;

@@ -15,7 +15,7 @@ static bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-double NumberValue(const QString &text)
+double numberValue(const QString &text)
 {
     // Gather the characters that count, blanks left out, then let strtod read
     // the plain number in the C locale.

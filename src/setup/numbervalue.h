@@ -11,7 +11,7 @@
 // stand, then an optional sign, digits with at most one decimal point and an
 // optional exponent; reading stops at the first other character. A text
 // without leading digits is 0.
-double NumberValue(const QString &text);
+double numberValue(const QString &text);
 
 // A whole text that is one number (blanks around it allowed), as opposed to
 // a text that merely starts with one.

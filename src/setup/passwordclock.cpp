@@ -30,7 +30,7 @@ const QString kLoggerNotice = QStringLiteral("When Merolan is connected to:\n"
 CommandOutcome outcome(Session &s, const QString &reply, QString *why)
 {
     switch (exchangeEnd(s.Comm, s.state, reply)) {
-    case ExchangeEnd::LineLost: *why = QStringLiteral("connection to the Merolan lost."); break;
+    case ExchangeEnd::lineLost: *why = QStringLiteral("connection to the Merolan lost."); break;
     case ExchangeEnd::Unanswered: *why = QStringLiteral("the Merolan did not answer."); break;
     case ExchangeEnd::Refused: return CommandOutcome::Refused;
     case ExchangeEnd::Answered: return CommandOutcome::Confirmed;

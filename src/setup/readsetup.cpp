@@ -153,7 +153,7 @@ private:
         r.remove(QStringLiteral("Logger="));
         if (!isNumber(r))
             return true;
-        const std::optional<qint16> value = wholeNumber<qint16>(NumberValue(r));
+        const std::optional<qint16> value = wholeNumber<qint16>(numberValue(r));
         if (!value) {
             fault(kOverflow, LoggerStep);
             return true;
@@ -168,7 +168,7 @@ private:
     bool requestLogger()
     {
         const QString &type = s.LoggerType;
-        if (!(type > QLatin1String("0") && NumberValue(type) > 0 && m_read.Logger == 0))
+        if (!(type > QLatin1String("0") && numberValue(type) > 0 && m_read.Logger == 0))
             return true;
         m_key = QStringLiteral("Logger=1");
         const QString r = exchange(QStringLiteral("#Logger=1"));
@@ -189,7 +189,7 @@ private:
             return false;
         r = r.remove(QStringLiteral("Role=")).trimmed();
         s.view.showRole(r == QLatin1String("1") ? 0 : r == QLatin1String("2") ? 1 : 2);
-        if (const std::optional<qint16> role = wholeNumber<qint16>(NumberValue(r)))
+        if (const std::optional<qint16> role = wholeNumber<qint16>(numberValue(r)))
             m_read.Role = *role;
         else
             fault(kOverflow, RoleStep);
@@ -215,7 +215,7 @@ private:
         s.view.setShown(Item::lblBaud, r != kError);
         // Blanks would join the rate with what follows it; "_" ends the number.
         r = r.remove(QStringLiteral("The baud rate is")).trimmed().replace(QLatin1Char(' '), QLatin1Char('_'));
-        r = numberText(NumberValue(r));
+        r = numberText(numberValue(r));
         m_read.Baud = 4;
         for (qint32 index = 1; baudRateOfIndex(index) != 0; ++index) {
             if (r == QString::number(baudRateOfIndex(index)))
@@ -239,7 +239,7 @@ private:
             return false;
         r = r.remove(QStringLiteral("SERVERPORT=")).trimmed();
         s.view.setCaption(Item::lblTessarinPort, tessarinPortCaption(r));
-        if (const std::optional<qint32> port = wholeNumber<qint32>(NumberValue(r)))
+        if (const std::optional<qint32> port = wholeNumber<qint32>(numberValue(r)))
             m_read.HostPort = *port;
         else
             fault(kOverflow, PortStep);
@@ -288,7 +288,7 @@ private:
         if (refused(r))
             return false;
         r.remove(QStringLiteral("Email Interval:"));
-        const double hours = NumberValue(r);
+        const double hours = numberValue(r);
         s.view.setCaption(Item::lblEmail, emailCaption(hours));
         // The modem cannot send less often than once a day.
         if (hours > 24)
@@ -296,7 +296,7 @@ private:
         std::optional<qint16> interval;
         if (!isNumber(r))
             fault(kTypeMismatch, EmailStep);
-        else if (!(interval = wholeNumber<qint16>(NumberValue(r))))
+        else if (!(interval = wholeNumber<qint16>(numberValue(r))))
             fault(kOverflow, EmailStep);
         m_read.EmailInterval = interval.value_or(0);
 
@@ -363,7 +363,7 @@ bool ReadSetup(Session &s)
         // The window shows what Write would send, not what the failed read saw.
         ShowSetup(s);
         const QString &key = reader.key();
-        if (LineLost(s.Comm)) {
+        if (lineLost(s.Comm)) {
             s.prompt.message(QStringLiteral("Connection to the Merolan lost while reading setting: ") + key);
             s.state.setStatus(QStringLiteral("Setup read failed. Connection lost. Command: ") + key);
         } else if (s.state.AbortRequested) {

@@ -7,7 +7,7 @@ Session::Session(SerialLink &comm, SetupView &view, UserPrompt &prompt) : Comm(c
 
 double Session::firmwareNumber() const
 {
-    return NumberValue(FirmwareVersion);
+    return numberValue(FirmwareVersion);
 }
 
 bool Session::HasChanges()

@@ -37,7 +37,7 @@ QStringList emailIntervalList()
 
 std::optional<qint16> emailIntervalOfText(const QString &text)
 {
-    const std::optional<qint16> hours = wholeNumber<qint16>(NumberValue(text));
+    const std::optional<qint16> hours = wholeNumber<qint16>(numberValue(text));
     if (!hours || *hours < 0 || *hours > kLongestEmailInterval)
         return std::nullopt;
     return hours;
@@ -183,7 +183,7 @@ std::optional<qint32> hostPortOfText(const QString &text)
 {
     if (!isNumber(text))
         return std::nullopt;
-    const std::optional<qint32> port = wholeNumber<qint32>(NumberValue(text));
+    const std::optional<qint32> port = wholeNumber<qint32>(numberValue(text));
     if (!port || *port < 1 || *port > 65535)
         return std::nullopt;
     return port;

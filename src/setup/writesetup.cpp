@@ -55,7 +55,7 @@ void endWrite(Session &s)
 bool writeEnds(Session &s, const QString &sent, bool refused)
 {
     const bool setting = !sent.startsWith(QLatin1Char('#'));
-    if (LineLost(s.Comm)) {
+    if (lineLost(s.Comm)) {
         s.prompt.message((setting
                               ? QStringLiteral("Connection to the Merolan lost while writing setting: ")
                               : QStringLiteral("Connection to the Merolan lost while checking it before the write: "))
@@ -151,7 +151,7 @@ bool WriteSetup(Session &s, bool writeAll)
         // A STOP before the line leaves it unsent ("ERROR" without a wire
         // exchange); during it, the modem's answer counts.
         const bool refused = reply == QLatin1String("ERROR");
-        if (LineLost(s.Comm) || s.state.ReplyMissing)
+        if (lineLost(s.Comm) || s.state.ReplyMissing)
             s.LastWrite.unconfirmed << s.LastWrite.notWritten.takeFirst();
         else if (!refused) {
             s.LastWrite.accepted << s.LastWrite.notWritten.takeFirst();

@@ -121,24 +121,24 @@ void testSysInfoLookup(const std::string &folder)
 {
     RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey);
     const HKEY root = createKey(HKEY_CURRENT_USER, kTestKey);
-    CHECK_EQ(platform::SysInfoPath(root), std::nullopt);
+    CHECK_EQ(platform::sysInfoPath(root), std::nullopt);
 
     CreateDirectoryA(folder.c_str(), nullptr);
     const std::string tool = folder + "\\MSINFO32.EXE";
     const HKEY location = createKey(root, "SOFTWARE\\Microsoft\\Shared Tools Location");
     setValue(location, "MSINFO", REG_SZ, folder + '\0');
-    CHECK_EQ(platform::SysInfoPath(root), std::nullopt);
+    CHECK_EQ(platform::sysInfoPath(root), std::nullopt);
 
     std::ofstream(tool) << "stand-in";
-    CHECK_EQ(platform::SysInfoPath(root), tool);
+    CHECK_EQ(platform::sysInfoPath(root), tool);
 
     // The tool's own key without its PATH value leaves the folder in force.
     const HKEY own = createKey(root, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-    CHECK_EQ(platform::SysInfoPath(root), tool);
+    CHECK_EQ(platform::sysInfoPath(root), tool);
 
     // Its PATH wins, and is taken without looking for the file.
     setValue(own, "PATH", REG_SZ, "D:\\Info\\msinfo32.exe\0"sv);
-    CHECK_EQ(platform::SysInfoPath(root), "D:\\Info\\msinfo32.exe"s);
+    CHECK_EQ(platform::sysInfoPath(root), "D:\\Info\\msinfo32.exe"s);
 
     RegCloseKey(own);
     RegCloseKey(location);

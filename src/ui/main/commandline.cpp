@@ -58,14 +58,14 @@ CommandLine parseCommandLine(const QString &line)
             result.portNumber = fields[2];
     }
     if (count >= 4)
-        result.loggerType = numberText(NumberValue(fields[3]));
+        result.loggerType = numberText(numberValue(fields[3]));
     if (count >= 5) {
         const QString kind = fields[4].trimmed();
         result.connectionKind = kind == QLatin1String("1") ? 1 : kind == QLatin1String("2") ? 2 : 0;
     }
     if (count == 6) {
         // A count the window does not know shows all three devices.
-        const double value = NumberValue(fields[5]);
+        const double value = numberValue(fields[5]);
         const bool fits = value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max();
         result.deviceCount = fits ? qint16(qRound(value)) : qint16(3);
     }
