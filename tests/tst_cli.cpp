@@ -252,59 +252,44 @@ private slots:
         QCOMPARE(rig.prompt.unexpected(), QStringList{});
     }
 
-    // An interrupt's result line tells what became of the modem.
-    void interrupted_data()
-    {
-        QTest::addColumn<bool>("handedBack");
-        QTest::addColumn<int>("connect"); // -1: not started
-        QTest::addColumn<bool>("passwordAsked");
-        QTest::addColumn<QString>("summary");
-        const QString back = "Interrupted: the modem was handed back to automatic operation.";
-        const QString before = "Interrupted before the modem took commands (Status).";
-        QTest::newRow("during a read") << true << int(ConnectResult::Ready) << false << back;
-        QTest::newRow("read failed") << true << int(ConnectResult::ReadFailed) << true << back;
-        QTest::newRow("searching") << false << int(ConnectResult::NotFound) << false
-                                   << "Interrupted while searching: the modem was told to return to automatic "
-                                      "operation.";
-        QTest::newRow("at the password") << false << int(ConnectResult::NotFound) << true << before;
-        QTest::newRow("device switched on") << false << int(ConnectResult::Ready) << false << before;
-        QTest::newRow("before the connect") << false << -1 << false << before;
-    }
-
+    // An interrupt's result line tells what became of the modem: whether it
+    // was handed back, how far the connect came (none: not started), whether
+    // the password was asked.
     void interrupted()
     {
-        QFETCH(int, connect);
-        const auto result = connect < 0 ? std::nullopt : std::optional(ConnectResult(connect));
-        QFETCH(bool, handedBack);
-        QFETCH(bool, passwordAsked);
-        QTEST(interruptedSummary(handedBack, result, passwordAsked, "Status"), "summary");
+        const QString back = "Interrupted: the modem was handed back to automatic operation.";
+        const QString before = "Interrupted before the modem took commands (Status).";
+        using enum ConnectResult;
+        const std::tuple<bool, std::optional<ConnectResult>, bool, QString> rows[] = {
+            {true, Ready, false, back}, // during a read
+            {true, ReadFailed, true, back},
+            {false, NotFound, false,
+             "Interrupted while searching: the modem was told to return to automatic operation."},
+            {false, NotFound, true, before}, // at the password
+            {false, Ready, false, before},   // a device switched on
+            {false, std::nullopt, false, before}};
+        for (const auto &[handedBack, result, passwordAsked, summary] : rows)
+            QCOMPARE(interruptedSummary(handedBack, result, passwordAsked, "Status"), summary);
     }
 
     // All ports' texts, with a result line each when there are several, and
     // one exit status: an interrupt outweighs a failure, whichever came first.
-    void runOutput_data()
-    {
-        QTest::addColumn<QList<int>>("exits");
-        QTest::addColumn<int>("exit");
-        QTest::addColumn<QByteArray>("out");
-        QTest::newRow("one failed") << QList<int>{1} << 1 << QByteArray("text 0\n");
-        QTest::newRow("interrupted") << QList<int>{130, 0, 1} << 130
-                                     << QByteArray("text 0\n/dev/0: 130\ntext 1\n/dev/1: 0\ntext 2\n/dev/2: 1\n");
-    }
-
     void runOutput()
     {
-        QFETCH(QList<int>, exits);
-        Options o{.command = "clock"};
-        std::vector<PortResult> results;
-        for (const int exit : exits) {
-            o.ports << "/dev/" + QString::number(o.ports.size());
-            results.push_back({.text = "text " + QByteArray::number(results.size()) + "\n"});
-            endPort(results.back(), o.ports.last(), Done(exit, QString::number(exit)));
+        const std::tuple<QList<int>, int, QByteArray> rows[] = {
+            {{1}, 1, "text 0\n"}, {{130, 0, 1}, 130, "text 0\n/dev/0: 130\ntext 1\n/dev/1: 0\ntext 2\n/dev/2: 1\n"}};
+        for (const auto &[exits, exit, out] : rows) {
+            Options o{.command = "clock"};
+            std::vector<PortResult> results;
+            for (const int e : exits) {
+                o.ports << "/dev/" + QString::number(o.ports.size());
+                results.push_back({.text = "text " + QByteArray::number(results.size()) + "\n"});
+                endPort(results.back(), o.ports.last(), Done(e, QString::number(e)));
+            }
+            const Printed p = ::runOutput(o, results);
+            QCOMPARE(p.exit, exit);
+            QCOMPARE(p.out, out);
         }
-        const Printed p = ::runOutput(o, results);
-        QTEST(p.exit, "exit");
-        QTEST(p.out, "out");
     }
 };
 

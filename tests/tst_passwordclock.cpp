@@ -55,35 +55,24 @@ private slots:
         QCOMPARE(clockDrift(modem, modem.addDays(2)), -172800);
     }
 
-    void driftWords_data()
-    {
-        QTest::addColumn<qint64>("seconds");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("wantsSet");
-        QTest::addColumn<QStringList>("tipSays");
-        const auto row = [](const char *name, qint64 seconds, const char *text, bool wantsSet, QStringList tipSays) {
-            QTest::newRow(name) << seconds << QString(text) << wantsSet << tipSays;
-        };
-        row("none", 0, "0 s", false, {"The Merolan's clock agrees with this computer's local time."});
-        row("a minute ahead", 60, "+1 min 0 s", false, {"clock is 1 min 0 s ahead of this computer's local time."});
-        row("a second past the minute", 61, "+1 min 1 s", true, {"1 min 1 s ahead"});
-        row("an hour, near", -3720, "-1 h 2 min", true, {"1 h 2 min behind", "about 1 h is usually a time zone"});
-    }
-
+    // The drift's words, whether Set is urged (past a minute), and what the tip says.
     void driftWords()
     {
-        QFETCH(qint64, seconds);
-        QFETCH(QString, text);
-        QFETCH(bool, wantsSet);
-        QFETCH(QStringList, tipSays);
-        QCOMPARE(driftText(seconds), text);
-        QCOMPARE(driftWantsSet(seconds), wantsSet);
-        const QString tip = driftToolTip(seconds);
-        for (const QString &part : tipSays)
-            QVERIFY2(tip.contains(part), qPrintable(tip));
-        QCOMPARE(tip.contains(QLatin1String("Click Set to set it from this computer's clock.")), wantsSet);
+        const std::tuple<qint64, const char *, bool, QStringList> rows[] = {
+            {0, "0 s", false, {"The Merolan's clock agrees with this computer's local time."}},
+            {60, "+1 min 0 s", false, {"clock is 1 min 0 s ahead of this computer's local time."}},
+            {61, "+1 min 1 s", true, {"1 min 1 s ahead"}},
+            {-3720, "-1 h 2 min", true, {"1 h 2 min behind", "about 1 h is usually a time zone"}}};
+        for (const auto &[seconds, text, wantsSet, tipSays] : rows) {
+            QCOMPARE(driftText(seconds), QLatin1String(text));
+            QCOMPARE(driftWantsSet(seconds), wantsSet);
+            const QString tip = driftToolTip(seconds);
+            for (const QString &part : tipSays)
+                QVERIFY2(tip.contains(part), qPrintable(tip));
+            QCOMPARE(tip.contains(QLatin1String("Click Set to set it from this computer's clock.")), wantsSet);
+            QCOMPARE(tip.contains(QLatin1String("time zone")), seconds == -3720);
+        }
         // Two minutes past whole hours is no longer a time zone.
-        QCOMPARE(tip.contains(QLatin1String("time zone")), seconds == -3720);
         QVERIFY(!driftToolTip(3600 + 121).contains(QLatin1String("time zone")));
     }
 

@@ -8,9 +8,12 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
+using Failure = SerialLink::OpenFailure;
+using Code = QSerialPort::SerialPortError;
+
 // The serial layer on a real QSerialPort, against the simulated modem behind
 // a pseudo-terminal served from its own thread: what the in-memory port
-// cannot show.
+// cannot show, and how the layer reads QSerialPort's error codes.
 class TestPty : public QObject
 {
     Q_OBJECT
@@ -58,6 +61,31 @@ private slots:
         QVERIFY(state.ReplyMissing);
         QCOMPARE(link.lastError(), SerialLink::Error::LineDropped);
         QVERIFY(!link.PortOpen());
+    }
+
+    // During use, whether the line counts as dropped; at open, the failure on
+    // a device the user may use and on one the user may not (a lock held by
+    // another program, or a device node the user may not open).
+    void errorCode()
+    {
+        const auto other = Failure::Other;
+        const std::tuple<Code, bool, Failure, Failure> rows[] = {
+            {QSerialPort::PermissionError, true, Failure::InUse, Failure::NoPermission},
+            {QSerialPort::DeviceNotFoundError, true, Failure::NotFound, Failure::NotFound},
+            {QSerialPort::WriteError, true, other, other},
+            {QSerialPort::ReadError, true, other, other},
+            {QSerialPort::ResourceError, true, other, other},
+            {QSerialPort::NoError, false, other, other},
+            {QSerialPort::OpenError, false, other, other},
+            {QSerialPort::UnsupportedOperationError, false, other, other},
+            {QSerialPort::UnknownError, false, other, other},
+            {QSerialPort::TimeoutError, false, other, other},
+            {QSerialPort::NotOpenError, false, other, other}};
+        for (const auto &[error, gone, mayUse, mayNot] : rows) {
+            QVERIFY2(meansDeviceGone(error) == gone, qPrintable(QString::number(error)));
+            QCOMPARE(openFailureFromError(error, true), mayUse);
+            QCOMPARE(openFailureFromError(error, false), mayNot);
+        }
     }
 };
 

@@ -54,46 +54,39 @@ class TestWriteSetup : public QObject
 {
     Q_OBJECT
 private slots:
-    void otherModemGetsEverything_data()
-    {
-        QTest::addColumn<QString>("firmware");
-        QTest::addColumn<bool>("loggerAndMail");
-        QTest::newRow("2.5") << "2.50" << true;
-        QTest::newRow("3.0") << "3.00" << false;
-    }
-
+    // Another modem on the line gets every setting its firmware takes.
     void otherModemGetsEverything()
     {
-        QFETCH(QString, firmware);
-        QFETCH(bool, loggerAndMail);
-        Rig rig;
-        rig.session.SerialNumber = QStringLiteral("MRL0099999");
-        rig.sim.config().identity = QStringLiteral("BRANTHOLM MEROLAN si.") + firmware;
-        // The modem read before was a 1.0 (mail, no logger): the one on the line decides.
-        rig.session.FirmwareVersion = QStringLiteral("1.0");
-        // One line a recipient: more steps than the bar has, and it stays full.
-        rig.session.EditSetup.ERecep =
-            QStringLiteral("a@b.cd,e@f.gh,i@j.kl,m@n.op,q@r.st,u@v.wx,y@z.ab,c@d.ef,g@h.ij,k@l.mn,o@p.qr,s@t.uv");
-        int highest = 0;
-        connect(&rig.session.state, &OperationState::progressChanged,
-                [&](int value, int) { highest = qMax(highest, value); });
+        for (const auto &[firmware, loggerAndMail] : {std::pair{"2.50", true}, {"3.00", false}}) {
+            Rig rig;
+            rig.session.SerialNumber = QStringLiteral("MRL0099999");
+            rig.sim.config().identity = QStringLiteral("BRANTHOLM MEROLAN si.") + QLatin1String(firmware);
+            // The modem read before was a 1.0 (mail, no logger): the one on the line decides.
+            rig.session.FirmwareVersion = QStringLiteral("1.0");
+            // One line a recipient: more steps than the bar has, and it stays full.
+            rig.session.EditSetup.ERecep =
+                QStringLiteral("a@b.cd,e@f.gh,i@j.kl,m@n.op,q@r.st,u@v.wx,y@z.ab,c@d.ef,g@h.ij,k@l.mn,o@p.qr,s@t.uv");
+            int highest = 0;
+            connect(&rig.session.state, &OperationState::progressChanged,
+                    [&](int value, int) { highest = qMax(highest, value); });
 
-        WriteClicked(rig.session);
+            WriteClicked(rig.session);
 
-        // Every setting but the placeholder password; the format and order of the
-        // lines are the setting lines' test.
-        const QStringList sent = rig.sentAfterSerial();
-        QCOMPARE(sent.size(), loggerAndMail ? 32 : 15);
-        QCOMPARE(highest, loggerAndMail ? 30 : 14); // a step a setting line
-        QCOMPARE(sent.contains(QStringLiteral("#Logger=1")), loggerAndMail);
-        QCOMPARE(rig.sim.setting("XPAS"), QStringLiteral("mailpass"));
-        QCOMPARE(rig.sim.setting("ERecep"),
-                 loggerAndMail ? rig.session.EditSetup.ERecep : QStringLiteral("ops@example.net"));
-        QCOMPARE(rig.session.FirmwareVersion, firmware);
-        QCOMPARE(rig.session.state.status(), kSuccess);
-        QVERIFY(rig.view.markCalls() > 0 && !rig.view.marked());
-        // The write does not adopt the other modem: its next write sends everything again.
-        QCOMPARE(rig.session.SerialNumber, QStringLiteral("MRL0099999"));
+            // Every setting but the placeholder password; the format and order of the
+            // lines are the setting lines' test.
+            const QStringList sent = rig.sentAfterSerial();
+            QCOMPARE(sent.size(), loggerAndMail ? 32 : 15);
+            QCOMPARE(highest, loggerAndMail ? 30 : 14); // a step a setting line
+            QCOMPARE(sent.contains(QStringLiteral("#Logger=1")), loggerAndMail);
+            QCOMPARE(rig.sim.setting("XPAS"), QStringLiteral("mailpass"));
+            QCOMPARE(rig.sim.setting("ERecep"),
+                     loggerAndMail ? rig.session.EditSetup.ERecep : QStringLiteral("ops@example.net"));
+            QCOMPARE(rig.session.FirmwareVersion, QLatin1String(firmware));
+            QCOMPARE(rig.session.state.status(), kSuccess);
+            QVERIFY(rig.view.markCalls() > 0 && !rig.view.marked());
+            // The write does not adopt the other modem: its next write sends everything again.
+            QCOMPARE(rig.session.SerialNumber, QStringLiteral("MRL0099999"));
+        }
     }
 
     void validation_data()
