@@ -1,4 +1,5 @@
 #include "connection.h"
+#include "faultydialogue.h"
 #include "modemrig.h"
 #include "passwordclock.h"
 #include "readsetup.h"
@@ -158,6 +159,8 @@ class TestFaults : public QObject
 private slots:
     void operationMeetsFault_data();
     void operationMeetsFault();
+    void fuzzSeed_data();
+    void fuzzSeed();
 };
 
 void TestFaults::operationMeetsFault_data()
@@ -417,6 +420,44 @@ void TestFaults::operationMeetsFault()
         QCOMPARE(rig.sim.overruns(), 0);
     // One time-out at most, never one for every step left.
     QVERIFY2(rig.clock.now() < 65000, qPrintable(QString::number(rig.clock.now())));
+}
+
+// The dialogue fuzzer's seeds, replayed on every normal run, so that the
+// properties the fuzzer checks hold without the fuzzer too. (The setup file's
+// seeds hold nothing that tst_setupfile's exact bytes and cuts do not.) The
+// seeds named here must reach their ends, so a driver that never reads or
+// never breaks anything cannot pass unnoticed.
+void TestFaults::fuzzSeed_data()
+{
+    QTest::addColumn<QByteArray>("recipe");
+    QTest::addColumn<int>("ends"); // -1 not known, else 2 * readOk + writeOk
+    QHash<QString, int> ends;
+    for (const QString &seed : QStringLiteral("clean.bin=3 clean-password-v3.bin=3 apn-refused.bin=0 role-silent.bin=0 "
+                                              "drop-on-baud.bin=0 logger-unfinished.bin=0 write-apn-refused.bin=2 "
+                                              "write-mails-silent.bin=2 write-erecep-drop.bin=2")
+                                   .split(QLatin1Char(' ')))
+        ends.insert(seed.section(QLatin1Char('='), 0, 0), seed.section(QLatin1Char('='), 1).toInt());
+    const QDir dir(QStringLiteral(MEROLAN_CORPUS_DIR "/dialogue"));
+    for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QTest::newRow(qPrintable(name)) << file.readAll() << ends.value(name, -1);
+        ends.remove(name);
+    }
+    QVERIFY2(ends.isEmpty(), qPrintable(ends.keys().join(QLatin1Char(' '))));
+}
+
+void TestFaults::fuzzSeed()
+{
+    QFETCH(QByteArray, recipe);
+    QFETCH(int, ends);
+    const DialogueOutcome out = runFaultyDialogue(recipe);
+    QVERIFY2(out.violations.isEmpty(), qPrintable(out.violations.join(QLatin1String("; "))));
+    if (ends < 0)
+        return;
+    QVERIFY(out.found);
+    QCOMPARE(out.overruns, 0);
+    QCOMPARE(2 * out.readOk + out.writeOk, ends);
 }
 
 QTEST_GUILESS_MAIN(TestFaults)
