@@ -31,12 +31,18 @@ std::string native(const QString &path)
     return path.toLocal8Bit().toStdString();
 }
 
-bool touch(const QString &path, const QString &title = u"Contents"_s)
+// The file, in folders made for it; the owner may read it and do what mode adds.
+bool writeFile(const QString &path, const QByteArray &body, QFile::Permissions mode = QFile::WriteOwner)
 {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
-    return file.open(QIODevice::WriteOnly)
-           && file.write("<html><head><meta charset=\"utf-8\"><title>" + title.toUtf8() + "</title></head></html>") > 0;
+    return file.open(QIODevice::WriteOnly) && file.write(body) == body.size()
+           && file.setPermissions(mode | QFile::ReadOwner);
+}
+
+QByteArray page(const QString &title = u"Contents"_s)
+{
+    return "<html><head><meta charset=\"utf-8\"><title>" + title.toUtf8() + "</title></head></html>";
 }
 
 QStringList column(QTreeWidget *list, int c)
@@ -85,9 +91,9 @@ private slots:
 
         const QString agreement = u"/Brantholm Freeware License Agreement.rtf"_s;
         button("Command1")->click();
-        QVERIFY(touch(data.path() + agreement));
+        QVERIFY(writeFile(data.path() + agreement, page()));
         button("Command1")->click();
-        QVERIFY(touch(program.path() + agreement));
+        QVERIFY(writeFile(program.path() + agreement, page()));
         button("Command1")->click();
         QCOMPARE(system.opened,
                  (std::vector<std::string>{"https://www.brantholm.example/merolan", native(data.path() + agreement),
@@ -171,7 +177,7 @@ private slots:
         help.show(&owner, platform::HelpLanguage::English);
         system.greek = true;
         help.showForUser(&owner);
-        QVERIFY(touch(data.path() + u"/Merolan Programmer_GR.chm"_s));
+        QVERIFY(writeFile(data.path() + u"/Merolan Programmer_GR.chm"_s, page()));
         help.showForUser(&owner);
         QCOMPARE(system.helpShown, (std::vector<std::string>{native(program.path() + "/Merolan Programmer_EN.chm"),
                                                              native(program.path() + "/Merolan Programmer_GR.chm"),
@@ -183,7 +189,7 @@ private slots:
         QVERIFY(!help.guideWindow());
         const QString el = data.path() + u"/help/el/"_s;
         const QString guide = u"\u0392\u03bf\u03ae\u03b8\u03b5\u03b9\u03b1 Merolan"_s;
-        QVERIFY(touch(el + u"index.html"_s, guide) && touch(el + u"email.html"_s, u"e-mail"_s));
+        QVERIFY(writeFile(el + u"index.html"_s, page(guide)) && writeFile(el + u"email.html"_s, page(u"e-mail"_s)));
         help.showForUser(&owner);
         QVERIFY(help.guideWindow() && help.guideWindow()->isVisible());
         QCOMPARE(help.guideWindow()->browser()->source(), QUrl::fromLocalFile(el + u"index.html"_s));
@@ -260,16 +266,13 @@ private slots:
     void systemInformationTool()
     {
         QTemporaryDir first, second;
-        const auto place = [](const QTemporaryDir &dir, const char *name, QFile::Permissions mode) {
-            QFile file(dir.filePath(QLatin1String(name)));
-            return file.open(QIODevice::WriteOnly) && file.setPermissions(mode | QFile::ReadOwner);
-        };
         const std::string search = (first.path() + QLatin1Char(':') + second.path()).toStdString();
         const auto found = [&] { return QString::fromStdString(findSysInfoTool(search)); };
         QCOMPARE(found(), QString());
-        QVERIFY(place(second, "kinfocenter", QFile::ExeOwner));
+        QVERIFY(writeFile(second.filePath(u"kinfocenter"_s), {}, QFile::ExeOwner));
         QCOMPARE(found(), second.filePath(QStringLiteral("kinfocenter")));
-        QVERIFY(place(first, "hardinfo", QFile::ExeOwner) && place(second, "hardinfo2", {}));
+        QVERIFY(writeFile(first.filePath(u"hardinfo"_s), {}, QFile::ExeOwner)
+                && writeFile(second.filePath(u"hardinfo2"_s), {}, {}));
         QCOMPARE(found(), first.filePath(QStringLiteral("hardinfo")));
     }
 
@@ -279,10 +282,8 @@ private slots:
     void desktopHandlers()
     {
         QTemporaryDir bin;
-        const auto write = [&](const QString &name, const QByteArray &body) {
-            QFile file(bin.filePath(name));
-            return file.open(QIODevice::WriteOnly) && file.write(body) == body.size()
-                   && file.setPermissions(QFile::ExeOwner | QFile::ReadOwner);
+        const auto write = [&](const char *name, const QByteArray &body) {
+            return writeFile(bin.filePath(QLatin1String(name)), body, QFile::ExeOwner);
         };
         const auto asked = [&] {
             QFile file(bin.filePath(QStringLiteral("asked")));
