@@ -6,18 +6,10 @@
 #include "scriptedprompt.h"
 #include "widgetrig.h"
 
-#include <QApplication>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
-#include <QScopeGuard>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>

@@ -15,11 +15,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QProgressBar>
-#include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 #include <memory>
 

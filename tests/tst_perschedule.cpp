@@ -7,10 +7,7 @@
 #include "widgetrig.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
-#include <QtTest>
 
 #include <cmath>
 #include <memory>

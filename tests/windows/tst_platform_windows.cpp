@@ -183,10 +183,6 @@ void testHelpRules()
 {
     CHECK_EQ(platform::helpFilePath("C:\\Prog", HelpLanguage::Greek), "C:\\Prog\\Merolan Programmer_GR.chm"s);
     CHECK_EQ(platform::helpFilePath("C:\\Prog", HelpLanguage::English), "C:\\Prog\\Merolan Programmer_EN.chm"s);
-    CHECK(platform::helpLanguageOfLocaleId(1032) == HelpLanguage::Greek);
-    CHECK(platform::helpLanguageOfLocaleId(1031) == HelpLanguage::English);
-    CHECK(platform::helpLanguageOfLocaleId(1033) == HelpLanguage::English);
-    CHECK(platform::helpLanguageOfLocaleId(0) == HelpLanguage::English);
 }
 
 void testSystemPlatform(const std::string &folder, const std::string &exe, const std::string &partial,
