@@ -76,6 +76,15 @@ FAULTS = [
     ("serial-file-name", [("src/cli/commands.cpp",
                            "QString(s.SerialNumber).replace(QLatin1Char('/'), QLatin1Char('_'))",
                            "QString(s.SerialNumber)")]),
+    ("serial-resource-error", [("src/link/qtseriallink.cpp",
+                                "    case QSerialPort::ReadError:\n    case QSerialPort::ResourceError: return true;",
+                                "    case QSerialPort::ReadError: return true;")]),
+    ("logger-request-type", [("src/setup/readsetup.cpp", "numberValue(type) > 0 &&", "numberValue(type) >= 0 &&")]),
+    ("drift-set-edge", [("src/setup/modemclock.cpp", "> kDriftToleranceSeconds;", ">= kDriftToleranceSeconds;")]),
+    ("time-of-day-seconds", [("src/setup/scheduletime.cpp", "minutes * 60 + seconds)", "minutes * 60)")]),
+    ("diagram-second-target", [("src/ui/main/setupdiagram.cpp", "{lblTessarinIP, lblTessarinPort})",
+                                "{lblTessarinIP, lblTessarinPort, lblProviderPWD})")]),
+    ("interrupt-at-password", [("src/cli/output.cpp", "NotFound && !passwordAsked)", "NotFound)")]),
 ]
 
 
