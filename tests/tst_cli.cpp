@@ -83,7 +83,22 @@ private slots:
             "{\n    \"Command\": \"write\",\n    \"Error\": \"port.mrl: Server port 65536 is not valid: it must be 0 "
             "to 65535\"\n}\n",
             "port.mrl: Server port 65536 is not valid: it must be 0 to 65535\n");
+        QVERIFY(QFile::link("sample.mrl", "link.mrl"));
+        refused("no command", {"--demo"}, "No command given");
         refused("unknown command", {"frobnicate"}, "Unknown command frobnicate");
+        refused("extra argument", {"--demo", "read", "x.mrl"}, "Unexpected argument x.mrl");
+        refused("--remote lan", {"--demo", "--remote", "lan", "read"}, "--remote takes gsm or net");
+        refused("--dry-run on read", {"--demo", "read", "--dry-run"}, "--dry-run belongs to the write command");
+        refused("--set on read", {"--demo", "read", "--set"}, "--set belongs to the clock command");
+        refused("empty --new", {"--demo", "password", "--new", ""}, "--new needs a password; --disable removes it");
+        refused("--new and --disable", {"--demo", "password", "--new", "12", "--disable"},
+                "password takes either --new NEW or --disable");
+        refused("activate on two", {"--port", "a", "--port", "b", "activate", "1"},
+                "activate switches on a device of one modem: give one --port");
+        refused("two to one file", {"--port", "a", "--port", "b", "read", "--save", "x.mrl"},
+                "Cannot save to x.mrl: reading several ports needs --save naming an existing folder");
+        refused("save through a link", {"--demo", "read", "--save", "link.mrl"},
+                "Cannot save to link.mrl: link.mrl is a symbolic link, and a setup file is never written through one");
         refused("no file", {"show"}, "show needs a setup file");
         refused("no port", {"read"}, "Name the modem's port with --port, or use --demo");
         refused("baud", {"--baud", "57600", "--demo", "read"},
