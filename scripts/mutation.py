@@ -84,7 +84,7 @@ FAULTS = [
     ("time-of-day-seconds", [("src/setup/scheduletime.cpp", "minutes * 60 + seconds)", "minutes * 60)")]),
     ("diagram-second-target", [("src/ui/main/setupdiagram.cpp", "{lblTessarinIP, lblTessarinPort})",
                                 "{lblTessarinIP, lblTessarinPort, lblProviderPWD})")]),
-    ("interrupt-at-password", [("src/cli/output.cpp", "NotFound && !passwordAsked)", "NotFound)")]),
+    ("interrupt-at-password", [("src/cli/output.cpp", "NotFound && !passwordAsked)", "NotFound || !passwordAsked)")]),
 ]
 
 
