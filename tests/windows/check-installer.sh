@@ -35,7 +35,11 @@ export WINEARCH=win64 WINEDEBUG=-all
 # this machine's own desktop for what the setup registers inside wine.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 finish() {
-  [ -z "$own_prefix" ] || wineserver -k 2>/dev/null || true
+  # A wineserver outliving its prefix would serve the next prefix made on the same inode.
+  if [ -n "$own_prefix" ]; then
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+  fi
   rm -rf "$scratch"
 }
 trap finish EXIT
