@@ -4,8 +4,9 @@
 #   install-deps.sh test   that, plus the tests, the style checks, the fuzz
 #                          target, the package check and the help compiler
 #                          (the default)
-#   install-deps.sh windows  the MinGW-w64 cross compiler and wine, for the
-#                          check of the Windows platform layer
+#   install-deps.sh windows  that of "run", plus the MinGW-w64 cross compiler,
+#                          wine, makensis, the help compiler and a virtual
+#                          display: the Windows build, its setup and its tests
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
@@ -27,7 +28,7 @@ case "$mode" in
     )
     ;;
   windows)
-    packages=(wine wine64 g++-mingw-w64-x86-64-posix)
+    packages+=(wine wine64 g++-mingw-w64-x86-64-posix nsis fp-utils xvfb xauth xdotool imagemagick)
     ;;
   *)
     echo "usage: $0 [run|test|windows]" >&2

@@ -3,7 +3,9 @@
 #include "modemrig.h"
 #include "openlink.h"
 #include "operationstate.h"
+#ifndef _WIN32
 #include "ptymodem.h"
+#endif
 #include "qtseriallink.h"
 
 #include <QElapsedTimer>
@@ -165,6 +167,9 @@ private slots:
     // cannot show.
     void opensAndExchangesUntilTheLineDrops()
     {
+#ifdef _WIN32
+        QSKIP("No pseudo-terminals on Windows: the check under wine runs the program against COM5 instead");
+#else
         SimModem::Config config;
         config.password = QStringLiteral("12AB");
         config.escapeReplyMs = 20;
@@ -206,6 +211,7 @@ private slots:
         QVERIFY(state.ReplyMissing);
         QCOMPARE(link.lastError(), SerialLink::Error::LineDropped);
         QVERIFY(!link.PortOpen());
+#endif
     }
 
     // During use, whether the line counts as dropped; at open, the failure on

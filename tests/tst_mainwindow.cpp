@@ -91,7 +91,12 @@ class TestMainWindow : public QObject
 
 private slots:
     // Every window of the run keeps its settings here, never in the user's own.
-    void initTestCase() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path()); }
+    // (A file, not the Windows registry, which the path does not move.)
+    void initTestCase()
+    {
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_settingsDir.path());
+    }
     void init() { QSettings().clear(); }
 
     // The window remembers the port, the baud rate and its size, never the
@@ -127,11 +132,14 @@ private slots:
         port->refreshPorts();
         QCOMPARE(port->count(), 2);
         QCOMPARE(port->currentText(), u"COM9"_s);
-        // A typed device path survives a change of the list, and is the one connected to.
+#ifndef _WIN32
+        // A typed device path survives a change of the list, and is the one
+        // connected to. (Windows lists every port: nothing is typed there.)
         port->setEditText(u" /dev/pts/7"_s);
         moved.link.setPorts({u"COM1"_s});
         port->refreshPorts();
         QCOMPARE(port->chosenPort(), u"/dev/pts/7"_s);
+#endif
     }
 
     void programOptions()
@@ -339,7 +347,7 @@ private slots:
     // modem's rule however the text comes in; Enter in it connects.
     void passwordConnectAndFinish()
     {
-        Rig rig(u",4321"_s, {u"ttyS0"_s});
+        Rig rig(u",4321"_s, {u"COM2"_s});
         rig.sim.config().password = u"1234"_s;
         rig.window->show();
         rig.get<QPushButton>("cmdConnect")->click();
@@ -360,7 +368,8 @@ private slots:
         QVERIFY(rig.prompt.shown().isEmpty());
         QVERIFY(rig.tabs()->currentIndex() == 1 && !rig.tabs()->isTabEnabled(0));
         QCOMPARE(rig.tabs()->tabText(0), u"Merolan found"_s);
-        QCOMPARE(rig::breaches(rig.window.get()), QStringList());
+        const QStringList breaches = rig::breaches(rig.window.get());
+        QVERIFY2(breaches.isEmpty(), qPrintable(breaches.join(u", ")));
 
         // The window fits a small screen in every role, and long values do not widen it.
         for (int role : {2, 1, 0}) {

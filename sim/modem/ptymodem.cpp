@@ -1,7 +1,6 @@
 #include "ptymodem.h"
 
 #include <QSocketNotifier>
-#include <QTimer>
 
 #include <cerrno>
 #include <cstdlib>
@@ -10,7 +9,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-PtyModem::PtyModem(QObject *parent) : QObject(parent), m_modem(*this)
+PtyModem::PtyModem(QObject *parent) : QObject(parent)
 {
     m_modem.transmit = [this](const QByteArray &bytes) { write(bytes); };
     m_modem.dropLine = [this] { close(); };
@@ -54,12 +53,7 @@ bool PtyModem::open()
     m_writeNotifier = new QSocketNotifier(m_master, QSocketNotifier::Write, this);
     m_writeNotifier->setEnabled(false);
     connect(m_writeNotifier, &QSocketNotifier::activated, this, &PtyModem::onWritable);
-    m_timer = new QTimer(this);
-    m_timer->setTimerType(Qt::PreciseTimer);
-    m_timer->setSingleShot(true);
-    connect(m_timer, &QTimer::timeout, this, &PtyModem::runDue);
-    m_elapsed.start();
-    arm();
+    m_scheduler.start();
     return true;
 }
 
@@ -75,11 +69,7 @@ void PtyModem::close()
     }
     m_readNotifier = nullptr;
     m_writeNotifier = nullptr;
-    if (m_timer) {
-        m_timer->stop();
-        m_timer->deleteLater();
-    }
-    m_timer = nullptr;
+    m_scheduler.stop();
     m_outBuffer.clear();
     if (m_master >= 0)
         ::close(m_master);
@@ -135,33 +125,6 @@ void PtyModem::flush()
 void PtyModem::onWritable()
 {
     flush();
-}
-
-void PtyModem::after(qint64 ms, std::function<void()> fn)
-{
-    m_events.emplace(now() + std::max<qint64>(0, ms), std::move(fn));
-    arm();
-}
-
-void PtyModem::runDue()
-{
-    while (!m_events.empty() && m_events.begin()->first <= m_elapsed.elapsed()) {
-        auto fn = std::move(m_events.begin()->second);
-        m_events.erase(m_events.begin());
-        fn();
-    }
-    arm();
-}
-
-void PtyModem::arm()
-{
-    if (!m_timer)
-        return;
-    if (m_events.empty()) {
-        m_timer->stop();
-        return;
-    }
-    m_timer->start(int(std::max<qint64>(0, m_events.begin()->first - m_elapsed.elapsed())));
 }
 
 PtyModemThread::PtyModemThread(const SimModem::Config &config) : m_pty(new PtyModem)

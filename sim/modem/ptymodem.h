@@ -1,19 +1,16 @@
 #pragma once
 
-#include "scheduler.h"
 #include "simmodem.h"
+#include "timerscheduler.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QThread>
 
 #include <functional>
-#include <map>
 #include <type_traits>
 
 class QSocketNotifier;
-class QTimer;
 
 // A simulated modem behind a pseudo-terminal: a program opens devicePath()
 // as it would open a serial port. Script the modem (modem().config()) before
@@ -21,7 +18,7 @@ class QTimer;
 //
 // A pseudo-terminal has no line delay; set config().lineRate (9600 models
 // the modem's usual 1.04 ms a byte) where timing matters.
-class PtyModem final : public QObject, public Scheduler
+class PtyModem final : public QObject
 {
     Q_OBJECT
 public:
@@ -38,18 +35,15 @@ public:
     QString devicePath() const { return m_path; }
     QString errorString() const { return m_error; }
 
-    void after(qint64 ms, std::function<void()> fn) override;
-    qint64 now() const override { return m_elapsed.isValid() ? m_elapsed.elapsed() : 0; }
-
 private:
     void onReadable();
     void onWritable();
     void write(const QByteArray &bytes);
     void flush();
-    void runDue();
-    void arm();
 
-    SimModem m_modem;
+    // Lives in the modem's thread with the modem, as its child.
+    TimerScheduler m_scheduler{this};
+    SimModem m_modem{m_scheduler};
     int m_master = -1;
     int m_slave = -1;
     QString m_path;
@@ -57,9 +51,6 @@ private:
     QSocketNotifier *m_readNotifier = nullptr;
     QSocketNotifier *m_writeNotifier = nullptr;
     QByteArray m_outBuffer;
-    QTimer *m_timer = nullptr;
-    QElapsedTimer m_elapsed;
-    std::multimap<qint64, std::function<void()>> m_events;
 };
 
 // Serves a PtyModem from a thread of its own, so that a client's nested

@@ -1,9 +1,14 @@
 #include "clock.h"
 #include "commandline.h"
 #include "frmselcon.h"
-#include "ptymodem.h"
 #include "qtseriallink.h"
 #include "qtuserprompt.h"
+
+#ifdef _WIN32
+#include "inprocessmodem.h"
+#else
+#include "ptymodem.h"
+#endif
 
 #include <QApplication>
 
@@ -39,6 +44,21 @@ int main(int argc, char *argv[])
     if (!options.port.isEmpty())
         start.extraPorts << options.port;
 
+    RealClock clock;
+    QtSerialLink serial(clock);
+    SerialLink *link = &serial;
+#ifdef _WIN32
+    // No pseudo-terminals here: the window's link joins the demo modem
+    // itself, which then is the one port offered.
+    std::unique_ptr<InProcessModem> demo;
+    if (options.demo) {
+        SimModem::Config config;
+        config.lineRate = 9600;
+        demo = std::make_unique<InProcessModem>(clock, config);
+        link = &demo->link();
+        start.extraPorts << InProcessModem::portName();
+    }
+#else
     // The demo modem answers from a thread of its own, so the window's waits
     // never hold it up.
     std::unique_ptr<PtyModemThread> demo;
@@ -52,14 +72,13 @@ int main(int argc, char *argv[])
             demo.reset();
         }
     }
+#endif
 
-    RealClock clock;
-    QtSerialLink link(clock);
     QtUserPrompt prompt;
-    frmSelCon window(link, prompt, start);
+    frmSelCon window(*link, prompt, start);
     window.show();
     const int status = QApplication::exec();
     // The port goes before the modem behind it.
-    link.setPortOpen(false);
+    link->setPortOpen(false);
     return status;
 }

@@ -40,11 +40,17 @@ Done saveRead(const Session &s, const QString &target, PortResult &r)
     made.setAutoRemove(false);
     QString rescueError;
     bool rescued = false;
+    // Written through the descriptor that made it, which is its owner's
+    // alone: nothing can come between, and Windows refuses to replace a file
+    // made so by another open.
     if (made.open()) {
+        const QByteArray bytes = encodeSetup(s.EditSetup, &rescueError);
+        rescued = !bytes.isEmpty() && made.write(bytes) == bytes.size() && made.flush();
+        if (!rescued && rescueError.isEmpty())
+            rescueError = made.errorString();
         made.close();
-        rescued = saveSetupFile(made.fileName(), s.EditSetup, &rescueError);
         if (!rescued)
-            QFile::remove(made.fileName());
+            made.remove();
     } else {
         rescueError = made.errorString();
     }

@@ -13,7 +13,11 @@
 #include "session.h"
 #include "terminal.h"
 
+#ifdef _WIN32
+#include "inprocessmodem.h"
+#else
 #include "ptymodem.h"
+#endif
 
 #include <QCoreApplication>
 #include <QThread>
@@ -25,6 +29,15 @@
 #include <vector>
 
 namespace {
+
+// The demo modem knows the password given on the command line.
+SimModem::Config demoConfig(const Options &o)
+{
+    SimModem::Config config;
+    if (!o.password.isEmpty())
+        config.password = o.password;
+    return config;
+}
 
 void print(const Printed &p)
 {
@@ -40,7 +53,17 @@ PortResult runPort(const Options &o, int slot, const std::optional<SetupRecord> 
 {
     const QString &port = o.ports.at(slot);
     RealClock clock;
-    QtSerialLink link(clock);
+    QtSerialLink serial(clock);
+#ifdef _WIN32
+    // Without pseudo-terminals the demo modem, the last port, lives in its
+    // port's thread, joined to the link.
+    std::optional<InProcessModem> demo;
+    if (o.demo && slot == o.ports.size() - 1)
+        demo.emplace(clock, demoConfig(o));
+    SerialLink &link = demo ? demo->link() : serial;
+#else
+    SerialLink &link = serial;
+#endif
     RecordingView view;
     CliPrompt prompt(several ? QStringLiteral("[%1] ").arg(port) : QString(), o.yes, !several && stdinIsTerminal());
     Session s(link, view, prompt);
@@ -50,8 +73,8 @@ PortResult runPort(const Options &o, int slot, const std::optional<SetupRecord> 
     // An interrupt reaches the operation as its STOP button: a signal handler
     // may not touch the session, so the session looks at the flag while it waits.
     QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&s, &link, slot] {
-        setHandBackPort(slot, link.nativeHandle());
+    QObject::connect(&watch, &QTimer::timeout, [&s, &serial, slot] {
+        setHandBackPort(slot, serial.nativeHandle());
         if (interrupted())
             s.state.AbortRequested = true;
     });
@@ -112,17 +135,20 @@ int main(int argc, char *argv[])
         return printed->exit;
     }
 
+#ifdef _WIN32
+    if (o.demo)
+        o.ports << InProcessModem::portName();
+#else
     std::unique_ptr<PtyModemThread> demo;
     if (o.demo) {
-        demo = std::make_unique<PtyModemThread>();
-        if (!o.password.isEmpty())
-            demo->config().password = o.password;
+        demo = std::make_unique<PtyModemThread>(demoConfig(o));
         if (!demo->start()) {
             writeError(QStringLiteral("Cannot start the demo modem: ") + demo->errorString() + QLatin1Char('\n'));
             return Exit::Failed;
         }
         o.ports << demo->devicePath();
     }
+#endif
 
     const bool several = o.ports.size() > 1;
     std::vector<PortResult> results(size_t(o.ports.size()));

@@ -159,6 +159,8 @@ QWidget *frmSelCon::buildProgramTab()
     auto *tab = new QWidget;
     cboRole = new QComboBox(tab);
     cboRole->setObjectName(QStringLiteral("cboRole"));
+    // Its entries are sentences; a screen reader needs the subject too.
+    cboRole->setAccessibleName(QStringLiteral("Operating role"));
     cboRole->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     chkOmbrilex = new QCheckBox(
         QStringLiteral("Merolan is used with a Ombrilex data logger. Merolan will answer SMS message queries."), tab);

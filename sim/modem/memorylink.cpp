@@ -1,9 +1,8 @@
 #include "memorylink.h"
 
 #include "simmodem.h"
-#include "virtualclock.h"
 
-MemorySerialLink::MemorySerialLink(VirtualClock &clock, SimModem &modem, QObject *parent)
+MemorySerialLink::MemorySerialLink(Clock &clock, SimModem &modem, QObject *parent)
     : SerialLink(clock, parent), m_modem(modem)
 {
     // While the port is closed the modem talks to a dead line.

@@ -2,17 +2,18 @@
 
 #include "seriallink.h"
 
+class Clock;
 class SimModem;
-class VirtualClock;
 
-// The serial layer joined straight to a simulated modem on virtual time: what
-// the program writes reaches the modem at once, and the modem's answers arrive
-// during the program's waits, when the clock reaches them.
+// The serial layer joined straight to a simulated modem: what the program
+// writes reaches the modem at once, and the modem's answers arrive during the
+// program's waits, when the modem's scheduler runs them (virtual time in the
+// tests, real timers for the demo modem inside the program).
 class MemorySerialLink final : public SerialLink
 {
     Q_OBJECT
 public:
-    MemorySerialLink(VirtualClock &clock, SimModem &modem, QObject *parent = nullptr);
+    MemorySerialLink(Clock &clock, SimModem &modem, QObject *parent = nullptr);
     ~MemorySerialLink() override;
 
     QStringList CommPorts() const override { return m_ports; }
