@@ -116,6 +116,55 @@ private slots:
         QVERIFY2(err.endsWith("Interrupted: the modem was handed back to automatic operation.\n"), err.constData());
         QCOMPARE(received(modem).last(), QStringLiteral("#AUTO"));
     }
+
+    // The Windows program under wine, on COM5 mapped to the modem's
+    // pseudo-terminal: a read saved to a file, then that file written back
+    // to the modem after its APN changed. scripts/test-windows.sh names the
+    // program, the wine prefix and the library that lets wine hear the modem.
+    void windowsProgramOnCom5()
+    {
+        const QString cli = qEnvironmentVariable("MEROLAN_WINDOWS_CLI");
+        if (cli.isEmpty())
+            QSKIP("MEROLAN_WINDOWS_CLI names no merolan-cli.exe: scripts/test-windows.sh runs this case");
+        PtyModemThread modem(quickModem(QStringLiteral("MRL0000007")));
+        QVERIFY(modem.start());
+        const QString com5 = qEnvironmentVariable("WINEPREFIX") + "/dosdevices/com5";
+        QFile::remove(com5);
+        QVERIFY(QFile::link(modem.devicePath(), com5));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LD_PRELOAD", qEnvironmentVariable("MEROLAN_WINE_SHIM"));
+        const QString saved = m_dir.filePath("site.mrl");
+        const auto run = [&](const QStringList &args) {
+            QProcess p;
+            p.setProcessEnvironment(env);
+            p.start("wine", QStringList{cli, "--password", "4321", "--port", "COM5"} + args);
+            const bool ended = p.waitForFinished(60000);
+            return std::tuple{ended ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
+        };
+
+        // Wine names the Linux file system as drive Z:.
+        const auto [readExit, read, readErr] = run({"read", "--json", "--save", "Z:" + saved});
+        QVERIFY2(readExit == 0, readErr.constData());
+        QVERIFY(matchesSchema(read));
+        const QJsonArray modems = QJsonDocument::fromJson(read)["Modems"].toArray();
+        QCOMPARE(modems.size(), 1);
+        const QJsonObject modemRead = modems[0].toObject();
+        QCOMPARE(modemRead["Port"].toString(), QStringLiteral("COM5"));
+        QCOMPARE(modemRead["SerialNumber"].toString(), QStringLiteral("MRL0000007"));
+        QCOMPARE(modemRead["Setup"]["APN"].toString(), QStringLiteral("internet.example"));
+        QCOMPARE(received(modem).last(), QStringLiteral("#AUTO"));
+        QVERIFY(QFile::exists(saved));
+
+        modem.call([](SimModem &m) { m.settings()["APN"] = QStringLiteral("other.example"); });
+        const auto [writeExit, written, writeErr] = run({"write", "Z:" + saved, "--json"});
+        QVERIFY2(writeExit == 0, writeErr.constData());
+        QVERIFY(matchesSchema(written));
+        QCOMPARE(QJsonDocument::fromJson(written)["Modems"][0]["Written"].toArray(),
+                 QJsonArray{"APN=internet.example"});
+        QCOMPARE(received(modem).filter("#APN="), QStringList{"#APN=internet.example"});
+        QCOMPARE(modem.call([](SimModem &m) { return m.setting("APN"); }), QStringLiteral("internet.example"));
+        QCOMPARE(received(modem).last(), QStringLiteral("#AUTO"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCliProcess)

@@ -44,7 +44,7 @@ struct Rig
     explicit Rig(const QString &commandLine = {}, const QStringList &ports = u"COM1 COM3 COMx3 COM4"_s.split(' '))
     {
         link.setPorts(ports);
-        window = std::make_unique<frmSelCon>(link, prompt, StartOptions{commandLine, {}}, system);
+        window = std::make_unique<frmSelCon>(link, prompt, StartOptions{commandLine, {}, {}}, system);
     }
     template <typename T = QWidget>
     T *get(QAnyStringView name) const
@@ -153,6 +153,10 @@ private slots:
         QCOMPARE(o.unknown, QStringList{u"--verbose"_s});
         QCOMPARE(splitProgramOptions({u"--port=/dev/ttyUSB1"_s}).port, u"/dev/ttyUSB1"_s);
         QVERIFY(splitProgramOptions({u",1"_s, u"-h"_s}).help && splitProgramOptions({u"--version"_s}).version);
+        // A double-click on a setup file hands its name over; the setup line stays apart.
+        const ProgramOptions file = splitProgramOptions({u",77"_s, u"C:\\Setups\\Site 4.MRL"_s});
+        QCOMPARE(file.setupFile + u'|' + file.commandLine, u"C:\\Setups\\Site 4.MRL|,77"_s);
+        QCOMPARE(splitProgramOptions({u"site.mrl.bak"_s}).setupFile, QString());
     }
 
     void commandLine_data()
@@ -390,6 +394,13 @@ private slots:
         rig.prompt.answerFile(dir.filePath(u"Setup.mrl"_s));
         rig.get<QAction>("mnuFileLoad")->trigger();
         QCOMPARE(rig.get<QLabel>("lblAPN")->text(), u"APN: internet.example"_s);
+        // The same file named at the start is loaded as the menu does, unasked.
+        {
+            const qsizetype asked = rig.prompt.shown().size();
+            frmSelCon started(rig.link, rig.prompt, StartOptions{{}, {}, dir.filePath(u"Setup.mrl"_s)}, rig.system);
+            QCOMPARE(started.session().EditSetup, rig.session().EditSetup);
+            QCOMPARE(rig.prompt.shown().size(), asked);
+        }
 
         // An unwritten change: closing and Finish ask, preferring No, and No
         // keeps everything as it is.

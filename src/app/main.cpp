@@ -41,6 +41,7 @@ int main(int argc, char *argv[])
 
     StartOptions start;
     start.commandLine = options.commandLine;
+    start.setupFile = options.setupFile;
     if (!options.port.isEmpty())
         start.extraPorts << options.port;
 

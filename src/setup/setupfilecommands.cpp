@@ -26,10 +26,13 @@ bool LoadSetupCommand(Session &s)
         return false;
     const std::optional<QString> path =
         s.prompt.openFileName(setupFileDialog(QStringLiteral("Select a Merolan setup file to load")));
-    if (!path || path->isEmpty())
-        return false;
+    return path && !path->isEmpty() && LoadSetupFromFile(s, *path);
+}
+
+bool LoadSetupFromFile(Session &s, const QString &path)
+{
     QString error;
-    const std::optional<SetupRecord> record = loadSetupFile(*path, &error);
+    const std::optional<SetupRecord> record = loadSetupFile(path, &error);
     // Only a whole record may become the baseline: a file that cannot be read
     // to its end leaves both records and the diagram as they were.
     if (!record) {

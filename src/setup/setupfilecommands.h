@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class Session;
 
 // File > Load Setup from file: the chosen file becomes EditSetup, and the
@@ -8,6 +10,8 @@ class Session;
 // otherwise the file becomes ModemSetup too. A file that cannot be read
 // whole changes nothing. True when a file was loaded.
 bool LoadSetupCommand(Session &session);
+// The same without asking: the file named when the program started.
+bool LoadSetupFromFile(Session &session, const QString &path);
 
 // File > Save Setup to file: stores EditSetup.
 void SaveSetupCommand(Session &session);

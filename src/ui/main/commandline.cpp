@@ -23,7 +23,14 @@ ProgramOptions splitProgramOptions(const QStringList &arguments)
     options.port = parser.value(port);
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
-    options.commandLine = parser.positionalArguments().join(QLatin1Char(' '));
+    QStringList rest = parser.positionalArguments();
+    for (qsizetype i = rest.size() - 1; i >= 0; --i) {
+        if (rest[i].endsWith(QLatin1String(".mrl"), Qt::CaseInsensitive)) {
+            options.setupFile = rest.takeAt(i);
+            break;
+        }
+    }
+    options.commandLine = rest.join(QLatin1Char(' '));
     for (const QString &name : parser.unknownOptionNames())
         options.unknown << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
     return options;
@@ -31,13 +38,14 @@ ProgramOptions splitProgramOptions(const QStringList &arguments)
 
 QString programHelp()
 {
-    return QStringLiteral("Usage: merolan [--demo] [--port DEVICE] [SETUP-LINE]\n"
+    return QStringLiteral("Usage: merolan [--demo] [--port DEVICE] [FILE.mrl] [SETUP-LINE]\n"
                           "Merolan programmer: reads, edits and writes the setup of a Merolan GSM/GPRS modem.\n\n"
                           "Options:\n"
                           "  --demo          start a simulated Merolan inside the program and select it\n"
                           "  --port DEVICE   preselect this serial device\n"
                           "  -h, --help      show this text\n"
-                          "  -v, --version   show the program's version\n\n"
+                          "  -v, --version   show the program's version\n"
+                          "  FILE.mrl        load this setup file, as File > Load Setup from file does\n\n"
                           "SETUP-LINE, as a calling program hands it over:\n"
                           "  ,password,COM port number,data-logger type,connection kind,device count\n");
 }

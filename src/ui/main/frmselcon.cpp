@@ -201,6 +201,8 @@ void frmSelCon::load(const StartOptions &options)
 
     SSTab->setCurrentIndex(0);
     SSTab->setTabEnabled(1, false);
+    if (!options.setupFile.isEmpty() && LoadSetupFromFile(m_session, options.setupFile))
+        m_editors->forgetEmail();
 }
 
 void frmSelCon::applyCommandLine(const CommandLine &line)

@@ -34,6 +34,8 @@ struct StartOptions
     // Devices shown in the port list besides what the system reports (the
     // demo modem's pseudo-terminal, a --port device); the last one is selected.
     QStringList extraPorts;
+    // Loaded once the window is up, as File > Load does.
+    QString setupFile;
 };
 
 // The main window: the start tab that connects to the modem, and the

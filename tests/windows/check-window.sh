@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The Windows window program under wine's own window system on a virtual
+# display, against merolan-sim on COM5: start programming, which reads the
+# setup; tick the Ombrilex logger; write; finish. Then the Linux merolan-cli
+# reads the modem anew: the logger must be on, and the modem must answer,
+# handed back to automatic operation. Leaves a picture of the window.
+#   check-window.sh MEROLAN_EXE WINE_SHIM LINUX_BUILD PICTURE
+# Run under xvfb-run with WINEPREFIX set. The clicks go to where the controls
+# lie on a 1024x768 screen with wine's fonts.
+set -euo pipefail
+exe=$1 shim=$2 linux=$3 picture=$4
+
+fail() {
+  echo "check-window: $*" >&2
+  exit 1
+}
+
+coproc SIM { exec "$linux/sim/merolan-sim" --sync-ms 300 --line-rate 9600; }
+trap 'kill "$SIM_PID" 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
+read -r pty <&"${SIM[0]}" || fail "merolan-sim gave no device"
+ln -sfn "$pty" "$WINEPREFIX/dosdevices/com5"
+
+LD_PRELOAD=$shim wine "$exe" --port COM5 >/dev/null 2>&1 &
+disown
+timeout 60 xdotool search --sync --onlyvisible --name "Merolan" >/dev/null ||
+  fail "no window came up"
+sleep 2
+click() {
+  xdotool mousemove "$1" "$2" click 1
+  sleep "$3"
+}
+click 843 316 12 # Start programming: connects and reads
+click 21 102 1   # Merolan is used with a Ombrilex data logger
+click 290 326 6  # Write setup to Merolan
+import -window root -crop 921x352+4+23 +repage "$picture"
+click 850 326 4 # Finish programming
+
+after=$("$linux/src/merolan-cli" --port "$pty" read --json 2>/dev/null) ||
+  fail "the modem did not answer after Finish: not handed back?"
+grep -q '"Logger": 1' <<<"$after" || fail "the logger setting did not reach the modem"
+echo "check-window: read, edit, write and finish reached the modem"
