@@ -209,7 +209,21 @@ private slots:
         QVERIFY(seen->parentWidget() == &owner && seen->isVisible() && seen->isWindow());
     }
 
-#ifndef _WIN32
+#ifdef _WIN32
+    // The window program's version resource, which Explorer and the modules
+    // list show; the program lies beside the tests.
+    void windowProgramVersion()
+    {
+        const std::string exe = native(QCoreApplication::applicationDirPath() + u"/merolan.exe"_s);
+        const auto versions = platform::systemPlatform().versionStrings({exe});
+        QVERIFY(versions.at(0));
+        const platform::VersionStrings &v = *versions[0];
+        QCOMPARE(
+            v.productName + '|' + v.fileDescription + '|' + v.fileVersion + '|' + v.productVersion + '|'
+                + v.originalFileName,
+            std::string("Merolan programmer|Merolan programmer|" MEROLAN_VERSION "|" MEROLAN_VERSION "|merolan.exe"));
+    }
+#else
     // The Linux side of the platform; the Windows side has a check program of
     // its own, run under wine.
     void localeNames()

@@ -130,7 +130,7 @@ private slots:
         QVERIFY(modem.start());
         const QString com5 = qEnvironmentVariable("WINEPREFIX") + "/dosdevices/com5";
         QFile::remove(com5);
-        QVERIFY(QFile::link(modem.devicePath(), com5));
+        QVERIFY2(QFile::link(modem.devicePath(), com5), qPrintable(com5));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("LD_PRELOAD", qEnvironmentVariable("MEROLAN_WINE_SHIM"));
         const QString saved = m_dir.filePath("site.mrl");
@@ -163,6 +163,23 @@ private slots:
                  QJsonArray{"APN=internet.example"});
         QCOMPARE(received(modem).filter("#APN="), QStringList{"#APN=internet.example"});
         QCOMPARE(modem.call([](SimModem &m) { return m.setting("APN"); }), QStringLiteral("internet.example"));
+        QCOMPARE(received(modem).last(), QStringLiteral("#AUTO"));
+
+        // Ctrl-C, which wine hands to the console handler, during a read.
+        modem.call([](SimModem &m) { m.clearRecord(); });
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.setReadChannel(QProcess::StandardError);
+        p.start("wine", QStringList{cli, "--password", "4321", "--port", "COM5", "read", "--json"});
+        QByteArray err;
+        QVERIFY(saying(p, "Reading setup...", err));
+        ::kill(pid_t(p.processId()), SIGINT);
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 130);
+        QVERIFY(QJsonDocument::fromJson(p.readAllStandardOutput())["Interrupted"].toBool());
+        err += p.readAllStandardError();
+        // Lines end as Windows ends them.
+        QVERIFY2(err.endsWith("Interrupted: the modem was handed back to automatic operation.\r\n"), err.constData());
         QCOMPARE(received(modem).last(), QStringLiteral("#AUTO"));
     }
 };
