@@ -15,6 +15,12 @@ fail() {
   exit 1
 }
 
+# Wine's desktop process belongs to its server: one started without this
+# display (by wineboot, say) would leave every window of the run without a
+# window system. A new server starts the desktop here.
+wineserver -k 2>/dev/null || true
+wineserver -w
+
 coproc SIM { exec "$linux/sim/merolan-sim" --sync-ms 300 --line-rate 9600; }
 trap 'kill "$SIM_PID" 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
 read -r pty <&"${SIM[0]}" || fail "merolan-sim gave no device"
@@ -22,13 +28,16 @@ ln -sfn "$pty" "$WINEPREFIX/dosdevices/com5"
 
 LD_PRELOAD=$shim wine "$exe" --port COM5 >/dev/null 2>&1 &
 disown
-timeout 60 xdotool search --sync --onlyvisible --name "Merolan" >/dev/null ||
-  fail "no window came up"
+window=$(timeout 60 xdotool search --sync --onlyvisible --name "Merolan" | head -n 1) || fail "no window came up"
 sleep 2
 click() {
   xdotool mousemove "$1" "$2" click 1
   sleep "$3"
 }
+# With no window manager, the first click on a window that lacks the focus
+# only gives it the focus: given first, on the blank beside the port list.
+xdotool windowfocus "$window" 2>/dev/null || true
+click 600 290 1
 click 843 316 12 # Start programming: connects and reads
 click 21 102 1   # Merolan is used with a Ombrilex data logger
 click 290 326 6  # Write setup to Merolan
