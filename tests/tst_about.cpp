@@ -1,7 +1,10 @@
 #include "frmabout.h"
 #include "frmdepends.h"
 #include "help.h"
-#ifndef _WIN32
+#ifdef _WIN32
+#include "helpfiles.h"
+#include "platform_windows.h"
+#else
 #include "platform_linux.h"
 #endif
 #include "recordingplatform.h"
@@ -47,9 +50,27 @@ QStringList column(QTreeWidget *list, int c)
     return texts;
 }
 
+#ifdef _WIN32
+constexpr const char *kTestKey = "Software\\Merolan About Check";
+
+HKEY createKey(HKEY root, const std::string &name)
+{
+    HKEY key = nullptr;
+    RegCreateKeyExA(root, name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    return key;
+}
+
+std::string lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return text;
+}
+#endif
+
 } // namespace
 
 using platform::HelpLanguage;
+using namespace std::literals;
 #ifndef _WIN32
 using namespace platform::linux_impl;
 #endif
@@ -210,18 +231,126 @@ private slots:
     }
 
 #ifdef _WIN32
-    // The window program's version resource, which Explorer and the modules
-    // list show; the program lies beside the tests.
-    void windowProgramVersion()
+    // The Windows side of the platform, on wine's registry and files. This
+    // program carries a version resource with every text distinct and a Greek
+    // table; partialversion.dll beside it one with two texts.
+    void registryValues()
     {
-        const std::string exe = native(QCoreApplication::applicationDirPath() + u"/merolan.exe"_s);
-        const auto versions = platform::systemPlatform().versionStrings({exe});
-        QVERIFY(versions.at(0));
-        const platform::VersionStrings &v = *versions[0];
-        QCOMPARE(
-            v.productName + '|' + v.fileDescription + '|' + v.fileVersion + '|' + v.productVersion + '|'
-                + v.originalFileName,
-            std::string("Merolan programmer|Merolan programmer|" MEROLAN_VERSION "|" MEROLAN_VERSION "|merolan.exe"));
+        const HKEY key = createKey(HKEY_CURRENT_USER, kTestKey);
+        QVERIFY(key);
+        const auto set = [&](const char *name, DWORD type, std::string_view bytes) {
+            return RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE *>(bytes.data()), DWORD(bytes.size()))
+                   == ERROR_SUCCESS;
+        };
+        const DWORD number = 7;
+        // Without its NUL, followed by a byte other than NUL: the registry adds a NUL it finds just past the count.
+        QVERIFY(set("WithNul", REG_SZ, "C:\\Tools\\A\0"sv) && set("WithoutNul", REG_SZ, "C:\\Tools\\B!"sv.substr(0, 10))
+                && set("InnerNul", REG_SZ, "AB\0CD\0"sv) && set("Empty", REG_SZ, ""sv)
+                && set("Expandable", REG_EXPAND_SZ, "%TEMP%\\C\0"sv)
+                && set("Fits", REG_SZ, std::string(1023, 'x') + '\0')
+                && set("TooLong", REG_SZ, std::string(1024, 'y') + '\0')
+                && set("Number", REG_DWORD, {reinterpret_cast<const char *>(&number), sizeof number}));
+        RegCloseKey(key);
+
+        const auto value = [](const char *name) { return platform::GetKeyValue(HKEY_CURRENT_USER, kTestKey, name); };
+        QCOMPARE(value("WithNul"), "C:\\Tools\\A"s);
+        QCOMPARE(value("WithoutNul"), "C:\\Tools\\B"s);
+        QCOMPARE(value("InnerNul"), "AB\0CD"s);
+        QCOMPARE(value("Empty"), ""s);
+        QCOMPARE(value("Expandable"), "%TEMP%\\C"s);
+        QCOMPARE(value("Fits"), std::string(1023, 'x'));
+        for (const char *none : {"TooLong", "Number", "Absent"})
+            QVERIFY2(!value(none), none);
+        QVERIFY(!platform::GetKeyValue(HKEY_CURRENT_USER, kTestKey + "\\Absent"s, "WithNul"));
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey);
+    }
+
+    void systemInformationTool()
+    {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey);
+        const HKEY root = createKey(HKEY_CURRENT_USER, kTestKey);
+        QCOMPARE(platform::sysInfoPath(root), std::nullopt);
+
+        QTemporaryDir dir;
+        const std::string folder = native(dir.path());
+        const std::string tool = folder + "\\MSINFO32.EXE";
+        const HKEY location = createKey(root, "SOFTWARE\\Microsoft\\Shared Tools Location");
+        const std::string named = folder + '\0';
+        QCOMPARE(RegSetValueExA(location, "MSINFO", 0, REG_SZ, reinterpret_cast<const BYTE *>(named.data()),
+                                DWORD(named.size())),
+                 LONG(ERROR_SUCCESS));
+        QCOMPARE(platform::sysInfoPath(root), std::nullopt);
+        QVERIFY(writeFile(dir.filePath(u"MSINFO32.EXE"_s), "stand-in"));
+        QCOMPARE(platform::sysInfoPath(root), tool);
+
+        // The tool's own key without its PATH value leaves the folder in force;
+        // its PATH wins, and is taken without looking for the file.
+        const HKEY own = createKey(root, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+        QCOMPARE(platform::sysInfoPath(root), tool);
+        const std::string path = "D:\\Info\\msinfo32.exe"s + '\0';
+        RegSetValueExA(own, "PATH", 0, REG_SZ, reinterpret_cast<const BYTE *>(path.data()), DWORD(path.size()));
+        QCOMPARE(platform::sysInfoPath(root), "D:\\Info\\msinfo32.exe"s);
+        for (const HKEY k : {own, location, root})
+            RegCloseKey(k);
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey);
+    }
+
+    void modulesAndVersions()
+    {
+        const std::string folder = native(QCoreApplication::applicationDirPath());
+        const std::string exe = native(QCoreApplication::applicationFilePath());
+        const std::string partial = folder + "\\partialversion.dll";
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(u"notes.txt"_s), "no version resource here"));
+        const std::string plain = native(dir.filePath(u"notes.txt"_s));
+
+        std::vector<std::string> paths{"left over", "from before"};
+        QVERIFY(platform::GetProcessModules(paths));
+        QCOMPARE(lower(paths.front()), lower(exe));
+        QVERIFY(std::none_of(paths.begin(), paths.end(),
+                             [](const std::string &p) { return p.empty() || p == "left over"; }));
+        QVERIFY(std::any_of(paths.begin(), paths.end(),
+                            [](const std::string &p) { return lower(p).ends_with("\\system32\\kernel32.dll"); }));
+
+        const auto own = platform::GetVersionStrings(exe);
+        QVERIFY(own);
+        QCOMPARE(own->companyName + '|' + own->fileDescription + '|' + own->fileVersion + '|' + own->internalName + '|'
+                     + own->legalCopyright + '|' + own->originalFileName + '|' + own->productName + '|'
+                     + own->productVersion,
+                 "Brantholm Test Bench|About box check|2.8.0.25|aboutcheck|Copyright (C) Test Bench 2026|"
+                 "tst_about.exe|Merolan About Check|2.8 beta"s);
+        const auto some = platform::GetVersionStrings(partial);
+        QVERIFY(some);
+        QCOMPARE(some->fileVersion + "|" + some->productName, "0.9.1|Partial Product"s);
+        QCOMPARE(some->companyName + some->fileDescription + some->internalName + some->legalCopyright
+                     + some->originalFileName + some->productVersion,
+                 ""s);
+        QVERIFY(!platform::GetVersionStrings(plain) && !platform::GetVersionStrings(plain + ".absent"));
+
+        // The window program's own, which Explorer and the modules list show.
+        const auto window = platform::GetVersionStrings(folder + "\\merolan.exe");
+        QVERIFY(window);
+        QCOMPARE(window->productName + '|' + window->fileDescription + '|' + window->fileVersion + '|'
+                     + window->originalFileName,
+                 "Merolan programmer|Setup tool for the Merolan GSM/GPRS modem|" MEROLAN_VERSION "|merolan.exe"s);
+
+        platform::Platform &system = platform::systemPlatform();
+        QCOMPARE(system.programDirectory(), folder);
+        QVERIFY(system.dataDirectories().empty());
+        QCOMPARE(lower(system.processModules().at(0)), lower(exe));
+        const auto versions = system.versionStrings({partial, plain, exe});
+        QVERIFY(versions.size() == 3 && versions[0] && !versions[1] && versions[2]);
+        QCOMPARE(versions[0]->productName + '|' + versions[2]->productName, "Partial Product|Merolan About Check"s);
+        QVERIFY(!system.openDocument(folder + "\\Brantholm Missing Document.rtf"));
+    }
+
+    void localeAndHelpFiles()
+    {
+        platform::Platform &system = platform::systemPlatform();
+        QVERIFY(SetThreadLocale(1032) && system.greekLocale());
+        QVERIFY(SetThreadLocale(1033) && !system.greekLocale());
+        QCOMPARE(platform::helpFilePath("C:\\Prog", HelpLanguage::Greek), "C:\\Prog\\Merolan Programmer_GR.chm"s);
+        QCOMPARE(platform::helpFilePath("C:\\Prog", HelpLanguage::English), "C:\\Prog\\Merolan Programmer_EN.chm"s);
     }
 #else
     // The Linux side of the platform; the Windows side has a check program of
