@@ -1,5 +1,6 @@
 #include "clock.h"
 #include "exchange.h"
+#include "inprocessmodem.h"
 #include "modemrig.h"
 #include "openlink.h"
 #include "operationstate.h"
@@ -212,6 +213,28 @@ private slots:
         QCOMPARE(link.lastError(), SerialLink::Error::LineDropped);
         QVERIFY(!link.PortOpen());
 #endif
+    }
+
+    // The demo modem inside the program, where no pseudo-terminal serves it
+    // (Windows): the link reaches it under its one port name, on real time.
+    void inProcessDemoModem()
+    {
+        RealClock clock;
+        SimModem::Config config;
+        config.serialNumber = QStringLiteral("MRL0000042");
+        config.escapeReplyMs = 20;
+        config.syncMs = 50;
+        InProcessModem demo(clock, config);
+        OperationState state;
+        QVERIFY(!openLink(demo.link(), QStringLiteral("COM1"), QStringLiteral("9600")));
+        QCOMPARE(demo.link().openFailure(), SerialLink::OpenFailure::NotFound);
+        QVERIFY(openLink(demo.link(), QStringLiteral("DEMO"), QStringLiteral("9600")));
+        demo.link().Output(QStringLiteral("###"));
+        demo.link().setLookUpText(QStringLiteral("NO PASSWORD"));
+        demo.link().setLookUpTimeOut(2000);
+        QCOMPARE(demo.link().LookUp(), 0);
+        QVERIFY(GetResponse(demo.link(), state, QStringLiteral("#SerialNum?")).contains(u"MRL0000042"));
+        QCOMPARE(demo.modem().receivedLines(), (QStringList{"###", "#SerialNum?"}));
     }
 
     // During use, whether the line counts as dropped; at open, the failure on

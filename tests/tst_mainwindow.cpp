@@ -132,6 +132,14 @@ private slots:
         port->refreshPorts();
         QCOMPARE(port->count(), 2);
         QCOMPARE(port->currentText(), u"COM9"_s);
+        // Windows offers its COM ports only, as the system names them.
+        moved.link.setPorts({u"COM2"_s, u"ttyUSB0"_s});
+        port->refreshPorts();
+#ifdef _WIN32
+        QCOMPARE(port->count(), 1);
+#else
+        QCOMPARE(port->count(), 2);
+#endif
 #ifndef _WIN32
         // A typed device path survives a change of the list, and is the one
         // connected to. (Windows lists every port: nothing is typed there.)
