@@ -28,8 +28,15 @@ ln -sfn "$pty" "$WINEPREFIX/dosdevices/com5"
 
 LD_PRELOAD=$shim wine "$exe" --port COM5 >/dev/null 2>&1 &
 disown
-window=$(timeout 60 xdotool search --sync --onlyvisible --name "Merolan" | head -n 1) || fail "no window came up"
-sleep 2
+# Wine may make the window anew as it shows it: wait until one stays.
+window="" last=""
+for _ in $(seq 60); do
+  sleep 1
+  window=$(xdotool search --onlyvisible --name "^Merolan programmer$" 2>/dev/null | tail -n 1) || window=""
+  [ -n "$window" ] && [ "$window" = "$last" ] && break
+  last=$window
+done
+[ -n "$window" ] && [ "$window" = "$last" ] || fail "no window came up"
 click() {
   xdotool mousemove "$1" "$2" click 1
   sleep "$3"
