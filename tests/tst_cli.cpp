@@ -51,15 +51,13 @@ private slots:
         };
         const QString rule = "may have up to 8 characters, each a digit, a capital letter or one of [ \\ ] ^ ";
         QString error;
-        QVERIFY(saveSetupFile("sample.mrl", sampleSetup(), &error));
+        QVERIFY(saveSetupFile("s.mrl", sampleSetup(), &error));
         SetupRecord shown = sampleSetup();
         shown.SMSNum = QStringLiteral("+30\r\n#AUTO\\x\x1b\x7f");
         shown.APN = QStringLiteral("caf\u00e9.net");
         QVERIFY(saveSetupFile("f.mrl", shown, &error));
-        shown.HostPort = 65536;
-        QVERIFY(saveSetupFile("port.mrl", shown, &error));
-        run("write", {"--port", "a", "--port", "b", "--password", "12", "write", "f.mrl", "--all", "--dry-run"},
-            {.ports = {"a", "b"}, .password = "12", .command = "write", .file = "f.mrl", .all = true, .dryRun = true});
+        run("write", {"--port", "a", "--port", "b", "--password", "12", "write", "s.mrl", "--all", "--dry-run"},
+            {.ports = {"a", "b"}, .password = "12", .command = "write", .file = "s.mrl", .all = true, .dryRun = true});
         run("clock", {"--demo", "--remote", "gsm", "clock", "--set", "--json"},
             {.connectionKind = 1, .demo = true, .command = "clock", .json = true, .setClock = true});
         run("read", {"--demo", "--remote", "net", "read", "--password", "77", "--save", "."},
@@ -74,22 +72,18 @@ private slots:
             "show", {"show", "f.mrl"}, 0,
             "Role: 2\nLogger: 1\nHostIP: 10.1.2.3\nHostPort: 4001\nAPN: " + u"caf\u00e9"_s.toLocal8Bit()
                 + ".net\nGPRSID: gprs-user\n"
-                  "GPRSPass: gprs-pass\nSMSNum: +30\\x0d\\x0a#AUTO\\\\x\\x1b\\x7f\nBaud: 5\nERecep: "
+                  "GPRSPass: gprs-pass\nSMSNum: +30\\x0d\\x0a#AUTO\\\\x\\x1b\\x7f\nBaud: 19200\nERecep: "
                   "alarm@site.example\n"
                   "ESender: modem@site.example\nEmailInterval: 12\nMailServer: smtp.site.example\nXUser: mail-user\n"
                   "XPas: mail-pass\nOnTime: 06:00 07:30 09:00\nOffTime: 18:00 19:30 21:00\n");
-        printed("check --json", {"check", "sample.mrl", "--json"}, 0,
-                "{\n    \"Command\": \"check\",\n    \"File\": \"sample.mrl\",\n    \"Ok\": true\n}\n");
+        printed("check --json", {"check", "s.mrl", "--json"}, 0,
+                "{\n    \"Command\": \"check\",\n    \"Faults\": [\n    ],\n    \"File\": \"s.mrl\",\n    \"Ok\": "
+                "true\n}\n");
         // A script that asked for JSON gets JSON.
         printed("unknown option", {"read", "--json", "--bogus"}, 2,
                 "{\n    \"Error\": \"Unknown option 'bogus'.\"\n}\n",
                 "Unknown option 'bogus'.\nTry merolan-cli --help\n");
-        printed(
-            "port 65536", {"--demo", "write", "port.mrl", "--json"}, 2,
-            "{\n    \"Command\": \"write\",\n    \"Error\": \"port.mrl: Server port 65536 is not valid: it must be 0 "
-            "to 65535\"\n}\n",
-            "port.mrl: Server port 65536 is not valid: it must be 0 to 65535\n");
-        QVERIFY(QFile::link("sample.mrl", "link.mrl"));
+        QVERIFY(QFile::link("s.mrl", "link.mrl"));
         refused("no command", {"--demo"}, "No command given");
         refused("unknown command", {"frobnicate"}, "Unknown command frobnicate");
         refused("extra argument", {"--demo", "read", "x.mrl"}, "Unexpected argument x.mrl");
@@ -146,6 +140,83 @@ private slots:
         QTEST(p->err, "err");
         QFETCH(QByteArray, out);
         QVERIFY2(exit == 0 ? p->out.startsWith(out) : p->out == out, p->out.constData());
+    }
+
+    // The commands on setup files alone. Each row starts from s.setup, the
+    // sample as JSON under a name that tells no form, mode 0640, and from
+    // e.json, the sample with role 9, logger 2 and a recipient that is no address: set
+    // keeps the form and mode and writes all or nothing; check and write name
+    // every fault, write before any port is opened.
+    void fileCommands_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QByteArray>("said");    // standard output, then standard error
+        QTest::addColumn<QByteArray>("changed"); // the members of s.setup that differ after
+        const auto row = [](const char *name, const QStringList &args, int exit, const QByteArray &said,
+                            const QByteArray &changed = "{}") {
+            QTest::newRow(name) << args << exit << said << changed;
+        };
+        const QByteArray role = "e.json: Operating role 9 is not valid: it must be 1, 2 or 3\n";
+        const QByteArray logger = "e.json: Logger mode 2 is not valid: it must be 0 or 1\n";
+        const QByteArray mail = "e.json: Email recipient is not valid\n";
+        row("set",
+            {"set", "s.setup", "Role=1", "HostPort=4002", "Baud=9600", "OnTime.2=07:45", "OffTime=18:00,19:30,21:15"},
+            0, "s.setup: set Role, HostPort, Baud, OnTime.2, OffTime\n",
+            R"({"Role":1,"HostPort":4002,"Baud":9600,"OnTime":["06:00","07:45","09:00"],)"
+            R"("OffTime":["18:00","19:30","21:15"]})");
+        row("set, bad baud", {"set", "s.setup", "APN=web", "Baud=5"}, 2,
+            "s.setup: Baud 5 is not a rate of the Merolan: it must be 0 or one of 1200, 2400, 4800, 9600, 19200, "
+            "38400, 115200\n");
+        row("set, role 9", {"set", "s.setup", "Role=9"}, 2,
+            "s.setup: Operating role 9 is not valid: it must be 1, 2 or 3\n");
+        row("set, not a number", {"set", "s.setup", "Role=two"}, 2,
+            "s.setup: Role must be a whole number from -32768 to 32767\n");
+        row("set, unknown field", {"set", "s.setup", "OnTime.4=07:00"}, 2, "s.setup: Unknown field OnTime.4\n");
+        row("convert", {"convert", "s.setup", "c.mrl"}, 0, "s.setup: converted to c.mrl\n");
+        row("check 1.99", {"check", "e.json", "--firmware", "1.99"}, 2, role + mail);
+        row("check 2.0", {"check", "e.json", "--firmware", "2.0"}, 2, logger + role + mail);
+        row("check 2.99", {"check", "e.json", "--firmware", "2.99"}, 2, logger + role + mail);
+        row("check 3.0", {"check", "e.json", "--firmware", "3.0"}, 2, role);
+        row("write", {"--demo", "write", "e.json", "--json"}, 2,
+            "{\n    \"Command\": \"write\",\n    \"Error\": \"e.json: Logger mode 2 is not valid: it must be 0 or 1; "
+            "Operating role 9 is not valid: it must be 1, 2 or 3\",\n    \"Faults\": [\n        \"Logger mode 2 is not "
+            "valid: it must be 0 or 1\",\n        \"Operating role 9 is not valid: it must be 1, 2 or 3\"\n    ]\n}\n"
+                + logger + role);
+    }
+
+    void fileCommands()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, changed);
+        SetupRecord faulty = sampleSetup();
+        faulty.Role = 9;
+        faulty.Logger = 2;
+        faulty.ERecep = "alarm";
+        QString error;
+        QVERIFY(saveSetupFile("e.json", faulty, &error)
+                && saveSetupFile("s.setup", sampleSetup(), &error, SetupForm::Json));
+        const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions("s.setup", mode));
+        const auto bytes = [] {
+            QFile file("s.setup");
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray before = bytes();
+        std::optional<SetupRecord> record;
+        const auto p = fileStep(std::get<Options>(readCommandLine(QStringList{"merolan-cli"} + args)), &record);
+        QVERIFY(p);
+        QTEST(p->exit, "exit");
+        QTEST(p->out + p->err.toUtf8(), "said");
+        QJsonObject expected = QJsonDocument::fromJson(before).object();
+        for (const auto &[name, value] : QJsonDocument::fromJson(changed).object().toVariantMap().asKeyValueRange())
+            expected.insert(name, QJsonValue::fromVariant(value));
+        QCOMPARE(QJsonDocument::fromJson(bytes()).object(), expected);
+        // Nothing written at all when nothing changed.
+        QVERIFY(changed != "{}" || bytes() == before);
+#ifndef _WIN32
+        QCOMPARE(QFile::permissions("s.setup") & 0x7077, mode);
+#endif
     }
 
     // The commands on a modem merolan-cli logged in to: the exit status, the

@@ -2,6 +2,7 @@
 #include "samplesetup.h"
 #include "setupfile.h"
 #include "setupfilecommands.h"
+#include "setupjson.h"
 #include "showsetup.h"
 #include "writesetup.h"
 
@@ -29,6 +30,19 @@ constexpr char kSample[] =
 QByteArray sampleBytes()
 {
     return QByteArray(kSample, sizeof kSample - 1);
+}
+
+// sampleSetup() as a JSON setup: Baud as the rate.
+constexpr char kSampleJson[] =
+    R"({"Role":2,"Logger":1,"HostIP":"10.1.2.3","HostPort":4001,"APN":"apn.sample","GPRSID":"gprs-user",)"
+    R"("GPRSPass":"gprs-pass","SMSNum":"+306912345678","Baud":19200,"ERecep":"alarm@site.example",)"
+    R"("ESender":"modem@site.example","EmailInterval":12,"MailServer":"smtp.site.example","XUser":"mail-user",)"
+    R"("XPas":"mail-pass","OnTime":["06:00","07:30","09:00"],"OffTime":["18:00","19:30","21:00"]})";
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -82,6 +96,74 @@ private slots:
             QString said;
             QCOMPARE(encodeSetup(r, &said).size(), size);
             QCOMPARE(said, error);
+        }
+    }
+
+    // A JSON setup is strict: each member missing takes the empty record's
+    // value, each unknown or wrong one is refused by name.
+    void jsonSetup()
+    {
+        const QString rates = "1200, 2400, 4800, 9600, 19200, 38400, 115200";
+        const std::tuple<QByteArray, void (*)(SetupRecord &), QString> rows[] = {
+            {kSampleJson, [](SetupRecord &r) { r = sampleSetup(); }, {}},
+            {R"({"APN":"web","Role":32767,"Baud":0})", [](SetupRecord &r) { r.Role = 32767, r.APN = "web"; }, {}},
+            {R"({"Baud":115200,"OffTime":["00:00","23:59","12:00"]})",
+             [](SetupRecord &r) {
+                 r.Baud = 7, r.OffTime = {0, 1439.0 / 1440, 0.5};
+             },
+             {}},
+            {R"({"Role":32768})", nullptr, "Role must be a whole number from -32768 to 32767"},
+            {R"({"HostPort":4001.5})", nullptr, "HostPort must be a whole number from -2147483648 to 2147483647"},
+            {R"({"Apn":"web"})", nullptr, "Unknown field Apn"},
+            {R"({"HostIP":1})", nullptr, "HostIP must be a text"},
+            {R"({"Baud":5})", nullptr, "Baud 5 is not a rate of the Merolan: it must be 0 or one of " + rates},
+            {R"({"OnTime":["06:00","07:30"]})", nullptr, R"(OnTime must be three times "hh:nn", devices 1 to 3)"},
+            {R"({"OffTime":["18:00","7:30","21:00"]})", nullptr, R"(OffTime of device 2 is not a time "hh:nn")"},
+            {R"({"OffTime":["18:00","19:30","24:00"]})", nullptr, R"(OffTime of device 3 is not a time "hh:nn")"},
+            {R"({"XPas":"pass\u0100"})", nullptr,
+             "XPas holds the character \"\u0100\", which a setup file cannot store (only 8-bit characters fit)."},
+        };
+        for (const auto &[json, change, error] : rows) {
+            SetupRecord r;
+            if (change)
+                change(r);
+            QString said;
+            QCOMPARE(setupFromJson(json, &said), change ? std::optional(r) : std::nullopt);
+            QCOMPARE(said, error);
+        }
+    }
+
+    // Saved by its name, loaded by its name or else by its content: .mrl to
+    // JSON and back gives the same bytes. What the JSON form cannot hold
+    // exactly is refused by name, never rounded, and nothing is written.
+    void convertForms()
+    {
+        const QString json = m_dir.filePath(QStringLiteral("s.json"));
+        const QString mrl = m_dir.filePath(QStringLiteral("s.mrl"));
+        const QString other = m_dir.filePath(QStringLiteral("s.setup"));
+        QString error;
+        QVERIFY(saveSetupFile(json, sampleSetup(), &error));
+        QCOMPARE(QJsonDocument::fromJson(contents(json)).object(), QJsonDocument::fromJson(kSampleJson).object());
+        const std::optional<SetupRecord> loaded = loadSetupFile(json, &error);
+        QVERIFY(loaded && saveSetupFile(mrl, *loaded, &error));
+        QCOMPARE(contents(mrl).toHex(' '), sampleBytes().toHex(' '));
+        // JSON under such a name is merolan-cli's own test.
+        QVERIFY(QFile::copy(mrl, other));
+        QCOMPARE(loadSetupFile(other, &error), std::optional(sampleSetup()));
+        const std::pair<void (*)(SetupRecord &), QString> refused[] = {
+            {[](SetupRecord &r) { r.OnTime[1] += 1.0 / 86400; },
+             R"(OnTime of device 2 holds more than "hh:nn" can (seconds or a date))"},
+            {[](SetupRecord &r) { r.OffTime[2] += 1; },
+             R"(OffTime of device 3 holds more than "hh:nn" can (seconds or a date))"},
+            {[](SetupRecord &r) { r.Baud = 8; },
+             "Baud index 8 is no rate of the Merolan, which the JSON form cannot name"},
+        };
+        for (const auto &[change, message] : refused) {
+            SetupRecord r = sampleSetup();
+            change(r);
+            QVERIFY(!saveSetupFile(m_dir.filePath(QStringLiteral("no.json")), r, &error));
+            QCOMPARE(error, message);
+            QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("no.json"))));
         }
     }
 

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "modemrules.h"
+#include "numbervalue.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -77,11 +78,16 @@ Parser::Parser()
                        "  write FILE   the setup file to the modem: the settings that differ (all with --all);\n"
                        "               --dry-run shows the setting lines it would send and sends none\n"
                        "  show FILE    a setup file\n"
-                       "  check FILE   a setup file against the checks of a write of all of it, with no modem\n"
+                       "  check FILE   a setup file against the checks of a write of all of it, with no modem,\n"
+                       "               naming every fault; --firmware judges it as a write to that firmware\n"
+                       "  convert IN OUT  the setup file IN written as OUT, .mrl or .json by OUT's name\n"
+                       "  set FILE FIELD=VALUE...  changes fields of a setup file in place, as named in the\n"
+                       "               JSON setup (Baud=9600, OnTime=06:00,11:00,07:00, OnTime.2=07:30)\n"
                        "  clock        the modem's clock beside the computer's (--set sets it from the computer's)\n"
                        "  password     a new password for the modem (--new), or none (--disable)\n"
                        "  activate N   switches on device N (1 to 3) and hands the modem back: it runs\n"
-                       "               its schedule from the device's OFF time (asks: --yes)"));
+                       "               its schedule from the device's OFF time (asks: --yes)\n\n"
+                       "A setup file is .mrl or .json (any other name: JSON when it starts with \"{\")."));
     m_parser.addOptions({
         {QStringLiteral("port"),
          QStringLiteral("Serial device of the modem; several for write, clock and password, and for read "
@@ -110,16 +116,24 @@ Parser::Parser()
                         "too)."),
          QStringLiteral("text")},
         {QStringLiteral("disable"), QStringLiteral("password: the modem asks for no password any more.")},
+        {QStringLiteral("firmware"),
+         QStringLiteral("check: judge the file as a write to a modem of this firmware version (e.g. 2.10)."),
+         QStringLiteral("version")},
         {QStringLiteral("yes"), QStringLiteral("Answer Yes to the questions of the checks and of activate (else No).")},
     });
     m_parser.addHelpOption();
     m_parser.addVersionOption();
-    m_parser.addPositionalArgument(QStringLiteral("command"),
-                                   QStringLiteral("read, write, show, check, clock, password or activate."),
-                                   QStringLiteral("read|write|show|check|clock|password|activate"));
-    m_parser.addPositionalArgument(QStringLiteral("file"),
-                                   QStringLiteral("The setup file of write, show and check; the device of activate."),
-                                   QStringLiteral("[FILE|N]"));
+    m_parser.addPositionalArgument(
+        QStringLiteral("command"),
+        QStringLiteral("read, write, show, check, convert, set, clock, password or activate."),
+        QStringLiteral("read|write|show|check|convert|set|clock|password|activate"));
+    m_parser.addPositionalArgument(
+        QStringLiteral("file"),
+        QStringLiteral("The setup file of write, show, check, convert and set; the device of activate."),
+        QStringLiteral("[FILE|N]"));
+    m_parser.addPositionalArgument(QStringLiteral("more"),
+                                   QStringLiteral("convert: the file to write; set: the fields to change."),
+                                   QStringLiteral("[OUT|FIELD=VALUE...]"));
 }
 
 QString Parser::helpText() const
@@ -158,10 +172,16 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
     const bool read = o->command == QLatin1String("read");
     const bool password = o->command == QLatin1String("password");
     const bool activate = o->command == QLatin1String("activate");
+    const bool convert = o->command == QLatin1String("convert");
+    const bool set = o->command == QLatin1String("set");
     const bool takesFile = o->command == QLatin1String("write") || o->command == QLatin1String("show")
-                           || o->command == QLatin1String("check");
+                           || o->command == QLatin1String("check") || convert || set;
     if (takesFile)
         o->file = positional.value(1);
+    if (convert)
+        o->target = positional.value(2);
+    if (set)
+        o->assignments = positional.mid(2);
 
     if (m_parser.isSet(QStringLiteral("baud"))) {
         o->baud = m_parser.value(QStringLiteral("baud"));
@@ -190,10 +210,25 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
     if (!read && !password && !activate && !takesFile && o->command != QLatin1String("clock"))
         return fail(error, o->command.isEmpty() ? QStringLiteral("No command given")
                                                 : QStringLiteral("Unknown command ") + o->command);
-    if (positional.size() > (takesFile || activate ? 2 : 1))
+    if (!set && positional.size() > (convert ? 3 : takesFile || activate ? 2 : 1))
         return fail(error, QStringLiteral("Unexpected argument ") + positional.last());
     if (takesFile && o->file.isEmpty())
         return fail(error, o->command + QStringLiteral(" needs a setup file"));
+    if (convert && o->target.isEmpty())
+        return fail(error, QStringLiteral("convert needs the file to write: convert IN OUT"));
+    if (set && o->assignments.isEmpty())
+        return fail(error, QStringLiteral("set needs at least one FIELD=VALUE"));
+    for (const QString &assignment : o->assignments) {
+        if (!assignment.contains(QLatin1Char('=')))
+            return fail(error, QStringLiteral("set takes FIELD=VALUE, not ") + assignment);
+    }
+    if (m_parser.isSet(QStringLiteral("firmware"))) {
+        if (o->command != QLatin1String("check"))
+            return fail(error, QStringLiteral("--firmware belongs to the check command"));
+        o->firmware = m_parser.value(QStringLiteral("firmware"));
+        if (!isNumber(o->firmware))
+            return fail(error, QStringLiteral("--firmware takes a version number, such as 2.10"));
+    }
     if (o->dryRun && o->command != QLatin1String("write"))
         return fail(error, QStringLiteral("--dry-run belongs to the write command"));
     if (o->setClock && o->command != QLatin1String("clock"))
@@ -218,7 +253,7 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
             return fail(error, QStringLiteral("activate takes the device 1, 2 or 3"));
         o->device = device.toInt();
     }
-    const bool noModem = o->command == QLatin1String("show") || o->command == QLatin1String("check");
+    const bool noModem = o->command == QLatin1String("show") || o->command == QLatin1String("check") || convert || set;
     if (!noModem && o->ports.isEmpty() && !o->demo)
         return fail(error, QStringLiteral("Name the modem's port with --port, or use --demo"));
     // Several setups read at once go to one folder or one JSON document.

@@ -15,6 +15,9 @@ struct Options
     bool demo = false;
     QString command{};
     QString file{};
+    QString target{};          // convert: the file written
+    QStringList assignments{}; // set: FIELD=VALUE each
+    QString firmware{};        // check --firmware: judge as a write to a modem of this version
     QString save{};
     bool json = false;
     bool all = false;

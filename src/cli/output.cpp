@@ -1,5 +1,6 @@
 #include "output.h"
 
+#include "numbervalue.h"
 #include "settinglines.h"
 #include "setupfile.h"
 #include "setupjson.h"
@@ -32,13 +33,25 @@ QByteArray jsonDocument(const QJsonObject &object)
     return QJsonDocument(object).toJson();
 }
 
-Printed fileError(const Options &o, const QString &error)
+// A line each on standard error, "name: fault"; the JSON document holds them
+// too, the faults of the checks listed apart.
+Printed fileError(const Options &o, const QString &name, const QStringList &faults, bool checks = false)
 {
-    const QString text = o.file + QStringLiteral(": ") + error;
-    return {Exit::BadUse,
-            o.json ? jsonDocument({{QStringLiteral("Command"), o.command}, {QStringLiteral("Error"), text}})
-                   : QByteArray(),
-            text + QLatin1Char('\n')};
+    QString lines;
+    for (const QString &fault : faults)
+        lines += name + QStringLiteral(": ") + fault + QLatin1Char('\n');
+    QJsonObject document{{QStringLiteral("Command"), o.command},
+                         {QStringLiteral("Error"), name + QStringLiteral(": ") + faults.join(QStringLiteral("; "))}};
+    if (checks)
+        document.insert(QStringLiteral("Faults"), QJsonArray::fromStringList(faults));
+    return {Exit::BadUse, o.json ? jsonDocument(document) : QByteArray(), lines};
+}
+
+Printed done(const Options &o, QJsonObject document, const QString &text)
+{
+    document.insert(QStringLiteral("Command"), o.command);
+    document.insert(QStringLiteral("File"), o.file);
+    return {Exit::Ok, o.json ? jsonDocument(document) : text.toLocal8Bit(), {}};
 }
 
 } // namespace
@@ -68,34 +81,49 @@ std::optional<Printed> fileStep(const Options &o, std::optional<SetupRecord> *re
     if (o.file.isEmpty())
         return std::nullopt;
     QString error;
-    *record = loadSetupFile(o.file, &error);
+    SetupForm form = SetupForm::Mrl;
+    *record = loadSetupFile(o.file, &error, &form);
     if (!*record)
-        return fileError(o, error);
-    // Values no modem may get are refused before any modem is touched; check
-    // judges the file as a write of all of it would (the logger and e-mail
-    // lines included, as for firmware 2.x).
-    if (o.command != QLatin1String("show")) {
-        constexpr double kEveryLineFirmware = 2.5;
-        QString problem = setupFileProblem(**record);
-        if (problem.isEmpty() && o.command == QLatin1String("check"))
-            problem = unsendableSetting(settingLines(**record, SetupRecord{}, true, kEveryLineFirmware), **record);
-        if (!problem.isEmpty())
-            return fileError(o, problem);
-    }
-    if (o.command == QLatin1String("check"))
-        return Printed{Exit::Ok,
-                       o.json ? jsonDocument({{QStringLiteral("Command"), o.command},
-                                              {QStringLiteral("File"), o.file},
-                                              {QStringLiteral("Ok"), true}})
-                              : (o.file + QStringLiteral(": passes the checks\n")).toLocal8Bit(),
-                       {}};
+        return fileError(o, o.file, {error});
+    SetupRecord &r = **record;
     if (o.command == QLatin1String("show"))
-        return Printed{Exit::Ok,
-                       o.json ? jsonDocument({{QStringLiteral("Command"), o.command},
-                                              {QStringLiteral("File"), o.file},
-                                              {QStringLiteral("Setup"), setupToJson(**record)}})
-                              : setupText(**record),
-                       {}};
+        return done(o, {{QStringLiteral("Setup"), setupToJson(r)}}, QString::fromLocal8Bit(setupText(r)));
+    if (o.command == QLatin1String("convert")) {
+        if (!saveSetupFile(o.target, r, &error))
+            return fileError(o, o.target, {error});
+        return done(o, {{QStringLiteral("SavedTo"), o.target}},
+                    o.file + QStringLiteral(": converted to ") + o.target + QLatin1Char('\n'));
+    }
+    QStringList fields;
+    for (const QString &assignment : o.assignments) {
+        if (!assignSetupField(r, assignment, &error))
+            return fileError(o, o.file, {error});
+        fields << assignment.section(QLatin1Char('='), 0, 0);
+    }
+    // Values no modem may get are refused before any modem is touched. The
+    // firmware decides what is sent; without one, every line is judged.
+    const bool check = o.command == QLatin1String("check");
+    const QStringList faults =
+        setupFileFaults(r, o.firmware.isEmpty() ? std::nullopt : std::optional(numberValue(o.firmware)));
+    if (check) {
+        const QJsonObject verdict{{QStringLiteral("Ok"), faults.isEmpty()},
+                                  {QStringLiteral("Faults"), QJsonArray::fromStringList(faults)}};
+        if (faults.isEmpty())
+            return done(o, verdict, o.file + QStringLiteral(": passes the checks\n"));
+        Printed p = fileError(o, o.file, faults);
+        if (o.json)
+            p.out = done(o, verdict, {}).out;
+        return p;
+    }
+    if (!faults.isEmpty())
+        return fileError(o, o.file, faults, true);
+    if (!o.assignments.isEmpty()) {
+        if (!saveSetupFile(o.file, r, &error, form))
+            return fileError(o, o.file, {error});
+        fields.removeDuplicates();
+        return done(o, {{QStringLiteral("Setup"), setupToJson(r)}},
+                    o.file + QStringLiteral(": set ") + fields.join(QStringLiteral(", ")) + QLatin1Char('\n'));
+    }
     return std::nullopt;
 }
 

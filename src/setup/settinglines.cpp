@@ -1,5 +1,6 @@
 #include "settinglines.h"
 
+#include "exchange.h"
 #include "scheduletime.h"
 #include "setuprecord.h"
 
@@ -149,23 +150,29 @@ QString timeProblem(const QString &key)
 
 } // namespace
 
-QString setupFileProblem(const SetupRecord &r)
+QStringList setupFileProblems(const SetupRecord &r)
 {
+    QStringList problems;
     if (r.HostPort < 0 || r.HostPort > 65535)
-        return QStringLiteral("Server port %1 is not valid: it must be 0 to 65535").arg(r.HostPort);
+        problems << QStringLiteral("Server port %1 is not valid: it must be 0 to 65535").arg(r.HostPort);
     if (r.EmailInterval < 0 || r.EmailInterval > 24)
-        return QStringLiteral("Email interval %1 is not valid: it must be 0 to 24 hours").arg(r.EmailInterval);
+        problems << QStringLiteral("Email interval %1 is not valid: it must be 0 to 24 hours").arg(r.EmailInterval);
     for (size_t n = 0; n < 3; ++n) {
         const QString device = QStringLiteral("P") + QString::number(n + 1);
         if (!isTimeOfDay(r.OnTime[n]))
-            return timeProblem(device + QStringLiteral("ON"));
+            problems << timeProblem(device + QStringLiteral("ON"));
         if (!isTimeOfDay(r.OffTime[n]))
-            return timeProblem(device + QStringLiteral("OFF"));
+            problems << timeProblem(device + QStringLiteral("OFF"));
     }
-    return {};
+    return problems;
 }
 
-QString unsendableSetting(const QStringList &lines, const SetupRecord &edit)
+QString setupFileProblem(const SetupRecord &record)
+{
+    return setupFileProblems(record).value(0);
+}
+
+QStringList unsendableSettings(const QStringList &lines, const SetupRecord &edit)
 {
     struct Setting
     {
@@ -193,15 +200,19 @@ QString unsendableSetting(const QStringList &lines, const SetupRecord &edit)
         {"ESender", "Email sender"},
         {"ERecep", "Email recipient"},
     };
+    QStringList faults;
+    const auto add = [&faults](const QString &fault) {
+        if (!faults.contains(fault))
+            faults << fault;
+    };
     for (const QString &line : lines) {
         const QString key = line.section(QLatin1Char('='), 0, 0);
         const QString value = line.section(QLatin1Char('='), 1);
         for (size_t n = 0; n < 3; ++n) {
             const QString device = QStringLiteral("P") + QString::number(n + 1);
-            if (key == device + QStringLiteral("ON") && !isTimeOfDay(edit.OnTime[n]))
-                return timeProblem(key);
-            if (key == device + QStringLiteral("OFF") && !isTimeOfDay(edit.OffTime[n]))
-                return timeProblem(key);
+            if ((key == device + QStringLiteral("ON") && !isTimeOfDay(edit.OnTime[n]))
+                || (key == device + QStringLiteral("OFF") && !isTimeOfDay(edit.OffTime[n])))
+                add(timeProblem(key));
         }
         for (const Setting &setting : kSettings) {
             if (key != QLatin1String(setting.key))
@@ -209,14 +220,57 @@ QString unsendableSetting(const QStringList &lines, const SetupRecord &edit)
             const QString name = QLatin1String(setting.name);
             if (setting.low > setting.high) {
                 if (!isPrintableAscii(value))
-                    return name + QStringLiteral(" contains characters that the Merolan cannot store");
+                    add(name + QStringLiteral(" contains characters that the Merolan cannot store"));
             } else if (const int number = value.toInt(); number < setting.low || number > setting.high) {
-                return QStringLiteral("%1 %2 is not valid: it must be %3")
-                    .arg(name, value, QLatin1String(setting.allowed));
+                add(QStringLiteral("%1 %2 is not valid: it must be %3")
+                        .arg(name, value, QLatin1String(setting.allowed)));
             }
         }
     }
-    return {};
+    return faults;
+}
+
+QString unsendableSetting(const QStringList &lines, const SetupRecord &edit)
+{
+    return unsendableSettings(lines, edit).value(0);
+}
+
+WriteFaults writeFaults(const SetupRecord &e, const QStringList &lines, std::optional<double> firmware)
+{
+    WriteFaults faults;
+    faults.unsendable = unsendableSettings(lines, e);
+    faults.mailJudged = firmware && *firmware < 3.0 && e.EmailInterval >= 1;
+    if (faults.mailJudged) {
+        if (!matchesAddressPattern(CleanReply(e.ERecep)))
+            faults.mail << QStringLiteral("Email recipient is not valid");
+        if (!matchesAddressPattern(CleanReply(e.ESender)))
+            faults.mail << QStringLiteral("Email sender is not valid");
+        if (CleanReply(e.MailServer).isEmpty())
+            faults.mail << QStringLiteral("Email (SMTP) server may not be empty");
+    }
+    if (e.Role == 1) {
+        if (CleanReply(e.HostIP).isEmpty())
+            faults.role << QStringLiteral("Tessarin address may not be empty");
+        if (e.HostPort == 0)
+            faults.role << QStringLiteral("Tessarin Port may not be 0");
+    } else if (e.Role == 2 && CleanReply(e.APN).isEmpty()) {
+        faults.role << QStringLiteral("APN may not be empty");
+    }
+    return faults;
+}
+
+QStringList setupFileFaults(const SetupRecord &record, std::optional<double> firmware)
+{
+    // A firmware of 2.x takes every line there is.
+    constexpr double kEveryLineFirmware = 2.5;
+    QStringList faults =
+        writeFaults(record, settingLines(record, SetupRecord{}, true, firmware.value_or(kEveryLineFirmware)), firmware)
+            .all();
+    for (const QString &problem : setupFileProblems(record)) {
+        if (!faults.contains(problem))
+            faults << problem;
+    }
+    return faults;
 }
 
 QString maskedSettingLine(const QString &line)

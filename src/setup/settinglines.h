@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 struct SetupRecord;
 
@@ -31,20 +32,44 @@ bool isPasswordPlaceholder(const QString &password);
 // Two mail passwords the modem would hold alike: equal, or both placeholders.
 bool sameMailPassword(const QString &a, const QString &b);
 
-// What is wrong with the first of these setting lines, made from edit, that
-// the modem cannot take, in words naming the setting; empty when all can go.
-// A value with a character outside printable ASCII would end its command line
-// early (or be garbled on the wire); a role, logger mode, rate index, server
-// port (0 to 65535) or e-mail interval (0 to 24 hours) outside what the modem
-// knows would be stored as it is; a time that is no time of day would go as
-// another one. Values that are not sent are not judged: an odd value the
-// modem itself reported stays harmless.
+// What is wrong with these setting lines, made from edit, that the modem
+// cannot take, in words naming the setting, each fault once. A value with a
+// character outside printable ASCII would end its command line early (or be
+// garbled on the wire); a role, logger mode, rate index, server port (0 to
+// 65535) or e-mail interval (0 to 24 hours) outside what the modem knows
+// would be stored as it is; a time that is no time of day would go as another
+// one. Values that are not sent are not judged: an odd value the modem itself
+// reported stays harmless.
+QStringList unsendableSettings(const QStringList &lines, const SetupRecord &edit);
+// The first of them; empty when all can go.
 QString unsendableSetting(const QStringList &lines, const SetupRecord &edit);
 
 // What is wrong with a setup file whatever modem it goes to: a server port
 // outside 0 to 65535 (0: none set), an e-mail interval outside 0 to 24 hours,
-// a time that is no time of day. Empty when nothing is.
+// a time that is no time of day.
+QStringList setupFileProblems(const SetupRecord &record);
+// The first of them; empty when there is none.
 QString setupFileProblem(const SetupRecord &record);
+
+// The faults that stop a write of these lines of edit, found without asking
+// the modem or the user, by the check that finds them, in the write's order.
+struct WriteFaults
+{
+    QStringList unsendable;  // unsendableSettings of the lines
+    bool mailJudged = false; // a firmware below 3.0 sends mails: the e-mail settings count
+    QStringList mail;        // recipient, sender, server
+    QStringList role;        // role 1: the Tessarin address and port; role 2: the APN
+
+    QStringList all() const { return unsendable + mail + role; }
+};
+// firmware: the modem's; none when not known, and the e-mail settings,
+// which depend on it, are not judged.
+WriteFaults writeFaults(const SetupRecord &edit, const QStringList &lines, std::optional<double> firmware);
+
+// Every fault of a setup file that a write of all of it would meet: with a
+// firmware, the lines a modem of that firmware gets and its rules; without,
+// every line any modem gets; and the setupFileProblems whatever is sent.
+QStringList setupFileFaults(const SetupRecord &record, std::optional<double> firmware);
 
 // The line as it may be shown to anyone: the value of a password setting
 // (GPRS, mail) becomes asterisks, unless it is empty.

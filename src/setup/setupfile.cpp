@@ -1,5 +1,7 @@
 #include "setupfile.h"
 
+#include "setupjson.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -184,7 +186,13 @@ std::optional<SetupRecord> decodeSetup(const QByteArray &bytes, QString *error)
     return record;
 }
 
-bool saveSetupFile(const QString &path, const SetupRecord &record, QString *error)
+SetupForm setupFormOfName(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String("json"), Qt::CaseInsensitive) == 0 ? SetupForm::Json
+                                                                                             : SetupForm::Mrl;
+}
+
+bool saveSetupFile(const QString &path, const SetupRecord &record, QString *error, std::optional<SetupForm> form)
 {
     const QFileInfo existing(path);
     // Written through, a link would hand the passwords to whatever it points
@@ -194,7 +202,8 @@ bool saveSetupFile(const QString &path, const SetupRecord &record, QString *erro
             *error = QStringLiteral("It is a symbolic link, and a setup file is never written through one");
         return false;
     }
-    const QByteArray bytes = encodeSetup(record, error);
+    const QByteArray bytes = form.value_or(setupFormOfName(path)) == SetupForm::Json ? encodeSetupJson(record, error)
+                                                                                     : encodeSetup(record, error);
     if (bytes.isEmpty())
         return false;
     // The file holds the GPRS and mail passwords: a new one is its owner's
@@ -216,7 +225,7 @@ bool saveSetupFile(const QString &path, const SetupRecord &record, QString *erro
     return true;
 }
 
-std::optional<SetupRecord> loadSetupFile(const QString &path, QString *error)
+std::optional<SetupRecord> loadSetupFile(const QString &path, QString *error, SetupForm *form)
 {
     const auto fail = [error](const QString &text) -> std::optional<SetupRecord> {
         if (error)
@@ -239,5 +248,12 @@ std::optional<SetupRecord> loadSetupFile(const QString &path, QString *error)
         return fail(file.errorString());
     if (bytes.size() > kMaxSetupFileBytes)
         return fail(tooLarge);
-    return decodeSetup(bytes, error);
+    const bool byName = setupFormOfName(path) == SetupForm::Json
+                        || QFileInfo(path).suffix().compare(QLatin1String("mrl"), Qt::CaseInsensitive) == 0;
+    const SetupForm read = byName                            ? setupFormOfName(path)
+                           : bytes.trimmed().startsWith('{') ? SetupForm::Json
+                                                             : SetupForm::Mrl;
+    if (form)
+        *form = read;
+    return read == SetupForm::Json ? setupFromJson(bytes, error) : decodeSetup(bytes, error);
 }

@@ -12,7 +12,8 @@ UserPrompt::FileDialog setupFileDialog(const QString &title)
 {
     return {title,
             QStringLiteral("Setup.mrl"),
-            {QStringLiteral("MRL Files (*.mrl)"), QStringLiteral("All Files (*.*)")},
+            {QStringLiteral("MRL Files (*.mrl)"), QStringLiteral("Merolan setup as JSON (*.json)"),
+             QStringLiteral("All Files (*.*)")},
             QStringLiteral("mrl")};
 }
 

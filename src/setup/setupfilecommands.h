@@ -13,5 +13,6 @@ bool LoadSetupCommand(Session &session);
 // The same without asking: the file named when the program started.
 bool LoadSetupFromFile(Session &session, const QString &path);
 
-// File > Save Setup to file: stores EditSetup.
+// File > Save Setup to file: stores EditSetup, as JSON when the chosen name
+// ends in ".json", else as .mrl.
 void SaveSetupCommand(Session &session);

@@ -99,41 +99,26 @@ QStringList ShownPendingLines(const Session &s, bool writeAll)
 bool ValidateSetup(Session &s)
 {
     const SetupRecord &e = s.EditSetup;
-
     // The lines of a write of the changes; a write of everything to another
     // modem checks its own before it starts.
-    if (!sendable(s, PendingLines(s, false)))
-        return true;
+    const WriteFaults faults = writeFaults(e, PendingLines(s, false), s.firmwareNumber());
 
-    QString problem;
-    if (s.firmwareNumber() < 3.0 && e.EmailInterval >= 1) {
+    // Each check that counts asks about an empty APN before it tells its fault;
+    // a value that cannot go at all is told before any question.
+    QStringList found = faults.unsendable;
+    if (found.isEmpty() && faults.mailJudged) {
         if (!proceedWithoutApn(s))
             return true;
-        if (!matchesAddressPattern(CleanReply(e.ERecep)))
-            problem = QStringLiteral("Email recipient is not valid");
-        else if (!matchesAddressPattern(CleanReply(e.ESender)))
-            problem = QStringLiteral("Email sender is not valid");
-        else if (CleanReply(e.MailServer).isEmpty())
-            problem = QStringLiteral("Email (SMTP) server may not be empty");
+        found = faults.mail;
     }
-
-    if (problem.isEmpty()) {
-        if (e.Role == 1) {
-            if (!proceedWithoutApn(s))
-                return true;
-            if (CleanReply(e.HostIP).isEmpty())
-                problem = QStringLiteral("Tessarin address may not be empty");
-            else if (e.HostPort == 0)
-                problem = QStringLiteral("Tessarin Port may not be 0");
-        } else if (e.Role == 2) {
-            if (CleanReply(e.APN).isEmpty())
-                problem = QStringLiteral("APN may not be empty");
-        }
+    if (found.isEmpty()) {
+        if (e.Role == 1 && !proceedWithoutApn(s))
+            return true;
+        found = faults.role;
     }
-
-    if (problem.isEmpty())
+    if (found.isEmpty())
         return false;
-    s.prompt.message(problem);
+    s.prompt.message(found.first());
     return true;
 }
 

@@ -25,7 +25,8 @@ ProgramOptions splitProgramOptions(const QStringList &arguments)
     options.version = parser.isSet(version);
     QStringList rest = parser.positionalArguments();
     for (qsizetype i = rest.size() - 1; i >= 0; --i) {
-        if (rest[i].endsWith(QLatin1String(".mrl"), Qt::CaseInsensitive)) {
+        if (rest[i].endsWith(QLatin1String(".mrl"), Qt::CaseInsensitive)
+            || rest[i].endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) {
             options.setupFile = rest.takeAt(i);
             break;
         }
@@ -38,14 +39,14 @@ ProgramOptions splitProgramOptions(const QStringList &arguments)
 
 QString programHelp()
 {
-    return QStringLiteral("Usage: merolan [--demo] [--port DEVICE] [FILE.mrl] [SETUP-LINE]\n"
+    return QStringLiteral("Usage: merolan [--demo] [--port DEVICE] [FILE.mrl|FILE.json] [SETUP-LINE]\n"
                           "Merolan programmer: reads, edits and writes the setup of a Merolan GSM/GPRS modem.\n\n"
                           "Options:\n"
                           "  --demo          start a simulated Merolan inside the program and select it\n"
                           "  --port DEVICE   preselect this serial device\n"
                           "  -h, --help      show this text\n"
                           "  -v, --version   show the program's version\n"
-                          "  FILE.mrl        load this setup file, as File > Load Setup from file does\n\n"
+                          "  FILE.mrl, FILE.json  load this setup file, as File > Load Setup from file does\n\n"
                           "SETUP-LINE, as a calling program hands it over:\n"
                           "  ,password,COM port number,data-logger type,connection kind,device count\n");
 }

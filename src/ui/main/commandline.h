@@ -5,14 +5,15 @@
 #include <optional>
 
 // What the program's arguments ask for. Options of our own begin with "--"; a
-// setup file ends in ".mrl" (a double-click on one starts the program so);
+// setup file ends in ".mrl" (a double-click on one starts the program so) or
+// ".json";
 // everything else is the comma-separated setup line that a calling program
 // hands over (password, port number, logger type, connection kind, devices).
 struct ProgramOptions
 {
     bool demo = false;    // --demo: run on the built-in simulated modem
     QString port;         // --port DEVICE: preselect this device
-    QString setupFile;    // an argument ending in .mrl: the file to load, as File > Load does
+    QString setupFile;    // an argument ending in .mrl or .json: the file to load, as File > Load does
     QString commandLine;  // the remaining arguments, joined by spaces
     QStringList unknown;  // options we do not know, reported and otherwise ignored
     bool help = false;    // -h, --help: print programHelp() instead of opening the window
