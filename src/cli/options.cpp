@@ -81,7 +81,8 @@ Parser::Parser()
                        "  clock        the modem's clock beside the computer's (--set sets it from the computer's)\n"
                        "  password     a new password for the modem (--new), or none (--disable)\n"
                        "  activate N   switches on device N (1 to 3) and hands the modem back: it runs\n"
-                       "               its schedule from the device's OFF time (asks: --yes)"));
+                       "               its schedule from the device's OFF time (asks: --yes)\n"
+                       "  ports        the serial ports: device, stable name, adapter, in use (none is opened)"));
     m_parser.addOptions({
         {QStringLiteral("port"),
          QStringLiteral("Serial device of the modem; several for write, clock and password, and for read "
@@ -115,8 +116,8 @@ Parser::Parser()
     m_parser.addHelpOption();
     m_parser.addVersionOption();
     m_parser.addPositionalArgument(QStringLiteral("command"),
-                                   QStringLiteral("read, write, show, check, clock, password or activate."),
-                                   QStringLiteral("read|write|show|check|clock|password|activate"));
+                                   QStringLiteral("read, write, show, check, clock, password, activate or ports."),
+                                   QStringLiteral("read|write|show|check|clock|password|activate|ports"));
     m_parser.addPositionalArgument(QStringLiteral("file"),
                                    QStringLiteral("The setup file of write, show and check; the device of activate."),
                                    QStringLiteral("[FILE|N]"));
@@ -128,9 +129,12 @@ QString Parser::helpText() const
            + QStringLiteral("\nEnvironment:\n"
                             "  %1  the modem's password when --password is not given. With neither, a\n"
                             "                    modem that asks for a password is answered from the terminal.\n"
-                            "\nExit status: 0 done; 1 modem not found, password rejected, a command refused or\n"
-                            "not confirmed, or the work stopped; 2 bad arguments or a bad setup file; 130\n"
-                            "interrupted (Ctrl-C, SIGTERM), with the modem handed back.\n")
+                            "\nExit status: 0 done; 2 bad arguments or a bad setup file; 3 modem not found;\n"
+                            "4 password rejected; 5 a setting or command refused by the modem (\"ERROR\");\n"
+                            "6 a setting or command sent but never answered (the modem's state is unknown);\n"
+                            "130 interrupted (Ctrl-C, SIGTERM), with the modem handed back; 1 anything else\n"
+                            "(the port would not open, a read failed, a save went elsewhere, a question was\n"
+                            "answered No). Several ports: the status they all failed with, else 1.\n")
                  .arg(kPasswordVariable);
 }
 
@@ -158,6 +162,7 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
     const bool read = o->command == QLatin1String("read");
     const bool password = o->command == QLatin1String("password");
     const bool activate = o->command == QLatin1String("activate");
+    const bool ports = o->command == QLatin1String("ports");
     const bool takesFile = o->command == QLatin1String("write") || o->command == QLatin1String("show")
                            || o->command == QLatin1String("check");
     if (takesFile)
@@ -187,7 +192,7 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
             return fail(error, QStringLiteral("--remote takes gsm or net"));
     }
 
-    if (!read && !password && !activate && !takesFile && o->command != QLatin1String("clock"))
+    if (!read && !password && !activate && !takesFile && !ports && o->command != QLatin1String("clock"))
         return fail(error, o->command.isEmpty() ? QStringLiteral("No command given")
                                                 : QStringLiteral("Unknown command ") + o->command);
     if (positional.size() > (takesFile || activate ? 2 : 1))
@@ -218,7 +223,7 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
             return fail(error, QStringLiteral("activate takes the device 1, 2 or 3"));
         o->device = device.toInt();
     }
-    const bool noModem = o->command == QLatin1String("show") || o->command == QLatin1String("check");
+    const bool noModem = o->command == QLatin1String("show") || o->command == QLatin1String("check") || ports;
     if (!noModem && o->ports.isEmpty() && !o->demo)
         return fail(error, QStringLiteral("Name the modem's port with --port, or use --demo"));
     // Several setups read at once go to one folder or one JSON document.
