@@ -234,10 +234,12 @@ private slots:
         QTest::addColumn<QByteArray>("text");      // the beginning of it for a read
         QTest::addColumn<QByteArray>("entryText"); // a read's identity and Setup left out
         QTest::addColumn<QStringList>("sent");
+        QTest::addColumn<QStringList>("silentOn"); // never answered once logged in ("": the search)
         const auto row = [](const char *name, const Options &o, int exit, const QString &summary,
                             const QByteArray &text, const QByteArray &entry, const QStringList &sent = {},
-                            const QStringList &errorOn = {}, const QString &hint = {}) {
-            QTest::newRow(name) << o << errorOn << exit << summary << hint << text << entry << sent;
+                            const QStringList &errorOn = {}, const QString &hint = {},
+                            const QStringList &silentOn = {}) {
+            QTest::newRow(name) << o << errorOn << exit << summary << hint << text << entry << sent << silentOn;
         };
         const QString d = m_dir.path();
         // In the system's own words.
@@ -262,10 +264,19 @@ private slots:
             "Written: APN=fleet.apn\nWritten: GPRSPass=***\n",
             R"({"Written": ["APN=fleet.apn", "GPRSPass=***"], "Unconfirmed": [], "NotWritten": []})",
             {"#APN=fleet.apn", "#GPRSPass=DRY-S3CRET"});
-        row("write refused", {.command = "write"}, 1, "Setup write failed. Command: APN=fleet.apn",
+        row("write refused", {.command = "write"}, 5, "Setup write failed. Command: APN=fleet.apn",
             "Not written: APN=fleet.apn\nNot written: GPRSPass=***\n",
             R"({"Written": [], "Unconfirmed": [], "NotWritten": ["APN=fleet.apn", "GPRSPass=***"]})",
             {"#APN=fleet.apn"}, {"APN"});
+        row("write unanswered", {.command = "write"}, 6, "Setup write failed. No answer. Command: APN=fleet.apn",
+            "Sent, not confirmed: APN=fleet.apn\nNot written: GPRSPass=***\n",
+            R"({"Written": [], "Unconfirmed": ["APN=fleet.apn"], "NotWritten": ["GPRSPass=***"]})", {"#APN=fleet.apn"},
+            {}, {}, {"APN"});
+        row("cannot open", {.ports = {"ttyS9"}, .command = "clock"}, 1,
+            "Cannot open COM port: The port ttyS9 does not exist. Check that the adapter is plugged in and that the "
+            "port name is right.",
+            "", "{}");
+        row("password refused", {.password = "9999", .command = "clock"}, 4, "Password rejected", "", "{}");
         row("dry run", {.command = "write", .dryRun = true}, 0,
             "Dry run: the write would send 2 setting lines; nothing was sent.",
             "Pending: APN=fleet.apn\nPending: GPRSPass=***\n", R"({"Pending": ["APN=fleet.apn", "GPRSPass=***"]})");
@@ -276,11 +287,13 @@ private slots:
             R"({"ClockSet": true, "ModemClock": "06-12-26,09:15:17", "ComputerClock": "06-12-26,09:15:17", )"
             R"("Drift": "0 s", "DriftSeconds": 0})",
             {"#TIME=06-12-26,09:15:17"});
-        row("clock --set refused", {.command = "clock", .setClock = true}, 1, "Time set failed.", behind,
+        row("clock --set refused", {.command = "clock", .setClock = true}, 5, "Time set failed.", behind,
             "{" + clock + R"(, "ClockSet": false})", {"#TIME=06-12-26,09:15:17"}, {"TIME"});
+        row("clock --set, not found", {.command = "clock", .setClock = true}, 3, "Merolan modem not found", behind,
+            "{" + clock + R"(, "ClockSet": false})", {}, {}, {}, {""});
         row("new password", {.command = "password", .newPassword = "5678"}, 0, "Password Enabled successfully.",
             "Password: Enabled\n", R"({"Password": "Enabled"})", {"#PASSWORD=4321,5678"});
-        row("new password refused", {.command = "password", .newPassword = "5678"}, 1, "Password set failed.", "", "{}",
+        row("new password refused", {.command = "password", .newPassword = "5678"}, 5, "Password set failed.", "", "{}",
             {"#PASSWORD=4321,5678"}, {"PASSWORD"});
         row("activate", {.command = "activate", .yes = true, .device = 2}, 0,
             "Device 2 switched on: the Merolan runs its schedule from the Device 2 OFF time.", "", "{}", {"#P2ON"});
@@ -302,19 +315,23 @@ private slots:
         rig.sim.config().password = QStringLiteral("4321");
         rig.sim.config().serialNumber = QStringLiteral("MRL/0012345");
         rig.sim.config().clock = QStringLiteral("06-12-26,09:13:00");
-        rig.session.Password = QStringLiteral("4321");
+        rig.session.Password = options.password.isEmpty() ? QStringLiteral("4321") : options.password;
         if (options.command == QLatin1String("activate"))
             rig.prompt.answerQuestion(options.yes);
-        QCOMPARE(Connect(rig.session, QStringLiteral("ttyS0"), QStringLiteral("9600")), ConnectResult::Ready);
+        const ConnectResult connected = Connect(rig.session, options.ports.value(0, "ttyS0"), QStringLiteral("9600"));
         const qsizetype from = rig.sim.receivedLines().size();
         for (const QString &command : errorOn)
             rig.sim.config().faults << SimModem::Fault{SimModem::Fault::Error, command};
+        QFETCH(QStringList, silentOn);
+        for (const QString &command : silentOn)
+            rig.sim.config().faults << SimModem::Fault{SimModem::Fault::Silence, command};
         // The modem's own setup but two settings.
         SetupRecord edit = rig.session.ModemSetup;
         edit.APN = QStringLiteral("fleet.apn");
         edit.GPRSPass = QStringLiteral("DRY-S3CRET");
         PortResult r;
-        const Done done = runCommand(rig.session, options, edit, r);
+        const Done done = connected == ConnectResult::Ready ? runCommand(rig.session, options, edit, r)
+                                                            : connectFailed(rig.session, connected);
         endPort(r, QStringLiteral("ttyS0"), done);
 
         QTEST(r.exit, "exit");
@@ -364,12 +381,17 @@ private slots:
             QCOMPARE(interruptedSummary(handedBack, result, passwordAsked, "Status"), summary);
     }
 
-    // All ports' texts, with a result line each when there are several, and
-    // one exit status: an interrupt outweighs a failure, whichever came first.
+    // All ports' texts, with a result line each when there are several and
+    // every line after its port, and one exit status: an interrupt outweighs
+    // a failure, whichever came first; ports that failed alike give their
+    // status, a mix 1.
     void runOutput()
     {
         const std::tuple<QList<int>, int, QByteArray> rows[] = {
-            {{1}, 1, "text 0\n"}, {{130, 0, 1}, 130, "text 0\n/dev/0: 130\ntext 1\n/dev/1: 0\ntext 2\n/dev/2: 1\n"}};
+            {{1}, 1, "text 0\n"},
+            {{130, 0, 1}, 130, "/dev/0: text 0\n/dev/0: 130\n/dev/1: text 1\n/dev/1: 0\n/dev/2: text 2\n/dev/2: 1\n"},
+            {{4, 0, 4}, 4, "/dev/0: text 0\n/dev/0: 4\n/dev/1: text 1\n/dev/1: 0\n/dev/2: text 2\n/dev/2: 4\n"},
+            {{5, 6}, 1, "/dev/0: text 0\n/dev/0: 5\n/dev/1: text 1\n/dev/1: 6\n"}};
         for (const auto &[exits, exit, out] : rows) {
             Options o{.command = "clock"};
             std::vector<PortResult> results;
@@ -382,6 +404,26 @@ private slots:
             QCOMPARE(p.exit, exit);
             QCOMPARE(p.out, out);
         }
+    }
+
+    // A serial number names one plain file in the folder, on every system.
+    void safeFileNames()
+    {
+        const std::pair<QString, QString> rows[] = {
+            {"MRL/0012345", "MRL_0012345"},
+            {"a:b*c?d", "a_b_c_d"},
+            {"v2.1-x_y.", "v2.1-x_y_"},
+            {"\\\t\u00e9", "___"},
+            {".hidden", "_hidden"},
+            {"..", "unknown"},
+            {"", "unknown"},
+#ifdef _WIN32
+            {"CON", "_CON"},
+            {"com1.x", "_com1.x"},
+#endif
+        };
+        for (const auto &[serial, name] : rows)
+            QCOMPARE(safeFileName(serial), name);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "modemrig.h"
 #include "openlink.h"
 #include "operationstate.h"
+#include "portnames.h"
 #ifndef _WIN32
 #include "ptymodem.h"
 #endif
@@ -260,6 +261,27 @@ private slots:
             QCOMPARE(openFailureFromError(error, true), mayUse);
             QCOMPARE(openFailureFromError(error, false), mayNot);
         }
+    }
+
+    // An adapter's stable name is the link that leads to its device now; a
+    // dangling link is nobody's name, and without the folder there is none.
+    // A stored name follows its link back to the device.
+    void stablePortNames()
+    {
+#ifdef _WIN32
+        QSKIP("Windows has no links to its ports");
+#endif
+        QTemporaryDir temp;
+        const QString dir = QFileInfo(temp.path()).canonicalFilePath();
+        QFile device(dir + "/ttyUSB1");
+        QVERIFY(device.open(QIODevice::WriteOnly) && QDir(dir).mkdir("by-id"));
+        QVERIFY(QFile::link(dir + "/ttyUSB7", dir + "/by-id/usb-Gone_B2-if00"));
+        QVERIFY(QFile::link(dir + "/ttyUSB1", dir + "/by-id/usb-Maker_A1-if00"));
+        QCOMPARE(stablePortName(dir + "/ttyUSB1", dir + "/by-id"), dir + "/by-id/usb-Maker_A1-if00");
+        QCOMPARE(stablePortName(dir + "/ttyUSB7", dir + "/by-id"), QString());
+        QCOMPARE(stablePortName(dir + "/ttyUSB1", dir + "/none"), QString());
+        QCOMPARE(linkedDevice(dir + "/by-id/usb-Maker_A1-if00"), dir + "/ttyUSB1");
+        QCOMPARE(linkedDevice(dir + "/by-id/usb-Gone_B2-if00"), dir + "/by-id/usb-Gone_B2-if00");
     }
 };
 

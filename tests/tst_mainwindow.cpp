@@ -147,6 +147,11 @@ private slots:
         moved.link.setPorts({u"COM1"_s});
         port->refreshPorts();
         QCOMPARE(port->chosenPort(), u"/dev/pts/7"_s);
+        // A stored stable name stands for the device it links to now.
+        const QString stable = m_settingsDir.filePath(u"usb-Maker_A1-if00"_s);
+        QVERIFY(QFile::link(u"/dev/null"_s, stable));
+        settings.setValue(u"connection/port"_s, stable);
+        QCOMPARE(Rig({}, {u"null"_s, u"ttyS0"_s}).get<QComboBox>("cboPort")->currentText(), u"null"_s);
 #endif
     }
 

@@ -126,8 +126,8 @@ private slots:
             QTest::newRow(name) << key << reply << field << stored << label << caption << message;
         };
         using enum Item;
-        row("baud 115200", "BAUD", "The baud rate is 115200", "Baud", "7", lblBaud, "Baud: 115200");
-        row("57600, not in the table", "BAUD", "The baud rate is 57600", "Baud", "4", lblBaud, "Baud: 57600");
+        row("baud 115200", "BAUD", "The baud rate is 115200", "Baud", "115200", lblBaud, "Baud: 115200");
+        row("57600, not in the table", "BAUD", "The baud rate is 57600", "Baud", "9600", lblBaud, "Baud: 57600");
         row("apn of 25", "APN", "APN:abcdefghijklmnopqrstuvwxy", "APN", "abcdefghijklmnopqrstuvwxy", lblAPN,
             "APN: abcdefghijklmn...");
         row("apn of 16", "APN", "APN=abcdefghijklmnop", "APN", "abcdefghijklmnop", lblAPN, "APN: abcdefghijklmnop");

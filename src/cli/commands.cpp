@@ -24,7 +24,7 @@ namespace {
 // a read is never thrown away.
 Done saveRead(const Session &s, const QString &target, PortResult &r)
 {
-    const QString serial = QString(s.SerialNumber).replace(QLatin1Char('/'), QLatin1Char('_'));
+    const QString serial = safeFileName(s.SerialNumber);
     const QString path = QFileInfo(target).isDir() ? QDir(target).filePath(serial + QStringLiteral(".mrl")) : target;
     QString error;
     if (saveSetupFile(path, s.EditSetup, &error)) {
@@ -102,9 +102,32 @@ void addResult(PortResult &r, const QString &key, const QJsonValue &value)
 }
 
 // The status line the operation set and said: the command's result.
-Done statusDone(const Session &s, bool ok)
+Done statusDone(const Session &s, int exit)
 {
-    return {ok ? Exit::Ok : Exit::Failed, s.state.status(), true};
+    return {exit, s.state.status(), true};
+}
+
+int outcomeExit(const Session &s, CommandOutcome outcome)
+{
+    switch (outcome) {
+    case CommandOutcome::Confirmed: return Exit::Ok;
+    case CommandOutcome::Refused: return Exit::Refused;
+    case CommandOutcome::Unconfirmed: return Exit::Unconfirmed;
+    case CommandOutcome::NotSent: break;
+    }
+    return loginExit(s);
+}
+
+// A line without an answer outweighs a refused one: after it, nobody knows
+// what the modem holds. A write that stopped before a line was answered
+// (the checks, an interrupt) is neither.
+int writeExit(const Session &s, bool written)
+{
+    if (written)
+        return Exit::Ok;
+    if (!s.LastWrite.unconfirmed.isEmpty())
+        return Exit::Unconfirmed;
+    return !s.LastWrite.notWritten.isEmpty() && !s.state.AbortRequested ? Exit::Refused : Exit::Failed;
 }
 
 Done readCommand(Session &s, const Options &o, PortResult &r)
@@ -117,7 +140,7 @@ Done readCommand(Session &s, const Options &o, PortResult &r)
               + s.SerialNumber + QStringLiteral("\nDeviceCount: ") + QString::number(s.DeviceCount) + QLatin1Char('\n'))
                  .toLocal8Bit()
              + setupText(s.EditSetup);
-    return o.save.isEmpty() ? statusDone(s, true) : saveRead(s, o.save, r);
+    return o.save.isEmpty() ? statusDone(s, Exit::Ok) : saveRead(s, o.save, r);
 }
 
 // The lines the write would send, shown and not sent. The checks still run:
@@ -154,20 +177,20 @@ Done writeCommand(Session &s, const Options &o, const SetupRecord &toWrite, Port
         return {Exit::Failed, QStringLiteral("Setup not written: it did not pass the checks")};
     const bool written = WriteChanges(s, o.all);
     reportWrite(s.LastWrite, r);
-    return statusDone(s, written);
+    return statusDone(s, writeExit(s, written));
 }
 
 // The modem's clock as the connect read it (or as read back after --set),
 // and the computer's clock and the drift when the modem's answer arrived.
 Done clockCommand(Session &s, const Options &o, PortResult &r)
 {
-    bool set = false;
+    int exit = Exit::Ok;
     if (o.setClock) {
         // A set that fails leaves the clock the connect read standing; after
         // one that took, only the read-back counts.
         const CommandOutcome outcome = SetClock(s);
-        set = outcome == CommandOutcome::Confirmed;
-        r.object.insert(QStringLiteral("ClockSet"), set);
+        exit = outcomeExit(s, outcome);
+        r.object.insert(QStringLiteral("ClockSet"), outcome == CommandOutcome::Confirmed);
         if (outcome == CommandOutcome::Unconfirmed)
             r.object.insert(QStringLiteral("Unconfirmed"), QJsonArray{QStringLiteral("TIME")});
     }
@@ -175,7 +198,7 @@ Done clockCommand(Session &s, const Options &o, PortResult &r)
         addResult(r, QStringLiteral("ModemClock"), s.ModemClock);
     addResult(r, QStringLiteral("ComputerClock"),
               modemClockText(s.ClockReadAt.isValid() ? s.ClockReadAt : s.Comm.clock().wallTime()));
-    Done done = statusDone(s, !o.setClock || set);
+    Done done = statusDone(s, exit);
     if (s.ClockDrift) {
         addResult(r, QStringLiteral("Drift"), driftText(*s.ClockDrift));
         addResult(r, QStringLiteral("DriftSeconds"), *s.ClockDrift);
@@ -192,9 +215,9 @@ Done passwordCommand(Session &s, const Options &o, PortResult &r)
     if (outcome == CommandOutcome::Unconfirmed)
         r.object.insert(QStringLiteral("Unconfirmed"), QJsonArray{QStringLiteral("PASSWORD=***")});
     if (outcome != CommandOutcome::Confirmed)
-        return statusDone(s, false);
+        return statusDone(s, outcomeExit(s, outcome));
     addResult(r, QStringLiteral("Password"), s.PasswordTag);
-    return statusDone(s, true);
+    return statusDone(s, Exit::Ok);
 }
 
 Done activateCommand(Session &s, const Options &o, PortResult &r)
@@ -210,10 +233,10 @@ Done activateCommand(Session &s, const Options &o, PortResult &r)
                     .arg(o.device)};
     case ActivationResult::Unconfirmed:
         r.object.insert(QStringLiteral("Unconfirmed"), QJsonArray{QStringLiteral("P%1ON").arg(o.device)});
-        break;
+        return statusDone(s, Exit::Unconfirmed);
     case ActivationResult::Refused: break;
     }
-    return statusDone(s, false);
+    return statusDone(s, Exit::Refused);
 }
 
 } // namespace

@@ -104,7 +104,7 @@ PortResult runPort(const Options &o, int slot, const std::optional<SetupRecord> 
         return finish({Exit::Interrupted});
     connect = Connect(s, port, o.baud);
     if (connect != ConnectResult::Ready || interrupted())
-        return finish({Exit::Failed, s.state.status(), true});
+        return finish(connectFailed(s, *connect));
     // A password typed when the modem asked is the known one from now on,
     // as if it had been given.
     if (const std::optional<QString> typed = prompt.typedSecret();
@@ -127,6 +127,11 @@ int main(int argc, char *argv[])
         return printed->exit;
     }
     Options &o = *std::get_if<Options>(&line);
+    if (o.command == QLatin1String("ports")) {
+        const Printed ports = portsOutput(serialPortList(), o.json);
+        print(ports);
+        return ports.exit;
+    }
     installInterruptHandlers();
 
     std::optional<SetupRecord> fileRecord;

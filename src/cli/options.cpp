@@ -86,7 +86,8 @@ Parser::Parser()
                        "  clock        the modem's clock beside the computer's (--set sets it from the computer's)\n"
                        "  password     a new password for the modem (--new), or none (--disable)\n"
                        "  activate N   switches on device N (1 to 3) and hands the modem back: it runs\n"
-                       "               its schedule from the device's OFF time (asks: --yes)\n\n"
+                       "               its schedule from the device's OFF time (asks: --yes)\n"
+                       "  ports        the serial ports: device, stable name, adapter, in use (none is opened)\n\n"
                        "A setup file is .mrl or .json (any other name: JSON when it starts with \"{\")."));
     m_parser.addOptions({
         {QStringLiteral("port"),
@@ -125,8 +126,8 @@ Parser::Parser()
     m_parser.addVersionOption();
     m_parser.addPositionalArgument(
         QStringLiteral("command"),
-        QStringLiteral("read, write, show, check, convert, set, clock, password or activate."),
-        QStringLiteral("read|write|show|check|convert|set|clock|password|activate"));
+        QStringLiteral("read, write, show, check, convert, set, clock, password, activate or ports."),
+        QStringLiteral("read|write|show|check|convert|set|clock|password|activate|ports"));
     m_parser.addPositionalArgument(
         QStringLiteral("file"),
         QStringLiteral("The setup file of write, show, check, convert and set; the device of activate."),
@@ -142,9 +143,12 @@ QString Parser::helpText() const
            + QStringLiteral("\nEnvironment:\n"
                             "  %1  the modem's password when --password is not given. With neither, a\n"
                             "                    modem that asks for a password is answered from the terminal.\n"
-                            "\nExit status: 0 done; 1 modem not found, password rejected, a command refused or\n"
-                            "not confirmed, or the work stopped; 2 bad arguments or a bad setup file; 130\n"
-                            "interrupted (Ctrl-C, SIGTERM), with the modem handed back.\n")
+                            "\nExit status: 0 done; 2 bad arguments or a bad setup file; 3 modem not found;\n"
+                            "4 password rejected; 5 a setting or command refused by the modem (\"ERROR\");\n"
+                            "6 a setting or command sent but never answered (the modem's state is unknown);\n"
+                            "130 interrupted (Ctrl-C, SIGTERM), with the modem handed back; 1 anything else\n"
+                            "(the port would not open, a read failed, a save went elsewhere, a question was\n"
+                            "answered No). Several ports: the status they all failed with, else 1.\n")
                  .arg(kPasswordVariable);
 }
 
@@ -174,6 +178,7 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
     const bool activate = o->command == QLatin1String("activate");
     const bool convert = o->command == QLatin1String("convert");
     const bool set = o->command == QLatin1String("set");
+    const bool ports = o->command == QLatin1String("ports");
     const bool takesFile = o->command == QLatin1String("write") || o->command == QLatin1String("show")
                            || o->command == QLatin1String("check") || convert || set;
     if (takesFile)
@@ -207,7 +212,7 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
             return fail(error, QStringLiteral("--remote takes gsm or net"));
     }
 
-    if (!read && !password && !activate && !takesFile && o->command != QLatin1String("clock"))
+    if (!read && !password && !activate && !takesFile && !ports && o->command != QLatin1String("clock"))
         return fail(error, o->command.isEmpty() ? QStringLiteral("No command given")
                                                 : QStringLiteral("Unknown command ") + o->command);
     if (!set && positional.size() > (convert ? 3 : takesFile || activate ? 2 : 1))
@@ -253,7 +258,8 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
             return fail(error, QStringLiteral("activate takes the device 1, 2 or 3"));
         o->device = device.toInt();
     }
-    const bool noModem = o->command == QLatin1String("show") || o->command == QLatin1String("check") || convert || set;
+    const bool noModem = o->command == QLatin1String("show") || o->command == QLatin1String("check") || convert || set
+                         || ports;
     if (!noModem && o->ports.isEmpty() && !o->demo)
         return fail(error, QStringLiteral("Name the modem's port with --port, or use --demo"));
     // Several setups read at once go to one folder or one JSON document.

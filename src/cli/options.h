@@ -34,6 +34,10 @@ namespace Exit {
 constexpr int Ok = 0;
 constexpr int Failed = 1;
 constexpr int BadUse = 2;
+constexpr int NotFound = 3;        // the search found no modem
+constexpr int PasswordRefused = 4; // the modem did not take the login's password
+constexpr int Refused = 5;         // the modem answered "ERROR" to a setting or command
+constexpr int Unconfirmed = 6;     // sent, never answered: the modem's state is unknown
 constexpr int Interrupted = 130;
 } // namespace Exit
 

@@ -1,12 +1,15 @@
 #include "output.h"
 
 #include "numbervalue.h"
+#include "qtseriallink.h"
+#include "session.h"
 #include "settinglines.h"
 #include "setupfile.h"
 #include "setupjson.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 
 namespace {
 
@@ -127,6 +130,82 @@ std::optional<Printed> fileStep(const Options &o, std::optional<SetupRecord> *re
     return std::nullopt;
 }
 
+Printed portsOutput(const QList<SerialPortEntry> &ports, bool json)
+{
+    Printed p;
+    QJsonArray entries;
+    for (const SerialPortEntry &port : ports) {
+        entries.append(QJsonObject{{QStringLiteral("Port"), port.device},
+                                   {QStringLiteral("StableName"), port.stableName},
+                                   {QStringLiteral("Description"), port.description},
+                                   {QStringLiteral("InUse"), port.inUse ? QJsonValue(*port.inUse) : QJsonValue()}});
+        QStringList fields{port.device, port.stableName, port.description};
+        fields.removeAll(QString());
+        fields << QStringLiteral("in use: ")
+                      + (!port.inUse   ? QStringLiteral("unknown")
+                         : *port.inUse ? QStringLiteral("yes")
+                                       : QStringLiteral("no"));
+        p.out += (fields.join(QStringLiteral("  ")) + QLatin1Char('\n')).toLocal8Bit();
+    }
+    if (json)
+        p.out =
+            jsonDocument({{QStringLiteral("Command"), QStringLiteral("ports")}, {QStringLiteral("Ports"), entries}});
+    else if (ports.isEmpty())
+        p.err = QStringLiteral("No serial ports found\n");
+    return p;
+}
+
+int loginExit(const Session &s)
+{
+    switch (s.LastLogin) {
+    case LoginEnd::NotFound: return Exit::NotFound;
+    case LoginEnd::PasswordRefused: return Exit::PasswordRefused;
+    case LoginEnd::Ready:
+    case LoginEnd::LineLost: break;
+    }
+    return Exit::Failed;
+}
+
+Done connectFailed(const Session &s, ConnectResult result)
+{
+    const QString status = s.state.status();
+    switch (result) {
+    case ConnectResult::CannotOpen:
+        // The status line only names the failure; the message under it says why.
+        return {Exit::Failed, status + QStringLiteral(": ") + s.Comm.errorString(), true};
+    case ConnectResult::NotFound: return {loginExit(s), status, true};
+    case ConnectResult::ReadFailed:
+    case ConnectResult::Ready: break;
+    }
+    return {Exit::Failed, status, true};
+}
+
+QString safeFileName(const QString &serial)
+{
+    QString name;
+    for (const QChar c : serial) {
+        const bool safe = (c.isLetterOrNumber() && c.unicode() < 0x80) || c == QLatin1Char('-') || c == QLatin1Char('_')
+                          || c == QLatin1Char('.');
+        name += safe ? c : QLatin1Char('_');
+    }
+    // "." and ".." are folders; a leading dot hides the file, a trailing one
+    // is dropped by Windows.
+    if (name.count(QLatin1Char('.')) == name.size())
+        return QStringLiteral("unknown");
+    if (name.startsWith(QLatin1Char('.')))
+        name[0] = QLatin1Char('_');
+    if (name.endsWith(QLatin1Char('.')))
+        name[name.size() - 1] = QLatin1Char('_');
+#ifdef _WIN32
+    // Windows opens these devices whatever the folder and the extension.
+    static const QRegularExpression reserved(QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\.|$)"),
+                                             QRegularExpression::CaseInsensitiveOption);
+    if (reserved.match(name).hasMatch())
+        name.prepend(QLatin1Char('_'));
+#endif
+    return name;
+}
+
 QString interruptedSummary(bool handedBack, std::optional<ConnectResult> connect, bool passwordAsked,
                            const QString &status)
 {
@@ -152,23 +231,34 @@ Printed runOutput(const Options &o, const std::vector<PortResult> &results)
 {
     Printed p;
     QJsonArray modems;
+    bool interrupted = false;
     for (size_t i = 0; i < results.size(); ++i) {
         const PortResult &r = results[i];
-        if (r.exit == Exit::Interrupted || p.exit == Exit::Interrupted)
-            p.exit = Exit::Interrupted;
+        // Ports that failed alike tell the script how; a mix only that they failed.
+        if (r.exit == Exit::Interrupted)
+            interrupted = true;
         else if (r.exit != Exit::Ok)
-            p.exit = Exit::Failed;
+            p.exit = p.exit == Exit::Ok || p.exit == r.exit ? r.exit : Exit::Failed;
         modems.append(r.object);
-        if (!o.json) {
+        if (o.json)
+            continue;
+        if (results.size() == 1) {
             p.out += r.text;
-            if (results.size() > 1)
-                p.out +=
-                    (o.ports.at(qsizetype(i)) + QStringLiteral(": ") + r.summary + QLatin1Char('\n')).toLocal8Bit();
+            continue;
         }
+        // Each line names its port: the threads' outputs can be told apart by grep.
+        const QByteArray prefix = (o.ports.at(qsizetype(i)) + QStringLiteral(": ")).toLocal8Bit();
+        for (const QByteArray &line : r.text.split('\n')) {
+            if (!line.isEmpty())
+                p.out += prefix + line + '\n';
+        }
+        p.out += prefix + r.summary.toLocal8Bit() + '\n';
     }
+    if (interrupted)
+        p.exit = Exit::Interrupted;
     if (o.json)
         p.out = jsonDocument({{QStringLiteral("Command"), o.command},
-                              {QStringLiteral("Interrupted"), p.exit == Exit::Interrupted},
+                              {QStringLiteral("Interrupted"), interrupted},
                               {QStringLiteral("Modems"), modems}});
     return p;
 }

@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+class Session;
+struct SerialPortEntry;
 struct SetupRecord;
 
 // The setup as "Name: value" lines in the terminal's encoding.
@@ -40,6 +42,20 @@ struct PortResult
     QByteArray text;      // what goes to standard output without --json
     QJsonObject object{}; // this port's entry in the JSON document
 };
+
+// What the ports command prints: a line per port, or its JSON document.
+Printed portsOutput(const QList<SerialPortEntry> &ports, bool json);
+
+// The exit status of a search and login that failed.
+int loginExit(const Session &session);
+
+// How a port ends when the connect left no modem ready: the exit status and
+// the result line with the reason, as standard error gave them.
+Done connectFailed(const Session &session, ConnectResult result);
+
+// A file name that stands for the modem's serial number in any folder: only
+// letters, digits, '-', '_' and inner dots are kept, anything else is '_'.
+QString safeFileName(const QString &serial);
 
 // The result line of a run an interrupt stopped. handedBack: the port was
 // open, so the modem got "#AUTO"; connect: how far the connect came, if it

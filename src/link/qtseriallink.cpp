@@ -1,9 +1,12 @@
 #include "qtseriallink.h"
 
+#include "portnames.h"
+
 #include <QFile>
 #include <QSerialPortInfo>
 #include <QSignalBlocker>
 #include <QSocketNotifier>
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <poll.h>
@@ -179,4 +182,19 @@ void QtSerialLink::checkHangUp()
     if (m_port.isOpen() && ::poll(&fd, 1, 0) > 0 && (fd.revents & (POLLHUP | POLLERR)))
         lineDropped(tr("The connection to %1 was lost").arg(m_port.portName()));
 #endif
+}
+
+QList<SerialPortEntry> serialPortList()
+{
+    QList<SerialPortEntry> entries;
+    const auto ports = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo &info : ports) {
+        QStringList about{info.description(), info.manufacturer(), info.serialNumber()};
+        about.removeAll(QString());
+        const QString device = info.systemLocation();
+        entries.append({device, stablePortName(device), about.join(QStringLiteral(", ")), portInUse(device)});
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const SerialPortEntry &a, const SerialPortEntry &b) { return a.device < b.device; });
+    return entries;
 }

@@ -2,7 +2,9 @@
 
 #include "seriallink.h"
 
+#include <QList>
 #include <QSerialPort>
+#include <optional>
 
 class QSocketNotifier;
 
@@ -44,3 +46,17 @@ bool meansDeviceGone(QSerialPort::SerialPortError error);
 // another program from one the user may not open (QSerialPort reports both
 // as PermissionError).
 SerialLink::OpenFailure openFailureFromError(QSerialPort::SerialPortError error, bool mayUseDevice);
+
+// A serial port of the system as a script sees it: its device, the stable
+// name that links to it (if any), what the adapter says it is (description,
+// maker, serial number) and whether a program holds it.
+struct SerialPortEntry
+{
+    QString device;
+    QString stableName;
+    QString description;
+    std::optional<bool> inUse;
+};
+
+// The system's serial ports, by device; none is opened.
+QList<SerialPortEntry> serialPortList();

@@ -33,6 +33,12 @@ bool login(Session &s, bool confirm)
         s.showPasswordTag(QStringLiteral("Disabled"));
         s.showPassword(QString());
     }
+    if (result.ready)
+        s.LastLogin = LoginEnd::Ready;
+    else if (lineLost(s.Comm))
+        s.LastLogin = LoginEnd::LineLost;
+    else
+        s.LastLogin = result.password == ModemPassword::Required ? LoginEnd::PasswordRefused : LoginEnd::NotFound;
     return result.ready;
 }
 
@@ -63,11 +69,13 @@ bool FindModem(Session &s)
                                    .arg(s.Comm.CommPort()),
                                UserPrompt::Icon::Warning, UserPrompt::Answer::Yes)) {
             s.state.setStatus(QStringLiteral("Connection to the Merolan lost"));
+            s.LastLogin = LoginEnd::LineLost;
             return false;
         }
         s.Comm.setPortOpen(true);
         if (!s.Comm.PortOpen()) {
             cannotOpen(s);
+            s.LastLogin = LoginEnd::LineLost;
             return false;
         }
         return login(s, true);

@@ -69,6 +69,14 @@ public:
     virtual void showClockDrift(std::optional<qint64> seconds) = 0;
 };
 
+// How the last search and login ended: what a script is told apart by.
+enum class LoginEnd {
+    Ready,           // the modem takes commands
+    NotFound,        // no modem answered the search
+    PasswordRefused, // the modem asked for a password and did not take the one given (or none was)
+    LineLost,        // the port closed or the line dropped under the search
+};
+
 // What the last write did with each setting line it meant to send.
 struct WriteOutcome
 {
@@ -106,6 +114,7 @@ public:
     Operation Stoppable = Operation::None;
     qint16 ConnectionKind = 0; // 0 local port, 1 GSM data call, 2 Ethernet/GPRS
     WriteOutcome LastWrite;
+    LoginEnd LastLogin = LoginEnd::Ready;
     std::optional<qint64> ClockDrift; // seconds the modem's clock is ahead, as last read
     // A new password sent whose answer never came: the modem may ask for it
     // instead of the one in the password box.

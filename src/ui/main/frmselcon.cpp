@@ -10,6 +10,7 @@
 #include "modemrules.h"
 #include "passwordclock.h"
 #include "pendingchanges.h"
+#include "portnames.h"
 #include "portpicker.h"
 #include "readsetup.h"
 #include "seriallink.h"
@@ -183,7 +184,7 @@ void frmSelCon::load(const StartOptions &options)
     // password is never kept.
     const QSettings settings;
     if (options.extraPorts.isEmpty())
-        cboPort->preselect(settings.value(kPortSetting).toString());
+        cboPort->preselect(linkedDevice(settings.value(kPortSetting).toString()));
     if (const QString baud = settings.value(kBaudSetting).toString(); baudRateTexts().contains(baud))
         cboBaud->setCurrentText(baud);
     restoreGeometry(settings.value(kGeometrySetting).toByteArray());
@@ -346,7 +347,9 @@ void frmSelCon::cmdConnectClick()
     if (m_session.state.anyRunning())
         return;
     QSettings settings;
-    settings.setValue(kPortSetting, cboPort->chosenPort());
+    // By the name that follows the adapter: it may come back as another ttyUSBn.
+    const QString stable = stablePortName(cboPort->chosenPort());
+    settings.setValue(kPortSetting, stable.isEmpty() ? cboPort->chosenPort() : stable);
     settings.setValue(kBaudSetting, cboBaud->currentText());
     Connect(m_session, cboPort->chosenPort(), cboBaud->currentText());
 }

@@ -1,10 +1,13 @@
 #include "portpicker.h"
 
 #include "portlistmodel.h"
+#include "portnames.h"
 #include "seriallink.h"
 
 #include <QAbstractItemView>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -128,8 +131,16 @@ void PortPicker::choose(const QString &port)
 
 void PortPicker::preselect(const QString &port)
 {
-    if (const int at = findText(port); !port.isEmpty() && at >= 0)
+    if (port.isEmpty())
+        return;
+    // The system lists /dev/ttyUSB0 as ttyUSB0.
+    const QStringList names = listed();
+    const auto byDevice = std::find_if(names.cbegin(), names.cend(),
+                                       [&port](const QString &name) { return portDevicePath(name) == port; });
+    if (const int at = findText(port); at >= 0)
         setCurrentIndex(at);
+    else if (byDevice != names.cend())
+        setCurrentIndex(int(byDevice - names.cbegin()));
 }
 
 QString PortPicker::chosenPort() const

@@ -37,7 +37,8 @@ public:
     bool PortInList(const QString &n) const;
     // Shows the port and fixes the choice (a calling program named it).
     void choose(const QString &port);
-    // Selects port when it is in the list, and leaves the list open to change.
+    // Selects port when it is in the list, by name or by device path, and
+    // leaves the list open to change.
     void preselect(const QString &port);
     // The chosen or typed port; the link's port when there is none.
     QString chosenPort() const;
