@@ -23,7 +23,7 @@ case "$mode" in
     packages+=(
       clang libclang-rt-14-dev clang-format clang-tidy
       xvfb xauth x11-utils imagemagick xdotool
-      dpkg-dev desktop-file-utils python3-jsonschema
+      dpkg-dev desktop-file-utils man-db python3-jsonschema
       fp-utils
     )
     ;;
