@@ -104,10 +104,14 @@ std::optional<Printed> fileStep(const Options &o, std::optional<SetupRecord> *re
         fields << assignment.section(QLatin1Char('='), 0, 0);
     }
     // Values no modem may get are refused before any modem is touched. The
-    // firmware decides what is sent; without one, every line is judged.
+    // firmware decides what is sent: check without one judges every line any
+    // modem gets; write and set judge what every modem gets, and the rest
+    // waits for the firmware the write's read finds.
+    constexpr double kLinesOfEveryFirmware = 3.0;
     const bool check = o.command == QLatin1String("check");
-    const QStringList faults =
-        setupFileFaults(r, o.firmware.isEmpty() ? std::nullopt : std::optional(numberValue(o.firmware)));
+    const QStringList faults = setupFileFaults(r, !o.firmware.isEmpty() ? std::optional(numberValue(o.firmware))
+                                                  : check               ? std::nullopt
+                                                                        : std::optional(kLinesOfEveryFirmware));
     if (check) {
         const QJsonObject verdict{{QStringLiteral("Ok"), faults.isEmpty()},
                                   {QStringLiteral("Faults"), QJsonArray::fromStringList(faults)}};
