@@ -1,9 +1,14 @@
 #include "qtseriallink.h"
 
+#include "clock.h"
+
 #include <QFile>
+#include <QHostAddress>
 #include <QSerialPortInfo>
 #include <QSignalBlocker>
 #include <QSocketNotifier>
+
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <poll.h>
@@ -11,6 +16,39 @@
 #endif
 
 namespace {
+
+constexpr int kConnectMs = 10000;
+
+struct NetworkAddress
+{
+    QString host;
+    quint16 port = 0;
+    QString fault; // what is wrong with the name; empty when it is whole
+};
+
+// "tcp://HOST:PORT", HOST a name, an IPv4 address or an IPv6 address in brackets.
+NetworkAddress networkAddress(const QString &name)
+{
+    NetworkAddress a;
+    const QString rest = name.mid(6);
+    const qsizetype colon = rest.lastIndexOf(QLatin1Char(':'));
+    a.host = rest.left(colon);
+    const QString port = rest.mid(colon + 1);
+    if (a.host.startsWith(QLatin1Char('[')) && a.host.endsWith(QLatin1Char(']'))) {
+        a.host = a.host.mid(1, a.host.size() - 2);
+        if (QHostAddress(a.host).protocol() != QAbstractSocket::IPv6Protocol)
+            a.fault = QtSerialLink::tr("\"%1\" is no IPv6 address").arg(a.host);
+    } else if (a.host.contains(QLatin1Char(':'))) {
+        a.fault = QtSerialLink::tr("an IPv6 address goes in brackets, as in tcp://[fd00::20]:4001");
+    }
+    const bool digits = !port.isEmpty() && std::all_of(port.begin(), port.end(), [](QChar c) { return c.isDigit(); });
+    if (colon < 0 || a.host.isEmpty())
+        a.fault = QtSerialLink::tr("the host or the port is missing");
+    else if (!digits || port.toUInt() < 1 || port.toUInt() > 65535)
+        a.fault = QtSerialLink::tr("the port must be a number from 1 to 65535");
+    a.port = quint16(port.toUInt());
+    return a;
+}
 
 bool userMayOpen([[maybe_unused]] const QString &port)
 {
@@ -52,6 +90,10 @@ QtSerialLink::QtSerialLink(Clock &clock, QObject *parent) : SerialLink(clock, pa
 {
     connect(&m_port, &QSerialPort::readyRead, this, &QtSerialLink::onReadyRead);
     connect(&m_port, &QSerialPort::errorOccurred, this, &QtSerialLink::onError);
+    connect(&m_socket, &QIODevice::readyRead, this, [this] { received(m_socket.readAll()); });
+    connect(&m_socket, &QAbstractSocket::disconnected, this, &QtSerialLink::onSocketClosed);
+    // Ends the open's wait as soon as the connection is made or refused.
+    connect(&m_socket, &QAbstractSocket::stateChanged, this, [&clock] { clock.wake(); });
 }
 
 QtSerialLink::~QtSerialLink()
@@ -82,8 +124,17 @@ QString QtSerialLink::portDescription(const QString &name) const
     return parts.join(QStringLiteral(" - "));
 }
 
+qintptr QtSerialLink::nativeHandle() const
+{
+    if (m_network)
+        return m_socket.socketDescriptor();
+    return m_port.isOpen() ? qintptr(m_port.handle()) : -1;
+}
+
 bool QtSerialLink::openDevice(const QString &port, const LineSettings &s)
 {
+    if (isNetworkPort(port))
+        return openNetwork(port);
     m_port.setPortName(port);
     m_port.setBaudRate(s.baud);
     switch (s.parity) {
@@ -132,8 +183,57 @@ bool QtSerialLink::openDevice(const QString &port, const LineSettings &s)
     return true;
 }
 
+bool QtSerialLink::openNetwork(const QString &port)
+{
+    const NetworkAddress address = networkAddress(port);
+    if (!address.fault.isEmpty()) {
+        openFailed(OpenFailure::Other, tr("%1 is not a network port: %2. Write it as tcp://HOST:PORT, as in "
+                                          "tcp://192.168.1.20:4001.")
+                                           .arg(port, address.fault));
+        return false;
+    }
+    m_socket.connectToHost(address.host, address.port);
+    const qint64 deadline = clock().now() + kConnectMs;
+    while (m_socket.state() != QAbstractSocket::ConnectedState && m_socket.state() != QAbstractSocket::UnconnectedState
+           && clock().now() < deadline)
+        clock().waitForActivity(deadline - clock().now());
+    if (m_socket.state() == QAbstractSocket::ConnectedState) {
+        // The escape is told by the pauses around it: no bytes held back.
+        m_socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        m_network = true;
+        return true;
+    }
+    const bool timedOut = m_socket.state() != QAbstractSocket::UnconnectedState;
+    const QAbstractSocket::SocketError error = m_socket.error();
+    const QString systemText = m_socket.errorString();
+    m_socket.abort();
+    const QString where = tr("%1 port %2").arg(address.host).arg(address.port);
+    if (timedOut)
+        openFailed(OpenFailure::Other, tr("No answer from %1 within %2 s. Check the address, the network and that the "
+                                          "server is on.")
+                                           .arg(where)
+                                           .arg(kConnectMs / 1000));
+    else if (error == QAbstractSocket::HostNotFoundError)
+        openFailed(OpenFailure::NotFound, systemText);
+    else
+        openFailed(OpenFailure::Other, tr("Could not connect to %1: %2. Check that the server is on and takes "
+                                          "connections on that port.")
+                                           .arg(where, systemText));
+    return false;
+}
+
 void QtSerialLink::closeDevice()
 {
+    if (m_network) {
+        m_network = false;
+        // Our own close is no dropped line.
+        const QSignalBlocker quiet(m_socket);
+        if (m_socket.bytesToWrite() > 0)
+            m_socket.waitForBytesWritten(1000);
+        m_socket.disconnectFromHost();
+        m_socket.abort();
+        return;
+    }
     if (m_hangUp) {
         // May run inside the notifier's own signal.
         m_hangUp->setEnabled(false);
@@ -156,12 +256,26 @@ void QtSerialLink::closeDevice()
 
 bool QtSerialLink::writeDevice(const QByteArray &bytes)
 {
+    if (m_network) {
+        const bool written = m_socket.write(bytes) == bytes.size();
+        m_socket.flush();
+        return written;
+    }
     return m_port.isOpen() && m_port.write(bytes) == bytes.size();
 }
 
 void QtSerialLink::onReadyRead()
 {
     received(m_port.readAll());
+}
+
+void QtSerialLink::onSocketClosed()
+{
+    if (!m_network)
+        return;
+    // What came before the hang-up is still the modem's.
+    received(m_socket.readAll());
+    lineDropped(tr("The connection to %1 was lost").arg(CommPort()));
 }
 
 void QtSerialLink::onError(QSerialPort::SerialPortError error)

@@ -3,10 +3,13 @@
 #include "seriallink.h"
 
 #include <QSerialPort>
+#include <QTcpSocket>
 
 class QSocketNotifier;
 
-// The serial layer on a real port.
+// The serial layer on a real port, or on a TCP connection when the port is
+// named "tcp://HOST:PORT": the raw bytes of a modem or a serial-device server,
+// no telnet negotiation; the line settings do not apply there.
 class QtSerialLink final : public SerialLink
 {
     Q_OBJECT
@@ -16,9 +19,9 @@ public:
 
     QStringList CommPorts() const override;
     QString portDescription(const QString &name) const override;
-    // The open port's system handle (a descriptor on Linux), -1 when closed:
-    // for a last "#AUTO" where nothing else may run.
-    qintptr nativeHandle() const { return m_port.isOpen() ? qintptr(m_port.handle()) : -1; }
+    // The open port's system handle (a descriptor on Linux, the socket over
+    // the network), -1 when closed: for a last "#AUTO" where nothing else may run.
+    qintptr nativeHandle() const;
 
 protected:
     bool openDevice(const QString &port, const LineSettings &settings) override;
@@ -26,11 +29,15 @@ protected:
     bool writeDevice(const QByteArray &bytes) override;
 
 private:
+    bool openNetwork(const QString &port);
     void onReadyRead();
+    void onSocketClosed();
     void onError(QSerialPort::SerialPortError error);
     void checkHangUp();
 
     QSerialPort m_port;
+    QTcpSocket m_socket;
+    bool m_network = false; // the open device is m_socket
     QSocketNotifier *m_hangUp = nullptr;
     int m_hangUpHandle = -1;
 };
