@@ -18,7 +18,7 @@ namespace {
 // user said it is reached by a data call.
 qint16 connectionKind(const Session &s)
 {
-    return isNetworkPort(s.Comm.CommPort()) && s.ConnectionKind != 1 ? 2 : s.ConnectionKind;
+    return isNetworkPort(s.Comm.CommPort()) && s.ConnectionKind != 1 ? qint16(2) : s.ConnectionKind;
 }
 
 bool login(Session &s, bool confirm)
