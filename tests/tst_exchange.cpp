@@ -1,4 +1,5 @@
 #include "clock.h"
+#include "connection.h"
 #include "exchange.h"
 #include "inprocessmodem.h"
 #include "modemrig.h"
@@ -9,6 +10,9 @@
 #include "ptymodem.h"
 #endif
 #include "qtseriallink.h"
+#ifdef MEROLAN_NETWORK
+#include "tcpmodem.h"
+#endif
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -17,6 +21,7 @@ using namespace Qt::StringLiterals;
 using Fault = SimModem::Fault;
 using Failure = SerialLink::OpenFailure;
 using Code = QSerialPort::SerialPortError;
+using Error = SerialLink::Error;
 
 namespace {
 
@@ -214,6 +219,84 @@ private slots:
         QCOMPARE(link.lastError(), SerialLink::Error::LineDropped);
         QVERIFY(!link.PortOpen());
 #endif
+    }
+
+#ifdef MEROLAN_NETWORK
+    // Over TCP, against the simulated modem on a port of 127.0.0.1 served from
+    // its own thread; port "": the modem's. %1 in a text stands for the port.
+    void overTcp_data()
+    {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<Error>("error");
+        QTest::addColumn<QString>("errorText");
+        const auto fails = [](const char *name, const QString &port, const QString &text) {
+            QTest::newRow(name) << port << QString() << QString() << Error::OpenFailed << text;
+        };
+        const QString write = u". Write it as tcp://HOST:PORT, as in tcp://192.168.1.20:4001."_s;
+        const QString range = "%1 is not a network port: the port must be a number from 1 to 65535" + write;
+        const QString refused =
+            u": Connection refused. Check that the server is on and takes connections on that port."_s;
+        QTest::newRow("identity") << QString() << u"#Version?"_s << u"BRANTHOLM MEROLAN si.2.10"_s << Error::NoError
+                                  << QString();
+        QTest::newRow("one setting") << QString() << u"#APN?"_s << u"APN:internet.example"_s << Error::NoError
+                                     << QString();
+        QTest::newRow("one setting written")
+            << QString() << u"#SMSNUM=+306900000001"_s << QString() << Error::NoError << QString();
+        // The modem hangs up halfway through its answer: no 40-second wait.
+        QTest::newRow("line dropped") << QString() << u"#SerialNum?"_s << QString() << Error::LineDropped
+                                      << u"The connection to %1 was lost"_s;
+        // Nothing listens on either port: the edges of the range reach the system.
+        fails("port 1", u"tcp://127.0.0.1:1"_s, "Could not connect to 127.0.0.1 port 1" + refused);
+        fails("port 65535", u"tcp://127.0.0.1:65535"_s, "Could not connect to 127.0.0.1 port 65535" + refused);
+        fails("port 0", u"tcp://127.0.0.1:0"_s, range);
+        fails("port 65536", u"tcp://127.0.0.1:65536"_s, range);
+        fails("no port", u"tcp://modem.example"_s, "%1 is not a network port: the host or the port is missing" + write);
+        fails("IPv6 address without brackets", u"tcp://fd00::20:4001"_s,
+              "%1 is not a network port: an IPv6 address goes in brackets, as in tcp://[fd00::20]:4001" + write);
+    }
+
+    void overTcp()
+    {
+        QFETCH(QString, port);
+        QFETCH(QString, command);
+        QFETCH(Error, error);
+        QFETCH(QString, errorText);
+        SimModem::Config config;
+        config.inCommandMode = true;
+        config.replyDelayMs = 1;
+        config.lineRate = 9600;
+        config.faults = {{ Fault::Drop, u"SerialNum"_s }};
+        TcpModemThread modem(config);
+        QVERIFY2(modem.start(), qPrintable(modem.errorString()));
+        RealClock clock;
+        QtSerialLink link(clock);
+        OperationState state;
+        const QString name = port.isEmpty() ? modem.devicePath() : port;
+
+        QCOMPARE(openLink(link, name, u"9600"_s), error != Error::OpenFailed);
+        if (link.PortOpen()) {
+            const qint64 start = clock.now();
+            QTEST(GetResponse(link, state, command), "reply");
+            QVERIFY2(clock.now() - start < 5000, qPrintable(QString::number(clock.now() - start)));
+            QCOMPARE(state.ReplyMissing, error == Error::LineDropped);
+        }
+        QCOMPARE(link.lastError(), error);
+        QCOMPARE(link.errorString(), errorText.replace(u"%1"_s, name));
+        QCOMPARE(link.PortOpen(), error == Error::NoError);
+    }
+#endif
+
+    // A modem over the network is a remote one whatever the window's choice
+    // (a local port): a failed search says so.
+    void networkPortIsRemote()
+    {
+        ModemRig rig;
+        rig.link.setPorts({u"tcp://10.1.2.3:4001"_s});
+        rig.session.state.AbortRequested = true;
+        QCOMPARE(Connect(rig.session, u"tcp://10.1.2.3:4001"_s, u"9600"_s), ConnectResult::NotFound);
+        QCOMPARE(rig.prompt.messages().value(0).section(u'\n', 0, 0), u"Could not communicate with remote Merolan."_s);
     }
 
     // The demo modem inside the program, where no pseudo-terminal serves it

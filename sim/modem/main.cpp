@@ -1,8 +1,9 @@
-// merolan-sim: a simulated Merolan modem on a pseudo-terminal, for trying the
-// programmer without hardware. Prints the device to open, serves until
-// interrupted.
+// merolan-sim: a simulated Merolan modem on a pseudo-terminal or a TCP port,
+// for trying the programmer without hardware. Prints the port to open, serves
+// until interrupted.
 
 #include "ptymodem.h"
+#include "tcpmodem.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -31,7 +32,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("merolan-sim"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Simulated Merolan modem on a pseudo-terminal."));
+    parser.setApplicationDescription(QStringLiteral("Simulated Merolan modem on a pseudo-terminal or a TCP port."));
     parser.addHelpOption();
     const QCommandLineOption password(QStringLiteral("password"), QStringLiteral("Modem password (none by default)."),
                                       QStringLiteral("password"));
@@ -47,11 +48,17 @@ int main(int argc, char *argv[])
     const QCommandLineOption lineRate(QStringLiteral("line-rate"),
                                       QStringLiteral("Model the line delay of this baud rate (e.g. 9600)."),
                                       QStringLiteral("baud"));
-    parser.addOptions({password, serial, identity, syncMs, commandMode, lineRate});
+    const QCommandLineOption tcp(QStringLiteral("tcp"),
+                                 QStringLiteral("Listen on this TCP port of 127.0.0.1 (0: any free one) instead of a "
+                                                "pseudo-terminal, one client at a time."),
+                                 QStringLiteral("port"));
+    parser.addOptions({password, serial, identity, syncMs, commandMode, lineRate, tcp});
     parser.process(app);
 
     PtyModem pty;
-    SimModem::Config &config = pty.modem().config();
+    TcpModem network;
+    const bool onTcp = parser.isSet(tcp);
+    SimModem::Config &config = onTcp ? network.modem().config() : pty.modem().config();
     if (parser.isSet(password))
         config.password = parser.value(password);
     if (parser.isSet(serial))
@@ -64,7 +71,20 @@ int main(int argc, char *argv[])
         config.lineRate = parser.value(lineRate).toInt();
     config.inCommandMode = parser.isSet(commandMode);
 
-    if (!pty.open()) {
+    if (onTcp) {
+        bool ok = false;
+        const uint port = parser.value(tcp).toUInt(&ok);
+        if (!ok || port > 65535) {
+            std::fprintf(stderr, "merolan-sim: --tcp takes a port number from 0 to 65535\n");
+            return 2;
+        }
+        network.setPort(quint16(port));
+        if (!network.open()) {
+            std::fprintf(stderr, "merolan-sim: cannot listen on 127.0.0.1:%u: %s\n", port,
+                         qPrintable(network.errorString()));
+            return 1;
+        }
+    } else if (!pty.open()) {
         std::fprintf(stderr, "merolan-sim: cannot create a pseudo-terminal: %s\n", qPrintable(pty.errorString()));
         return 1;
     }
@@ -82,7 +102,7 @@ int main(int argc, char *argv[])
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
 
-    std::printf("%s\n", qPrintable(pty.devicePath()));
+    std::printf("%s\n", qPrintable(onTcp ? network.devicePath() : pty.devicePath()));
     std::fflush(stdout);
     return app.exec();
 }

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "modemthread.h"
 #include "simmodem.h"
 #include "timerscheduler.h"
 
 #include <QObject>
 #include <QString>
-#include <QThread>
-
-#include <functional>
-#include <type_traits>
 
 class QSocketNotifier;
 
@@ -53,48 +50,4 @@ private:
     QByteArray m_outBuffer;
 };
 
-// Serves a PtyModem from a thread of its own, so that a client's nested
-// event loops on the calling thread never hold the modem up.
-class PtyModemThread
-{
-public:
-    explicit PtyModemThread(const SimModem::Config &config = {});
-    ~PtyModemThread();
-
-    PtyModemThread(const PtyModemThread &) = delete;
-    PtyModemThread &operator=(const PtyModemThread &) = delete;
-
-    // The modem's script; change it before start(), afterwards use call().
-    SimModem::Config &config() { return m_pty->modem().config(); }
-
-    // Opens the pseudo-terminal in the modem's thread; false with errorString().
-    bool start();
-    // Closes the pseudo-terminal; the records stay readable through call().
-    void stop();
-    QString devicePath() const { return m_path; }
-    QString errorString() const { return m_error; }
-
-    // Runs fn on the modem's thread and waits for it: the way to read the
-    // modem's records or change its script while it serves.
-    template <typename F>
-    auto call(F &&fn)
-    {
-        using Result = std::invoke_result_t<F, SimModem &>;
-        if constexpr (std::is_void_v<Result>) {
-            run([&] { fn(m_pty->modem()); });
-        } else {
-            Result result{};
-            run([&] { result = fn(m_pty->modem()); });
-            return result;
-        }
-    }
-
-private:
-    void run(const std::function<void()> &fn);
-
-    QThread m_thread;
-    QObject *m_anchor = nullptr;
-    PtyModem *m_pty = nullptr;
-    QString m_path;
-    QString m_error;
-};
+using PtyModemThread = ModemThread<PtyModem>;

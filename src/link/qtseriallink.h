@@ -5,10 +5,15 @@
 #include <QList>
 #include <QSerialPort>
 #include <optional>
+#ifdef MEROLAN_NETWORK
+#include <QTcpSocket>
+#endif
 
 class QSocketNotifier;
 
-// The serial layer on a real port.
+// The serial layer on a real port, or on a TCP connection when the port is
+// named "tcp://HOST:PORT": the raw bytes of a modem or a serial-device server,
+// no telnet negotiation; the line settings do not apply there.
 class QtSerialLink final : public SerialLink
 {
     Q_OBJECT
@@ -18,9 +23,9 @@ public:
 
     QStringList CommPorts() const override;
     QString portDescription(const QString &name) const override;
-    // The open port's system handle (a descriptor on Linux), -1 when closed:
-    // for a last "#AUTO" where nothing else may run.
-    qintptr nativeHandle() const { return m_port.isOpen() ? qintptr(m_port.handle()) : -1; }
+    // The open port's system handle (a descriptor on Linux, the socket over
+    // the network), -1 when closed: for a last "#AUTO" where nothing else may run.
+    qintptr nativeHandle() const;
 
 protected:
     bool openDevice(const QString &port, const LineSettings &settings) override;
@@ -28,11 +33,19 @@ protected:
     bool writeDevice(const QByteArray &bytes) override;
 
 private:
+    bool openNetwork(const QString &port);
     void onReadyRead();
+#ifdef MEROLAN_NETWORK
+    void onSocketClosed();
+#endif
     void onError(QSerialPort::SerialPortError error);
     void checkHangUp();
 
     QSerialPort m_port;
+#ifdef MEROLAN_NETWORK
+    QTcpSocket m_socket;
+    bool m_network = false; // the open device is m_socket
+#endif
     QSocketNotifier *m_hangUp = nullptr;
     int m_hangUpHandle = -1;
 };

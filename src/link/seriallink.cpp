@@ -212,11 +212,19 @@ void SerialLink::lineDropped(const QString &text)
     m_clock.wake();
 }
 
+bool isNetworkPort(const QString &port)
+{
+    return port.startsWith(QLatin1String("tcp://"), Qt::CaseInsensitive);
+}
+
 QString openFailureText(SerialLink::OpenFailure failure, const QString &port, const QString &systemText)
 {
     switch (failure) {
     case SerialLink::OpenFailure::None: return {};
     case SerialLink::OpenFailure::NotFound:
+        if (isNetworkPort(port))
+            return SerialLink::tr("The host of %1 is not known (%2). Check the name and the network.")
+                .arg(port, systemText);
         return SerialLink::tr("The port %1 does not exist. Check that the adapter is plugged in and that the port "
                               "name is right.")
             .arg(port);

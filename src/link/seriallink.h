@@ -132,6 +132,10 @@ private:
     OpenFailure m_openFailure = OpenFailure::None;
 };
 
+// Whether a port name reaches the modem over the network, as
+// "tcp://HOST:PORT" (a modem or a serial-device server), not a serial device.
+bool isNetworkPort(const QString &port);
+
 // The reason a port would not open, in plain words for the user; systemText
 // stands for Other. The caller puts its own heading above it.
 QString openFailureText(SerialLink::OpenFailure failure, const QString &port, const QString &systemText);

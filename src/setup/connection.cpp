@@ -14,9 +14,17 @@
 
 namespace {
 
+// A modem reached over the network is a remote one (Ethernet/GPRS) unless the
+// user said it is reached by a data call.
+qint16 connectionKind(const Session &s)
+{
+    return isNetworkPort(s.Comm.CommPort()) && s.ConnectionKind != 1 ? qint16(2) : s.ConnectionKind;
+}
+
 bool login(Session &s, bool confirm)
 {
-    LoginResult result = FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.Password, s.ConnectionKind, confirm});
+    const qint16 kind = connectionKind(s);
+    LoginResult result = FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.Password, kind, confirm});
     // The modem may have taken a new password whose answer never came.
     if (!result.ready && result.password == ModemPassword::Required && s.UnconfirmedPassword
         && *s.UnconfirmedPassword != s.Password
@@ -25,7 +33,7 @@ bool login(Session &s, bool confirm)
                                  .arg(*s.UnconfirmedPassword),
                              UserPrompt::Icon::Information, UserPrompt::Answer::Yes)) {
         s.showPassword(*std::exchange(s.UnconfirmedPassword, std::nullopt));
-        result = FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.Password, s.ConnectionKind, true});
+        result = FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.Password, kind, true});
     }
     if (result.password == ModemPassword::Required) {
         s.showPasswordTag(QStringLiteral("Enabled"));
