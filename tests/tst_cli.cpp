@@ -89,6 +89,8 @@ private slots:
         refused("extra argument", {"--demo", "read", "x.mrl"}, "Unexpected argument x.mrl");
         refused("--remote lan", {"--demo", "--remote", "lan", "read"}, "--remote takes gsm or net");
         refused("--dry-run on read", {"--demo", "read", "--dry-run"}, "--dry-run belongs to the write command");
+        refused("--verify, --dry-run", {"--demo", "write", "f.mrl", "--verify", "--dry-run"},
+                "--verify reads back a write, and --dry-run writes nothing");
         refused("--set on read", {"--demo", "read", "--set"}, "--set belongs to the clock command");
         refused("empty --new", {"--demo", "password", "--new", ""}, "--new needs a password; --disable removes it");
         refused("--new and --disable", {"--demo", "password", "--new", "12", "--disable"},
@@ -277,6 +279,12 @@ private slots:
             "port name is right.",
             "", "{}");
         row("password refused", {.password = "9999", .command = "clock"}, 4, "Password rejected", "", "{}");
+        row("write --verify, GPRSPass? refused", {.command = "write", .verify = true}, 6,
+            "Setup verify incomplete. Not confirmed: GPRSPass",
+            "Written: APN=fleet.apn\nWritten: GPRSPass=***\nVerified: APN\nNot confirmed: GPRSPass\n",
+            R"({"Written": ["APN=fleet.apn", "GPRSPass=***"], "Unconfirmed": [], "NotWritten": [], "Verified": )"
+            R"(["APN"], "Mismatched": [], "NotVerifiable": [], "NotConfirmed": ["GPRSPass"]})",
+            {"#APN=fleet.apn", "#GPRSPass=DRY-S3CRET"}, {"GPRSPass?"});
         row("dry run", {.command = "write", .dryRun = true}, 0,
             "Dry run: the write would send 2 setting lines; nothing was sent.",
             "Pending: APN=fleet.apn\nPending: GPRSPass=***\n", R"({"Pending": ["APN=fleet.apn", "GPRSPass=***"]})");

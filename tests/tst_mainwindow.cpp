@@ -693,6 +693,44 @@ private slots:
         QCOMPARE(rig::breaches(&diagram), QStringList());
     }
 
+    // "Read back and compare" on the write button's menu, reached by the menu
+    // key, stays chosen in the next window; there a mismatch is told and
+    // marked, and STOP still stops the read-back.
+    void readBackAndCompare()
+    {
+        {
+            Rig first;
+            first.connect();
+            QTimer::singleShot(0, qApp, [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R); });
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {}, {});
+            QApplication::sendEvent(first.get("cmdWrite"), &menuKey);
+        }
+        Rig rig;
+        rig.sim.config().replyOverride = {{u"SMSNUM"_s, u"SMSNUM=+306800000001"_s}};
+        rig.connect();
+        QVERIFY(rig.get<QAction>("mnuWriteVerify")->isChecked());
+        SetupRecord &edit = rig.session().EditSetup;
+        edit.SMSNum = u"+306900000001"_s;
+        edit.APN = u"iot.changed"_s;
+        edit.HostPort = 5020;
+        auto *write = rig.get<QPushButton>("cmdWrite");
+        QString caption;
+        rig.sim.lineReceived = [&](const QString &line) {
+            if (line == "#APN?"_L1) {
+                caption = write->text();
+                write->click();
+            }
+        };
+        write->click();
+        QVERIFY2(caption.startsWith("STOP "_L1), qPrintable(caption));
+        QCOMPARE(rig.prompt.messages(),
+                 QStringList{u"The Merolan holds other values than were written. They are marked, and the next write "
+                             "sends them again:\nSMSNUM: sent +306900000001, the Merolan reports +306800000001\n"
+                             "Not read back: HSTPORTNUMBER"_s});
+        QVERIFY(rig.changesMarked() && marked(rig.get("lblSMS")) && !marked(rig.get("lblAPN")));
+        QVERIFY(rig.get("lblSMS")->toolTip().endsWith("\nIn the Merolan: +306800000001"_L1));
+    }
+
     // A line a write would change bears the mark and says what the modem
     // holds; the others keep their plain look and tip.
     void changedLinesMarked()

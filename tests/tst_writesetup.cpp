@@ -3,6 +3,7 @@
 #include "modemrig.h"
 #include "passwordclock.h"
 #include "samplesetup.h"
+#include "verifywrite.h"
 #include "writesetup.h"
 
 #include <QtTest>
@@ -14,6 +15,8 @@ using Changes = QList<Change>;
 Q_DECLARE_METATYPE(Changes)
 using Answer = std::optional<QString>;
 Q_DECLARE_METATYPE(Answer)
+using Script = std::function<void(SimModem::Config &)>;
+Q_DECLARE_METATYPE(Script)
 
 template <typename T, typename V>
 Change set(T SetupRecord::*field, V value)
@@ -218,6 +221,79 @@ private slots:
         WriteClicked(rig.session);
         QCOMPARE(rig.sentAfterSerial(), QStringList{});
         QCOMPARE(rig.prompt.messages(), QStringList{kNoChanges});
+    }
+
+    // A whole write read back: each setting against what was sent, passwords
+    // masked, the mail password never asked; the next write sends what the
+    // modem holds otherwise. A second look reports the same: it goes by what
+    // was sent, not by what the first one took.
+    void verifiedWrite_data()
+    {
+        QTest::addColumn<Changes>("changes");
+        QTest::addColumn<Script>("modem"); // how the modem answers after the write
+        QTest::addColumn<QStringList>("queries");
+        QTest::addColumn<QStringList>("outcome");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QStringList>("resend");
+        const Change sms = set(&SetupRecord::SMSNum, QStringLiteral("+306900000001"));
+        QTest::newRow("as sent, mail password")
+            << Changes{[](SetupRecord &r) { r.OnTime[1] = 0.3; }, set(&SetupRecord::Baud, 6),
+                       set(&SetupRecord::XPas, QStringLiteral("mail-Pw9")),
+                       set(&SetupRecord::ERecep, QStringLiteral("ops@site.example,,duty@site.example"))}
+            << Script() << QStringList{"#P2ON?", "#BAUD?", "#ERecep?"}
+            << QStringList{"Verified: P2ON", "Verified: BAUD", "Verified: ERecep", "Not verifiable: XPAS"}
+            << "Setup verify finished." << QStringList{};
+        QTest::newRow("other SMS number and GPRS password")
+            << Changes{sms, set(&SetupRecord::GPRSPass, QStringLiteral("gprs-S3cret"))}
+            << Script([](SimModem::Config &c) {
+                   c.replyOverride = {{"SMSNUM", "SMSNUM=+306800000001"}, {"GPRSPass", "GPRS Password:gprs-0ther"}};
+               })
+            << QStringList{"#SMSNUM?", "#GPRSPass?"}
+            << QStringList{"Mismatch: SMSNUM: sent +306900000001, the Merolan reports +306800000001",
+                           "Mismatch: GPRSPass: sent ***, the Merolan reports ***"}
+            << "Setup verify failed. Mismatch: SMSNUM, GPRSPass"
+            << QStringList{"SMSNUM=+306900000001", "GPRSPass=gprs-S3cret"};
+        QTest::newRow("refused and silent queries")
+            << Changes{sms, set(&SetupRecord::APN, QStringLiteral("fleet.apn")), set(&SetupRecord::HostPort, 5020)}
+            << Script([](SimModem::Config &c) {
+                   c.faults = {{SimModem::Fault::Silence, "SMSNUM?"}, {SimModem::Fault::Error, "APN?"}};
+               })
+            << QStringList{"#SMSNUM?", "#APN?", "#HSTPORTNUMBER?"}
+            << QStringList{"Verified: HSTPORTNUMBER", "Not confirmed: SMSNUM", "Not confirmed: APN"}
+            << "Setup verify incomplete. Not confirmed: SMSNUM, APN" << QStringList{};
+    }
+
+    void verifiedWrite()
+    {
+        QFETCH(Changes, changes);
+        QFETCH(Script, modem);
+        QFETCH(QStringList, queries);
+        Rig rig;
+        for (const Change &change : changes)
+            change(rig.session.EditSetup);
+        WriteClicked(rig.session);
+        QCOMPARE(rig.session.state.status(), kSuccess);
+        if (modem)
+            modem(rig.sim.config());
+        rig.sim.clearRecord();
+
+        VerifyWrite(rig.session);
+        const VerifyOutcome v = VerifyWrite(rig.session);
+
+        QStringList outcome;
+        for (const QString &key : v.verified)
+            outcome << "Verified: " + key;
+        for (const VerifyOutcome::Mismatch &m : v.mismatched)
+            outcome << "Mismatch: " + m.text();
+        for (const auto &[heading, keys] :
+             {std::pair{"Not verifiable: ", v.notVerifiable}, {"Not confirmed: ", v.notConfirmed}})
+            for (const QString &key : keys)
+                outcome << heading + key;
+        QTEST(outcome, "outcome");
+        QCOMPARE(rig.sim.receivedLines(), queries + queries);
+        QTEST(rig.session.state.status(), "status");
+        QTEST(PendingLines(rig.session, false), "resend");
+        QCOMPARE(rig.session.Stoppable, Session::Operation::None);
     }
 
     void clockText()

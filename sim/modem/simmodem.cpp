@@ -199,7 +199,9 @@ void SimModem::handleLine(const QString &line)
         value = body.mid(eq + 1);
     }
 
-    const std::optional<Fault::Kind> fault = m_config.faultOn(key);
+    std::optional<Fault::Kind> fault = kind == Query ? m_config.faultOn(key + QLatin1Char('?')) : std::nullopt;
+    if (!fault)
+        fault = m_config.faultOn(key);
     if (fault == Fault::Silence)
         return;
     if (fault == Fault::Error) {

@@ -23,8 +23,8 @@ class SimModem
 {
 public:
     // How the modem fails one command: the command as the modem knows it
-    // (without "#", before "?" or "="), or every line when empty (the escape
-    // then only goes unanswered).
+    // (without "#", before "?" or "="), its query alone with the "?", or
+    // every line when empty (the escape then only goes unanswered).
     struct Fault
     {
         enum Kind {

@@ -10,12 +10,14 @@
 #include "setupfile.h"
 #include "setupjson.h"
 #include "userprompt.h"
+#include "verifywrite.h"
 #include "writesetup.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
+#include <QJsonObject>
 #include <QTemporaryFile>
 
 namespace {
@@ -90,6 +92,30 @@ void reportWrite(const WriteOutcome &w, PortResult &r)
         for (const QString &line : *groups[i].second)
             text += headings[i] + maskedSettingLine(line) + QLatin1Char('\n');
     }
+    r.text += text.toLocal8Bit();
+}
+
+// What the modem reported back of each setting written.
+void reportVerify(const VerifyOutcome &v, PortResult &r)
+{
+    QString text;
+    QJsonArray mismatched;
+    for (const QString &key : v.verified)
+        text += QStringLiteral("Verified: ") + key + QLatin1Char('\n');
+    for (const VerifyOutcome::Mismatch &m : v.mismatched) {
+        text += QStringLiteral("Mismatch: ") + m.text() + QLatin1Char('\n');
+        mismatched.append(QJsonObject{{QStringLiteral("Key"), m.key},
+                                      {QStringLiteral("Sent"), m.sent},
+                                      {QStringLiteral("Reported"), m.reported}});
+    }
+    for (const QString &key : v.notVerifiable)
+        text += QStringLiteral("Not verifiable: ") + key + QLatin1Char('\n');
+    for (const QString &key : v.notConfirmed)
+        text += QStringLiteral("Not confirmed: ") + key + QLatin1Char('\n');
+    r.object.insert(QStringLiteral("Verified"), QJsonArray::fromStringList(v.verified));
+    r.object.insert(QStringLiteral("Mismatched"), mismatched);
+    r.object.insert(QStringLiteral("NotVerifiable"), QJsonArray::fromStringList(v.notVerifiable));
+    r.object.insert(QStringLiteral("NotConfirmed"), QJsonArray::fromStringList(v.notConfirmed));
     r.text += text.toLocal8Bit();
 }
 
@@ -177,7 +203,15 @@ Done writeCommand(Session &s, const Options &o, const SetupRecord &toWrite, Port
         return {Exit::Failed, QStringLiteral("Setup not written: it did not pass the checks")};
     const bool written = WriteChanges(s, o.all);
     reportWrite(s.LastWrite, r);
-    return statusDone(s, writeExit(s, written));
+    // Nothing written (no changes) leaves nothing to read back.
+    if (!written || !o.verify || s.LastWrite.accepted.isEmpty())
+        return statusDone(s, writeExit(s, written));
+    const VerifyOutcome v = VerifyWrite(s);
+    reportVerify(v, r);
+    // A mismatch is known; a setting whose read-back never came is not.
+    return statusDone(s, !v.mismatched.isEmpty()     ? Exit::Failed
+                         : !v.notConfirmed.isEmpty() ? Exit::Unconfirmed
+                                                     : Exit::Ok);
 }
 
 // The modem's clock as the connect read it (or as read back after --set),

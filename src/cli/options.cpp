@@ -111,6 +111,9 @@ Parser::Parser()
         {QStringLiteral("dry-run"),
          QStringLiteral("write: read the modem and show the setting lines the write would send (passwords "
                         "masked), without sending them.")},
+        {QStringLiteral("verify"),
+         QStringLiteral("write: after the write, read back each setting written and compare it with what was "
+                        "sent (exit status 1 on a mismatch).")},
         {QStringLiteral("set"), QStringLiteral("clock: set the modem's clock to the computer's local time.")},
         {QStringLiteral("new"),
          QStringLiteral("password: the new password, by the rule of --password (visible in the process list "
@@ -169,6 +172,7 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
     o->json = m_parser.isSet(QStringLiteral("json"));
     o->all = m_parser.isSet(QStringLiteral("all"));
     o->dryRun = m_parser.isSet(QStringLiteral("dry-run"));
+    o->verify = m_parser.isSet(QStringLiteral("verify"));
     o->yes = m_parser.isSet(QStringLiteral("yes"));
     o->setClock = m_parser.isSet(QStringLiteral("set"));
     const QStringList positional = m_parser.positionalArguments();
@@ -236,6 +240,10 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
     }
     if (o->dryRun && o->command != QLatin1String("write"))
         return fail(error, QStringLiteral("--dry-run belongs to the write command"));
+    if (o->verify && o->command != QLatin1String("write"))
+        return fail(error, QStringLiteral("--verify belongs to the write command"));
+    if (o->verify && o->dryRun)
+        return fail(error, QStringLiteral("--verify reads back a write, and --dry-run writes nothing"));
     if (o->setClock && o->command != QLatin1String("clock"))
         return fail(error, QStringLiteral("--set belongs to the clock command"));
     const bool newGiven = m_parser.isSet(QStringLiteral("new"));

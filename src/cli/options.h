@@ -22,6 +22,7 @@ struct Options
     bool json = false;
     bool all = false;
     bool dryRun = false; // write: show the pending lines, send none
+    bool verify = false; // write: read back each setting written and compare
     bool yes = false;
     bool setClock = false;
     QString newPassword{}; // empty with --disable

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <type_traits>
 
 namespace {
 
@@ -101,6 +102,25 @@ private:
             QStringLiteral("Error %1: %2. L%3").arg(f.number).arg(QLatin1String(f.description)).arg(int(step)));
     }
 
+    // The reply to the last query taken into the read's record; a number that
+    // does not go into its field is told with the read's step.
+    SettingReply take(const QString &reply, Step step = {})
+    {
+        SettingReply taken = takeSettingReply(m_key, reply, m_read);
+        if (taken.fault != ReplyFault::None)
+            fault(taken.fault == ReplyFault::Overflow ? kOverflow : kTypeMismatch, step);
+        return taken;
+    }
+
+    // The reply text of a setting that must be answered, as take() leaves it.
+    std::optional<QString> readText(const QString &key, Step step = {})
+    {
+        const QString r = query(key);
+        if (refused(r))
+            return std::nullopt;
+        return take(r, step).text;
+    }
+
     void readIdentity()
     {
         applyIdentification(s, exchange(QStringLiteral("#Version?")));
@@ -112,32 +132,20 @@ private:
         s.view.ShowDevices();
     }
 
-    // One time of a device: the reply text, which the caption shows as the
-    // modem wrote it; the stored time changes only when the text is a time.
-    std::optional<QString> readTime(const QString &key, double &stored)
-    {
-        QString r = query(key);
-        if (refused(r))
-            return std::nullopt;
-        r.remove(key + QLatin1Char(':'));
-        if (const std::optional<double> time = parseTimeOfDay(r))
-            stored = *time;
-        return r;
-    }
-
+    // The captions show each time as the modem wrote it; the stored time
+    // changes only when the text is a time.
     bool readSchedule()
     {
         static constexpr std::array<Item, 3> labels{Item::lblTime0, Item::lblTime1, Item::lblTime2};
         for (int n = 1; n <= 3; ++n) {
-            const size_t i = size_t(n - 1);
             const QString device = QStringLiteral("P") + QString::number(n);
-            const std::optional<QString> on = readTime(device + QStringLiteral("ON"), m_read.OnTime[i]);
+            const std::optional<QString> on = readText(device + QStringLiteral("ON"));
             if (!on)
                 return false;
-            const std::optional<QString> off = readTime(device + QStringLiteral("OFF"), m_read.OffTime[i]);
+            const std::optional<QString> off = readText(device + QStringLiteral("OFF"));
             if (!off)
                 return false;
-            s.view.setCaption(labels[i], scheduleCaption(*on, *off));
+            s.view.setCaption(labels[size_t(n - 1)], scheduleCaption(*on, *off));
         }
         return true;
     }
@@ -146,20 +154,12 @@ private:
     // box is shown, whatever the identification said.
     bool readLogger()
     {
-        QString r = query(QStringLiteral("Logger"));
+        const QString r = query(QStringLiteral("Logger"));
         if (unanswered())
             return false;
         s.view.setShown(Item::chkOmbrilex, r != kError);
-        r.remove(QStringLiteral("Logger="));
-        if (!isNumber(r))
-            return true;
-        const std::optional<qint16> value = wholeNumber<qint16>(numberValue(r));
-        if (!value) {
-            fault(kOverflow, LoggerStep);
-            return true;
-        }
-        s.view.showLogger(*value != 0, m_read.EmailInterval);
-        m_read.Logger = *value;
+        if (take(r, LoggerStep).taken)
+            s.view.showLogger(m_read.Logger != 0, m_read.EmailInterval);
         return true;
     }
 
@@ -184,95 +184,57 @@ private:
 
     bool readRole()
     {
-        QString r = query(QStringLiteral("MODEMROLE"));
-        if (refused(r))
+        const std::optional<QString> r = readText(QStringLiteral("MODEMROLE"), RoleStep);
+        if (!r)
             return false;
-        r = r.remove(QStringLiteral("Role=")).trimmed();
-        s.view.showRole(r == QLatin1String("1") ? 0 : r == QLatin1String("2") ? 1 : 2);
-        if (const std::optional<qint16> role = wholeNumber<qint16>(numberValue(r)))
-            m_read.Role = *role;
-        else
-            fault(kOverflow, RoleStep);
+        s.view.showRole(*r == QLatin1String("1") ? 0 : *r == QLatin1String("2") ? 1 : 2);
         return true;
     }
 
     bool readSms()
     {
-        QString r = query(QStringLiteral("SMSNUM"));
-        if (refused(r))
+        const std::optional<QString> r = readText(QStringLiteral("SMSNUM"));
+        if (!r)
             return false;
-        r.remove(QStringLiteral("SMSNUM="));
-        s.view.setCaption(Item::lblSMS, smsCaption(r));
-        m_read.SMSNum = r;
+        s.view.setCaption(Item::lblSMS, smsCaption(*r));
         return true;
     }
 
     bool readBaud()
     {
-        QString r = query(QStringLiteral("BAUD"));
+        const QString r = query(QStringLiteral("BAUD"));
         if (unanswered())
             return false;
         s.view.setShown(Item::lblBaud, r != kError);
-        // Blanks would join the rate with what follows it; "_" ends the number.
-        r = r.remove(QStringLiteral("The baud rate is")).trimmed().replace(QLatin1Char(' '), QLatin1Char('_'));
-        r = numberText(numberValue(r));
-        m_read.Baud = 4;
-        for (qint32 index = 1; baudRateOfIndex(index) != 0; ++index) {
-            if (r == QString::number(baudRateOfIndex(index)))
-                m_read.Baud = index;
-        }
-        s.view.setCaption(Item::lblBaud, QStringLiteral("Baud: ") + r);
+        s.view.setCaption(Item::lblBaud, QStringLiteral("Baud: ") + take(r).text);
         return true;
     }
 
     bool readServer()
     {
-        QString r = query(QStringLiteral("HOSTIP"));
-        if (refused(r))
+        const std::optional<QString> host = readText(QStringLiteral("HOSTIP"));
+        if (!host)
             return false;
-        r = r.remove(QStringLiteral("HOSTIP:")).trimmed().remove(QStringLiteral("HOSTIP=")).trimmed();
-        s.view.setCaption(Item::lblTessarinIP, r);
-        m_read.HostIP = r;
-
-        r = query(QStringLiteral("HSTPORTNUMBER"));
-        if (refused(r))
+        s.view.setCaption(Item::lblTessarinIP, *host);
+        const std::optional<QString> port = readText(QStringLiteral("HSTPORTNUMBER"), PortStep);
+        if (!port)
             return false;
-        r = r.remove(QStringLiteral("SERVERPORT=")).trimmed();
-        s.view.setCaption(Item::lblTessarinPort, tessarinPortCaption(r));
-        if (const std::optional<qint32> port = wholeNumber<qint32>(numberValue(r)))
-            m_read.HostPort = *port;
-        else
-            fault(kOverflow, PortStep);
-        s.view.setCaption(Item::lblServerPort, serverPortCaption(r));
+        s.view.setCaption(Item::lblTessarinPort, tessarinPortCaption(*port));
+        s.view.setCaption(Item::lblServerPort, serverPortCaption(*port));
         return true;
     }
 
-    // The modem answers with one of two labels in front of each value,
-    // depending on its firmware.
     bool readProvider()
     {
-        struct Setting
-        {
-            const char *key;
-            const char *label;
-            const char *setting;
-            Item item;
-            QString (*caption)(const QString &);
-            QString SetupRecord::*field;
-        };
-        static constexpr Setting kSettings[] = {
-            {"APN", "APN:", "APN=", Item::lblAPN, apnCaption, &SetupRecord::APN},
-            {"GPRSID", "GPRS ID:", "GPRSID=", Item::lblProviderUser, providerUserCaption, &SetupRecord::GPRSID},
-            {"GPRSPass", "GPRS Password:", "GPRSPW=", Item::lblProviderPWD, providerPasswordCaption,
-             &SetupRecord::GPRSPass},
-        };
-        for (const Setting &setting : kSettings) {
-            QString r = query(QLatin1String(setting.key));
-            if (refused(r))
+        static constexpr std::pair<const char *, Item> kSettings[] = {
+            {"APN", Item::lblAPN}, {"GPRSID", Item::lblProviderUser}, {"GPRSPass", Item::lblProviderPWD}};
+        static constexpr std::array<QString (*)(const QString &), 3> kCaptions{apnCaption, providerUserCaption,
+                                                                               providerPasswordCaption};
+        for (size_t i = 0; i < kCaptions.size(); ++i) {
+            const std::optional<QString> r = readText(QLatin1String(kSettings[i].first));
+            if (!r)
                 return false;
-            r = r.remove(QLatin1String(setting.label)).trimmed().remove(QLatin1String(setting.setting)).trimmed();
-            s.view.setCaption(setting.item, setting.caption(r));
-            m_read.*setting.field = r;
+            s.view.setCaption(kSettings[i].second, kCaptions[i](*r));
         }
         return true;
     }
@@ -283,43 +245,14 @@ private:
     {
         if (s.firmwareNumber() >= 3 || !s.HasEmail)
             return true;
-
-        QString r = query(QStringLiteral("Email"));
-        if (refused(r))
+        const std::optional<QString> interval = readText(QStringLiteral("Email"), EmailStep);
+        if (!interval)
             return false;
-        r.remove(QStringLiteral("Email Interval:"));
-        const double hours = numberValue(r);
-        s.view.setCaption(Item::lblEmail, emailCaption(hours));
-        // The modem cannot send less often than once a day.
-        if (hours > 24)
-            r = QStringLiteral("00");
-        std::optional<qint16> interval;
-        if (!isNumber(r))
-            fault(kTypeMismatch, EmailStep);
-        else if (!(interval = wholeNumber<qint16>(numberValue(r))))
-            fault(kOverflow, EmailStep);
-        m_read.EmailInterval = interval.value_or(0);
-
-        r = query(QStringLiteral("ESender"));
-        if (refused(r))
-            return false;
-        m_read.ESender = r;
-
-        r = query(QStringLiteral("ERecep"));
-        if (refused(r))
-            return false;
-        m_read.ERecep = r.remove(QStringLiteral("the recepient is: ")).trimmed();
-
-        r = query(QStringLiteral("MAILS"));
-        if (refused(r))
-            return false;
-        m_read.MailServer = r.remove(QStringLiteral("MAILSERVER:")).trimmed();
-
-        r = query(QStringLiteral("XUSER"));
-        if (refused(r))
-            return false;
-        m_read.XUser = r;
-
+        s.view.setCaption(Item::lblEmail, emailCaption(numberValue(*interval)));
+        for (const char *key : {"ESender", "ERecep", "MAILS", "XUSER"}) {
+            if (!readText(QLatin1String(key)))
+                return false;
+        }
         // The modem never tells its SMTP password; the stars stand for "as
         // the modem has it" and are never written back.
         m_read.XPas = QString(99, QLatin1Char('*'));
@@ -332,6 +265,98 @@ private:
 };
 
 } // namespace
+
+SettingReply takeSettingReply(const QString &key, const QString &reply, SetupRecord &record)
+{
+    SettingReply out;
+    QString &r = out.text;
+    r = reply;
+    // A text field: the reply without the labels the firmware puts before it.
+    struct Text
+    {
+        const char *key;
+        std::array<const char *, 2> labels; // each removed, then blanks around; none for a reply taken as it is
+        QString SetupRecord::*field;
+    };
+    static constexpr Text kTexts[] = {
+        {"HOSTIP", {"HOSTIP:", "HOSTIP="}, &SetupRecord::HostIP},
+        // The modem answers with one of two labels, depending on its firmware.
+        {"APN", {"APN:", "APN="}, &SetupRecord::APN},
+        {"GPRSID", {"GPRS ID:", "GPRSID="}, &SetupRecord::GPRSID},
+        {"GPRSPass", {"GPRS Password:", "GPRSPW="}, &SetupRecord::GPRSPass},
+        {"ERecep", {"the recepient is: ", nullptr}, &SetupRecord::ERecep},
+        {"MAILS", {"MAILSERVER:", nullptr}, &SetupRecord::MailServer},
+        {"ESender", {nullptr, nullptr}, &SetupRecord::ESender},
+        {"XUSER", {nullptr, nullptr}, &SetupRecord::XUser},
+    };
+    for (const Text &text : kTexts) {
+        if (key != QLatin1String(text.key))
+            continue;
+        for (const char *label : text.labels) {
+            if (label)
+                r = r.remove(QLatin1String(label)).trimmed();
+        }
+        record.*text.field = r;
+        out.taken = true;
+        return out;
+    }
+    for (size_t n = 0; n < 3; ++n) {
+        const QString device = QStringLiteral("P") + QString::number(n + 1);
+        double *stored = key == device + QStringLiteral("ON")    ? &record.OnTime[n]
+                         : key == device + QStringLiteral("OFF") ? &record.OffTime[n]
+                                                                 : nullptr;
+        if (!stored)
+            continue;
+        r.remove(key + QLatin1Char(':'));
+        if (const std::optional<double> time = parseTimeOfDay(r)) {
+            *stored = *time;
+            out.taken = true;
+        }
+        return out;
+    }
+    // A whole number into its field, or the overflow fault.
+    const auto whole = [&out](auto &field, const QString &text) {
+        if (const auto value = wholeNumber<std::remove_reference_t<decltype(field)>>(numberValue(text))) {
+            field = *value;
+            out.taken = true;
+        } else {
+            out.fault = ReplyFault::Overflow;
+        }
+    };
+    if (key == QLatin1String("SMSNUM")) {
+        record.SMSNum = r.remove(QStringLiteral("SMSNUM="));
+        out.taken = true;
+    } else if (key == QLatin1String("Logger")) {
+        if (isNumber(r.remove(QStringLiteral("Logger="))))
+            whole(record.Logger, r);
+    } else if (key == QLatin1String("MODEMROLE")) {
+        r = r.remove(QStringLiteral("Role=")).trimmed();
+        whole(record.Role, r);
+    } else if (key == QLatin1String("HSTPORTNUMBER")) {
+        r = r.remove(QStringLiteral("SERVERPORT=")).trimmed();
+        whole(record.HostPort, r);
+    } else if (key == QLatin1String("BAUD")) {
+        // Blanks would join the rate with what follows it; "_" ends the number.
+        r = r.remove(QStringLiteral("The baud rate is")).trimmed().replace(QLatin1Char(' '), QLatin1Char('_'));
+        r = numberText(numberValue(r));
+        record.Baud = 4;
+        for (qint32 index = 1; baudRateOfIndex(index) != 0; ++index) {
+            if (r == QString::number(baudRateOfIndex(index)))
+                record.Baud = index;
+        }
+        out.taken = true;
+    } else if (key == QLatin1String("Email")) {
+        r.remove(QStringLiteral("Email Interval:"));
+        // The modem cannot send less often than once a day.
+        const QString hours = numberValue(r) > 24 ? QStringLiteral("00") : r;
+        record.EmailInterval = 0;
+        if (!isNumber(hours))
+            out.fault = ReplyFault::TypeMismatch;
+        else
+            whole(record.EmailInterval, hours);
+    }
+    return out;
+}
 
 bool ReadSetup(Session &s)
 {

@@ -18,6 +18,7 @@
 #include "setupdiagram.h"
 #include "setupfilecommands.h"
 #include "userprompt.h"
+#include "verifywrite.h"
 #include "writesetup.h"
 
 #include <QAction>
@@ -49,6 +50,7 @@ constexpr int kControlMs = 500;
 
 const QString kPortSetting = QStringLiteral("connection/port");
 const QString kBaudSetting = QStringLiteral("connection/baud");
+const QString kVerifySetting = QStringLiteral("write/verify");
 const QString kGeometrySetting = QStringLiteral("window/geometry");
 
 const QString kLocalInfo =
@@ -117,7 +119,7 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
             [this] { PendingChanges(ShownPendingLines(m_session, false), m_session.SerialNumber, this).exec(); });
     connect(cmdConnect, &QPushButton::clicked, this, &frmSelCon::cmdConnectClick);
     connect(cmdRefresh, &QPushButton::clicked, this, [this] { RefreshClicked(m_session); });
-    connect(cmdWrite, &QPushButton::clicked, this, [this] { WriteClicked(m_session); });
+    connect(cmdWrite, &QPushButton::clicked, this, &frmSelCon::cmdWriteClick);
     connect(cmdFinish, &QPushButton::clicked, this, [this] { FinishProgramming(m_session); });
     connect(cboRole, &QComboBox::activated, this, &frmSelCon::roleClicked);
     connect(chkOmbrilex, &QCheckBox::clicked, this, &frmSelCon::loggerClicked);
@@ -188,6 +190,8 @@ void frmSelCon::load(const StartOptions &options)
     if (const QString baud = settings.value(kBaudSetting).toString(); baudRateTexts().contains(baud))
         cboBaud->setCurrentText(baud);
     restoreGeometry(settings.value(kGeometrySetting).toByteArray());
+    mnuWriteVerify->setChecked(settings.value(kVerifySetting).toBool());
+    connect(mnuWriteVerify, &QAction::toggled, this, [](bool on) { QSettings().setValue(kVerifySetting, on); });
 
     for (const RoleCaptions &role : roleCaptions())
         cboRole->addItem(QLatin1String(role.entry));
@@ -352,6 +356,30 @@ void frmSelCon::cmdConnectClick()
     settings.setValue(kPortSetting, stable.isEmpty() ? cboPort->chosenPort() : stable);
     settings.setValue(kBaudSetting, cboBaud->currentText());
     Connect(m_session, cboPort->chosenPort(), cboBaud->currentText());
+}
+
+void frmSelCon::cmdWriteClick()
+{
+    // While the write or its read-back runs, the click is a STOP.
+    const bool starting = m_session.Stoppable != Session::Operation::Write;
+    if (starting)
+        m_session.LastWrite = {};
+    WriteClicked(m_session);
+    const WriteOutcome &w = m_session.LastWrite;
+    const bool whole = !w.accepted.isEmpty() && w.unconfirmed.isEmpty() && w.notWritten.isEmpty();
+    if (!starting || !whole || !mnuWriteVerify->isChecked())
+        return;
+    const VerifyOutcome v = VerifyWrite(m_session);
+    QStringList told;
+    if (!v.mismatched.isEmpty())
+        told << QStringLiteral("The Merolan holds other values than were written. They are marked, and the next "
+                               "write sends them again:");
+    for (const VerifyOutcome::Mismatch &m : v.mismatched)
+        told << m.text();
+    if (!v.notConfirmed.isEmpty())
+        told << QStringLiteral("Not read back: ") + v.notConfirmed.join(QStringLiteral(", "));
+    if (!told.isEmpty())
+        m_prompt.message(told.join(QLatin1Char('\n')), UserPrompt::Icon::Warning);
 }
 
 void frmSelCon::closeEvent(QCloseEvent *event)

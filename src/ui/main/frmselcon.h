@@ -86,6 +86,7 @@ private:
     void showConnectionKind(int kind);
 
     void cmdConnectClick();
+    void cmdWriteClick();
     void roleClicked(int entry);
     void loggerClicked(bool ticked);
     void setBusyCursor(bool busy);
@@ -125,6 +126,7 @@ private:
     QCheckBox *chkOmbrilex = nullptr;
     SetupDiagram *m_diagram = nullptr;
     QPushButton *cmdWrite = nullptr;
+    QAction *mnuWriteVerify = nullptr; // on cmdWrite's menu
     QPushButton *cmdRefresh = nullptr;
     QPushButton *cmdFinish = nullptr;
 

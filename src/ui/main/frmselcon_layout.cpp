@@ -172,6 +172,15 @@ QWidget *frmSelCon::buildProgramTab()
     cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
     cmdWrite = new QPushButton(QStringLiteral("Write setup to Merolan"), tab);
     cmdWrite->setObjectName(QStringLiteral("cmdWrite"));
+    // The write's own menu: the right button, or the menu key on the focused button.
+    mnuWriteVerify = new QAction(QStringLiteral("&Read back and compare"), cmdWrite);
+    mnuWriteVerify->setObjectName(QStringLiteral("mnuWriteVerify"));
+    mnuWriteVerify->setCheckable(true);
+    mnuWriteVerify->setToolTip(QStringLiteral("After each write, ask the Merolan for every setting written and "
+                                              "compare it with what was sent"));
+    cmdWrite->addAction(mnuWriteVerify);
+    cmdWrite->setContextMenuPolicy(Qt::ActionsContextMenu);
+    cmdWrite->setToolTip(QStringLiteral("Right-click or press the menu key for Read back and compare"));
     cmdFinish = new QPushButton(QStringLiteral("Finish programming"), tab);
     cmdFinish->setObjectName(QStringLiteral("cmdFinish"));
     // The two buttons swap to their longer STOP captions while they run.
