@@ -15,6 +15,8 @@
 #include <cerrno>
 #include <csignal>
 #include <poll.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 #endif
@@ -139,11 +141,17 @@ void onSignal(int)
 {
     // Only what a signal handler may do: the work itself polls interrupted().
     if (g_interrupted.exchange(true)) {
-        // No modem is left in command mode: a terminal device (never a file
-        // that took a closed port's number) gets the hand-back as it is.
+        // No modem is left in command mode: a terminal device or a network
+        // connection (never a file that took a closed port's number) gets the
+        // hand-back as it is; a connection the far end closed raises no SIGPIPE.
         for (const std::atomic<qintptr> &slot : g_handBack) {
             const int fd = int(slot.load() - 1);
-            if (fd >= 0 && isatty(fd) == 1) [[maybe_unused]]
+            struct stat status = {};
+            if (fd < 0 || fstat(fd, &status) != 0)
+                continue;
+            if (S_ISSOCK(status.st_mode)) [[maybe_unused]]
+                const auto sent = send(fd, kHandBack, sizeof kHandBack - 1, MSG_NOSIGNAL);
+            else if (isatty(fd) == 1) [[maybe_unused]]
                 const auto sent = write(fd, kHandBack, sizeof kHandBack - 1);
         }
         if (g_echoOff.load())
