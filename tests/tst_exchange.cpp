@@ -238,8 +238,6 @@ private slots:
         const QString range = "%1 is not a network port: the port must be a number from 1 to 65535" + write;
         const QString refused =
             u": Connection refused. Check that the server is on and takes connections on that port."_s;
-        QTest::newRow("identity") << QString() << u"#Version?"_s << u"BRANTHOLM MEROLAN si.2.10"_s << Error::NoError
-                                  << QString();
         QTest::newRow("one setting") << QString() << u"#APN?"_s << u"APN:internet.example"_s << Error::NoError
                                      << QString();
         QTest::newRow("one setting written")

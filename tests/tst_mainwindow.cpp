@@ -125,27 +125,25 @@ private slots:
         Rig moved({}, {u"COM1"_s, u"COM4"_s});
         auto *port = moved.get<PortPicker>("cboPort");
         QCOMPARE(moved.get<QComboBox>("cboBaud")->currentText(), u"9600"_s);
-        moved.link.setPorts(u"COM1 COM3 COM4 COM9"_s.split(' '));
-        port->refreshPorts();
+        const auto offer = [&](const QString &ports) {
+            moved.link.setPorts(ports.split(' '));
+            port->refreshPorts();
+        };
+        offer(u"COM1 COM3 COM4 COM9"_s);
         QCOMPARE(port->currentText(), u"COM4"_s);
-        moved.link.setPorts({u"COM3"_s, u"COM9"_s});
-        port->refreshPorts();
+        offer(u"COM3 COM9"_s);
         QCOMPARE(port->count(), 2);
         QCOMPARE(port->currentText(), u"COM9"_s);
         // Windows offers its COM ports only, as the system names them.
-        moved.link.setPorts({u"COM2"_s, u"ttyUSB0"_s});
-        port->refreshPorts();
+        offer(u"COM2 ttyUSB0"_s);
 #ifdef _WIN32
         QCOMPARE(port->count(), 1);
 #else
         QCOMPARE(port->count(), 2);
-#endif
-#ifndef _WIN32
         // A typed device path survives a change of the list, and is the one
         // connected to. (Windows lists every port: nothing is typed there.)
         port->setEditText(u" /dev/pts/7"_s);
-        moved.link.setPorts({u"COM1"_s});
-        port->refreshPorts();
+        offer(u"COM1"_s);
         QCOMPARE(port->chosenPort(), u"/dev/pts/7"_s);
         // A stored stable name stands for the device it links to now.
         const QString stable = m_settingsDir.filePath(u"usb-Maker_A1-if00"_s);
@@ -385,8 +383,7 @@ private slots:
         QVERIFY(rig.prompt.shown().isEmpty());
         QVERIFY(rig.tabs()->currentIndex() == 1 && !rig.tabs()->isTabEnabled(0));
         QCOMPARE(rig.tabs()->tabText(0), u"Merolan found"_s);
-        const QStringList breaches = rig::breaches(rig.window.get());
-        QVERIFY2(breaches.isEmpty(), qPrintable(breaches.join(u", ")));
+        QCOMPARE(rig::breaches(rig.window.get()), QStringList());
 
         // The window fits a small screen in every role, and long values do not widen it.
         for (int role : {2, 1, 0}) {

@@ -199,30 +199,6 @@ private slots:
         QCOMPARE(rig.session.Stoppable, Session::Operation::None);
     }
 
-    // What the pending view shows is what goes on the wire, the passwords in
-    // clear there and masked on screen; a typed mail password alone is no change.
-    void pendingLinesAreWhatTheWriteSends()
-    {
-        Rig rig;
-        SetupRecord &e = rig.session.EditSetup;
-        e.OffTime[1] = 0.75;
-        e.GPRSPass = QStringLiteral("gprs-S3cret");
-        e.XPas = QStringLiteral("mail-Pw9");
-        QCOMPARE(PendingLines(rig.session, false),
-                 (QStringList{"P2OFF=18:00", "GPRSPass=gprs-S3cret", "XPAS=mail-Pw9"}));
-        QCOMPARE(ShownPendingLines(rig.session, false), (QStringList{"P2OFF=18:00", "GPRSPass=***", "XPAS=***"}));
-
-        WriteClicked(rig.session);
-
-        QCOMPARE(rig.sentAfterSerial(), (QStringList{"#P2OFF=18:00", "#GPRSPass=gprs-S3cret", "#XPAS=mail-Pw9"}));
-        QCOMPARE(rig.session.state.status(), kSuccess);
-        // Now the records agree, though the typed mail password is no placeholder.
-        rig.sim.clearRecord();
-        WriteClicked(rig.session);
-        QCOMPARE(rig.sentAfterSerial(), QStringList{});
-        QCOMPARE(rig.prompt.messages(), QStringList{kNoChanges});
-    }
-
     // A whole write read back: each setting against what was sent, passwords
     // masked, the mail password never asked; the next write sends what the
     // modem holds otherwise. A second look reports the same: it goes by what
@@ -294,6 +270,14 @@ private slots:
         QTEST(rig.session.state.status(), "status");
         QTEST(PendingLines(rig.session, false), "resend");
         QCOMPARE(rig.session.Stoppable, Session::Operation::None);
+        // Nothing left to send, though a typed mail password is no placeholder:
+        // the next write says so and sends nothing.
+        if (PendingLines(rig.session, false).isEmpty()) {
+            rig.sim.clearRecord();
+            WriteClicked(rig.session);
+            QCOMPARE(rig.sentAfterSerial(), QStringList{});
+            QCOMPARE(rig.prompt.messages(), QStringList{kNoChanges});
+        }
     }
 
     void clockText()
@@ -345,11 +329,11 @@ private slots:
         QCOMPARE(invalid->prompt, kPrompt + "\n\nPassword abc12 contains invalid characters. \nSuggested password:");
         QCOMPARE(invalid->defaultText, QStringLiteral("12"));
 
-        const auto tooLong = passwordRetry(QStringLiteral("ABCDEFGHIJ"), QStringLiteral("12"));
+        // One past the eight the modem keeps; the box offers the old password.
+        const auto tooLong = passwordRetry(QStringLiteral("ABCDEFGHI"), QStringLiteral("12"));
         QVERIFY(tooLong);
-        QCOMPARE(tooLong->prompt, kPrompt + "\n\nPassword ABCDEFGHIJ contains 10 characters. \n");
+        QCOMPARE(tooLong->prompt, kPrompt + "\n\nPassword ABCDEFGHI contains 9 characters. \n");
         QCOMPARE(tooLong->defaultText, QStringLiteral("12"));
-        QCOMPARE(passwordRetry(QStringLiteral("ABCDEFGHI"), QString())->defaultText, QString());
     }
 
     // The Change link: what the user answers, what goes on the wire, what the
