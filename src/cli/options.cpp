@@ -266,8 +266,8 @@ Parser::Outcome Parser::parse(const QStringList &arguments, Options *o, QString 
             return fail(error, QStringLiteral("activate takes the device 1, 2 or 3"));
         o->device = device.toInt();
     }
-    const bool noModem = o->command == QLatin1String("show") || o->command == QLatin1String("check") || convert || set
-                         || ports;
+    const bool noModem =
+        o->command == QLatin1String("show") || o->command == QLatin1String("check") || convert || set || ports;
     if (!noModem && o->ports.isEmpty() && !o->demo)
         return fail(error, QStringLiteral("Name the modem's port with --port, or use --demo"));
     // Several setups read at once go to one folder or one JSON document.
