@@ -2,6 +2,8 @@
 
 #include "setuprecord.h"
 
+#include <QStringList>
+
 // The one setup the tests share: every field holds a value no other field
 // holds, so a field taken for its neighbour shows. Its schedule: device 1
 // 06:00-18:00, device 2 07:30-19:30, device 3 09:00-21:00.
@@ -27,3 +29,10 @@ inline SetupRecord sampleSetup()
         .OffTime = {0.75, 0.8125, 0.875},
     };
 }
+
+// What a read asks a 2.15 modem, in this order; the last five are the e-mail
+// settings, which only firmware below 3 keeps.
+inline const QStringList kReadQueries{
+    "#Version?", "#TIME?",   "#BAT?",      "#SerialNum?", "#P1ON?",    "#P1OFF?",  "#P2ON?",   "#P2OFF?",
+    "#P3ON?",    "#P3OFF?",  "#Logger?",   "#MODEMROLE?", "#SMSNUM?",  "#BAUD?",   "#HOSTIP?", "#HSTPORTNUMBER?",
+    "#APN?",     "#GPRSID?", "#GPRSPass?", "#Email?",     "#ESender?", "#ERecep?", "#MAILS?",  "#XUSER?"};

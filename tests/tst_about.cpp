@@ -375,7 +375,7 @@ private slots:
             QCOMPARE(platform::helpLanguageOfLocaleId(other), E);
     }
 
-    void versionFromTheFileName()
+    void versionsOfFileNamesAndPackages()
     {
         const auto qt = versionOfFileName("/usr/lib/x86_64-linux-gnu/libQt6Core.so.6.4.2");
         QVERIFY(qt);
@@ -384,10 +384,7 @@ private slots:
         QCOMPARE(versionOfFileName("/lib/ld-linux-x86-64.so.2")->fileVersion, std::string("2"));
         for (const char *plain : {"/opt/merolan/merolan", "/usr/lib/libplain.so", "/usr/lib/libodd.so."})
             QVERIFY2(!versionOfFileName(plain), plain);
-    }
-
-    void packageDatabaseAnswers()
-    {
+        // What Debian's package database answers.
         const auto owners = packagesOfSearch("libc6:amd64: /lib/x86_64-linux-gnu/libc.so.6\n"
                                              "diversion by dash from: /bin/sh\n"
                                              "libqt6core6:amd64, libqt6core6t64:amd64: /usr/lib/libQt6Core.so.6.4.2\n");

@@ -22,15 +22,9 @@ namespace {
 
 enum class Op { Open, Connect, Refresh, Write, Password, Clock, Activate, Finish };
 
-// The read asks a 2.15 modem this, in this order.
-const QStringList kRead{"#Version?",  "#TIME?",  "#BAT?",     "#SerialNum?",     "#P1ON?",   "#P1OFF?",
-                        "#P2ON?",     "#P2OFF?", "#P3ON?",    "#P3OFF?",         "#Logger?", "#MODEMROLE?",
-                        "#SMSNUM?",   "#BAUD?",  "#HOSTIP?",  "#HSTPORTNUMBER?", "#APN?",    "#GPRSID?",
-                        "#GPRSPass?", "#Email?", "#ESender?", "#ERecep?",        "#MAILS?",  "#XUSER?"};
-
 QStringList readUpTo(const char *query)
 {
-    return QStringList{"###"} + kRead.mid(0, kRead.indexOf(QLatin1String(query)) + 1);
+    return QStringList{"###"} + kReadQueries.mid(0, kReadQueries.indexOf(QLatin1String(query)) + 1);
 }
 
 const QString kLost = QStringLiteral("Connection to the Merolan lost.\n\nOpen ttyS0 again and log in? Changes not yet "
@@ -207,7 +201,7 @@ void TestFaults::operationMeetsFault_data()
              r.prompt.clear();
              r.session.Password = QStringLiteral("4321");
          }},
-        QStringList{"###", "#SerialNum?", "#PASSWORD=4321"} + kRead, {}, "Setup read finished.", {"port: open"});
+        QStringList{"###", "#SerialNum?", "#PASSWORD=4321"} + kReadQueries, {}, "Setup read finished.", {"port: open"});
 
     // The search: a modem that says nothing is nudged once with a line end,
     // given up after 20 s, and handed back to automatic operation.
@@ -256,8 +250,6 @@ void TestFaults::operationMeetsFault_data()
         {"Setup read aborted."}, "Setup read aborted.", readKept);
     row("read: clicked twice", Refresh, {clickedTwice}, readUpTo("#XUSER?"), {}, readDone,
         {"beeps: 1", "apn: internet.example/internet.example", "firmware: 2.15", "logger: shown"});
-    // A line lost since: the port opens again on Yes, and the modem, back in
-    // automatic operation, is logged in anew.
 
     // The write: each line the modem accepted is held, the rest is sent next time.
     const QString writeFailed = QStringLiteral("Setup write failed. ");

@@ -222,7 +222,10 @@ private slots:
         QCOMPARE(rig.written(), written.isEmpty() ? stored : written);
     }
 
-    void timelineSpans()
+    // The spans a pair of times draws; the timeline reads the boxes as they
+    // change and says why OK would refuse. In logger mode the first device is
+    // the data logger, there too.
+    void timeline()
     {
         const std::tuple<const char *, const char *, Spans> rows[] = {{"08:00", "17:30", {{8.0, 17.5}}},
                                                                       {"22:00", "06:00", {{22.0, 24.0}, {0.0, 6.0}}},
@@ -231,12 +234,6 @@ private slots:
                                                                       {":00", "12:00", {}}};
         for (const auto &[on, off, spans] : rows)
             QCOMPARE(ScheduleTimeline::onSpans(QLatin1String(on), QLatin1String(off)), spans);
-    }
-
-    // The timeline reads the boxes as they change and says why OK would refuse.
-    // In logger mode the first device is the data logger, there too.
-    void timelineFollowsTheBoxes()
-    {
         Rig rig({u"22:00-06:00"_s, u"12:00-12:00"_s, u"08:00-17:30"_s}, 2, true);
         auto *timeline = rig::find<ScheduleTimeline>(rig.dialog.get(), "scheduleTimeline");
         QCOMPARE(timeline->accessibleDescription(), u"Ombrilex data logger: on from 22:00 to 06:00, across midnight, "
@@ -270,10 +267,7 @@ private slots:
         };
         for (const auto &[rule, typed, shown] : rows)
             QCOMPARE(rule(QLatin1String(typed)), QLatin1String(shown));
-    }
-
-    void steppersWrap()
-    {
+        // A stepper wraps at both ends.
         for (const auto &[value, shown] : {std::pair{-1, 23}, {0, 0}, {23, 23}, {24, 0}})
             QCOMPARE(wrappedHours(value), shown);
         for (const auto &[value, shown] : {std::pair{-10, 50}, {0, 0}, {50, 50}, {60, 0}})
@@ -300,11 +294,7 @@ private slots:
             QCOMPARE(isShortPair(from, to), isShort);
             QCOMPARE(scheduleCaption(from, to), QLatin1String(caption));
         }
-    }
-
-    // OK wants every box filled and one device on for an hour, whichever it is.
-    void okCheck()
-    {
+        // OK wants every box filled and one device on for an hour, whichever it is.
         const std::array<QString, 3> names{"Ombrilex data logger", "Device 2", "Device 3"};
         const DeviceTimeBoxes off{"12", "00", "12", "00"};
         const DeviceTimeBoxes hour{"08", "00", "09", "00"};
@@ -319,22 +309,18 @@ private slots:
 
     // The date part is ignored; a hair below midnight or 08:30 is still
     // that minute, but seconds are cut, not rounded up (08:29:59 is 08:29).
-    void timeText()
+    void timesOfDay()
     {
         const std::pair<double, const char *> rows[] = {{36526.0 + 0.75, "18:00"},  {0.9999999, "00:00"},
                                                         {8.5 / 24 - 1e-9, "08:30"}, {30599 / 86400.0, "08:29"},
                                                         {-1.25, "06:00"},           {std::nan(""), "00:00"}};
         for (const auto &[dayCount, text] : rows)
             QCOMPARE(::timeText(dayCount), QLatin1String(text));
-    }
-
-    // h:mm or hh:mm, optionally :ss, blanks around, in seconds; -1 for refused.
-    void parseTimeOfDay()
-    {
-        const std::pair<const char *, int> rows[] = {
+        // Read back: h:mm or hh:mm, optionally :ss, blanks around, in seconds; -1 for refused.
+        const std::pair<const char *, int> read[] = {
             {"6:00", 21600}, {"10:50:15", 39015}, {"  23:59 ", 86340}, {"00:00:59", 59}, {"24:00", -1},
             {"10:60", -1},   {"10:00:60", -1},    {"10:5", -1},        {"10:50x", -1},   {"", -1}};
-        for (const auto &[text, seconds] : rows)
+        for (const auto &[text, seconds] : read)
             QCOMPARE(::parseTimeOfDay(QLatin1String(text)).value_or(-1.0 / 86400) * 86400, double(seconds));
     }
 

@@ -72,11 +72,7 @@ private slots:
             QVERIFY2(check(QString::fromUtf8(text)) == passes, text);
         QVERIFY(isPasswordPlaceholder(QString(100, u'*')));
         QVERIFY(!isPasswordPlaceholder(QString(101, u'*')));
-    }
-
-    // What the password box keeps, and reports of a write without passwords.
-    void filteredAndMasked()
-    {
+        // What the password box keeps, and reports of a write without passwords.
         const std::pair<const char *, const char *> kept[] = {
             {"ABCDEFGHI", "ABCDEFGH"}, // the ninth character dropped
             {"/:@_`", ""},             // codes 47, 58, 64, 95 and 96 dropped
@@ -237,10 +233,10 @@ private slots:
             QCOMPARE(unsendableSetting(linesOf(sent), sampleSetup()), QLatin1String(problem));
     }
 
-    // The e-mail dialog's boxes. Line feeds do not count towards the 90
-    // recipient characters that trigger a cut, but they do count among the 89
-    // kept. The interval is whole hours, halves to even, 0 to 24 only.
-    void emailBoxes()
+    // The editors' boxes. In the e-mail dialog's, line feeds do not count
+    // towards the 90 recipient characters that trigger a cut, but they do count
+    // among the 89 kept. The interval is whole hours, halves to even, 0 to 24 only.
+    void editorBoxes()
     {
         const QString lines = QString(44, 'r') + '\n' + QString(45, 's') + '\n';
         QCOMPARE(cutRecipients(lines), std::nullopt);
@@ -252,6 +248,16 @@ private slots:
             {"24.5", 24},          {"25", {}},       {"-1", {}}, {"-0.5", 0}};
         for (const auto &[text, hours] : rows)
             QCOMPARE(emailIntervalOfText(QLatin1String(text)), hours);
+        // The server dialog's port box: what it keeps of a text and the port it
+        // stands for, rounded halves to even.
+        const std::tuple<const char *, std::optional<qint32>, const char *> ports[] = {
+            {"1022.5", 1022, "1022.5"},       {"1", 1, "1"},      {"65535", 65535, "65535"},
+            {"65535.5", {}, "65535.5"},       {"0.5", {}, "0.5"}, {"-80", {}, "-80"},
+            {"4294968319", {}, "4294968319"}, {"80a", {}, ""},    {"", {}, ""}};
+        for (const auto &[text, port, boxKeeps] : ports) {
+            QCOMPARE(hostPortOfText(QLatin1String(text)), port);
+            QCOMPARE(portBoxText(QLatin1String(text)), QLatin1String(boxKeeps));
+        }
     }
 
     // The boxes as "interval|recipients|sender|smtp|user|password|apn"; only
@@ -274,20 +280,6 @@ private slots:
             const QStringList b = QString::fromLatin1(boxes).split(QLatin1Char('|'));
             const EmailBoxes typed{b[0], b[1], b[2], b[3], b[4], b[5], b[6], {}, {}};
             QVERIFY2(checkEmail(typed, qint16(role), {"mx.login"}, apnConfirmed) == check, boxes);
-        }
-    }
-
-    // The server dialog's port box: what it keeps of a text and the port it
-    // stands for, rounded halves to even.
-    void serverPort()
-    {
-        const std::tuple<const char *, std::optional<qint32>, const char *> rows[] = {
-            {"1022.5", 1022, "1022.5"},       {"1", 1, "1"},      {"65535", 65535, "65535"},
-            {"65535.5", {}, "65535.5"},       {"0.5", {}, "0.5"}, {"-80", {}, "-80"},
-            {"4294968319", {}, "4294968319"}, {"80a", {}, ""},    {"", {}, ""}};
-        for (const auto &[text, port, boxKeeps] : rows) {
-            QCOMPARE(hostPortOfText(QLatin1String(text)), port);
-            QCOMPARE(portBoxText(QLatin1String(text)), QLatin1String(boxKeeps));
         }
     }
 
@@ -343,16 +335,12 @@ private slots:
             else
                 QCOMPARE(presets.providers.value(0).name, QStringLiteral("A"));
         }
-    }
-
-    // A host under a name kept for examples resolves nowhere: the file's value
-    // counts as not given, so it is never offered nor written.
-    void placeholderPresetsAreNotGiven()
-    {
-        const std::pair<const char *, bool> rows[] = {
+        // A host under a name kept for examples resolves nowhere: the file's value
+        // counts as not given, so it is never offered nor written.
+        const std::pair<const char *, bool> hosts[] = {
             {"smtp.wind-gr.example", false}, {"SMTP.X.EXAMPLE.", false}, {"example", false},
             {"med.invalid", false},          {"myexample", true},        {"smtp.example.gr", true}};
-        for (const auto &[host, given] : rows) {
+        for (const auto &[host, given] : hosts) {
             const Presets presets = parsePresets(
                 QByteArray(R"({"Providers": [{"Name": "A", "APN": "@", "MailServer": "@"}], "ServerHost": "@"})")
                     .replace('@', host));
@@ -373,12 +361,10 @@ private slots:
         const QString damaged = dir.filePath(QStringLiteral("damaged.json"));
         const QByteArray json = R"({"Providers": [{"Name": "Acme NL", "APN": "acme.iot", "MailServer": "mx.acme",
                                     "MailLoginRequired": true}], "ServerHost": " med.acme "})";
-        QFile file(own);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(json) == json.size());
-        file.close();
-        file.setFileName(damaged);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("[]") == 2);
-        file.close();
+        for (const auto &[path, body] : {std::pair{own, json}, {damaged, QByteArray("[]")}}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(body) == body.size());
+        }
 
         const Presets first = loadPresets({dir.filePath(QStringLiteral("missing.json")), own, shipped});
         QCOMPARE(first.problem, QString());
