@@ -14,6 +14,7 @@ mode=${1:-test}
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+  qt6-tools-dev qt6-l10n-tools
   libgl-dev libvulkan-dev
   fontconfig fonts-dejavu-core
 )

@@ -1,6 +1,7 @@
 #include "frmabout.h"
 #include "frmdepends.h"
 #include "help.h"
+#include "language.h"
 #ifdef _WIN32
 #include "helpfiles.h"
 #include "platform_windows.h"
@@ -189,10 +190,9 @@ private slots:
         system.folder = native(program.path());
         system.data = {native(data.path())};
         QWidget owner;
-        HelpDesk help(system);
+        HelpDesk help(system, HelpLanguage::Greek);
 
-        help.show(&owner, platform::HelpLanguage::English);
-        system.greek = true;
+        help.show(&owner, HelpLanguage::English);
         help.showForUser(&owner);
         QVERIFY(writeFile(data.path() + u"/Merolan Programmer_GR.chm"_s, page()));
         help.showForUser(&owner);
@@ -228,6 +228,22 @@ private slots:
         dialog.exec();
         QVERIFY(seen && help.guideWindow() == seen);
         QVERIFY(seen->parentWidget() == &owner && seen->isVisible() && seen->isWindow());
+    }
+
+    // The first of the user's languages the program speaks decides; --lang
+    // takes only the two names.
+    void languageChoice()
+    {
+        const auto G = HelpLanguage::Greek;
+        const auto E = HelpLanguage::English;
+        const std::pair<QStringList, HelpLanguage> wanted[] = {
+            {{u"el-GR"_s}, G},          {{u"el"_s}, G},           {{u"EL_cy"_s}, G}, {{u"de-DE"_s, u"el-GR"_s}, G},
+            {{u"en-GB"_s, u"el"_s}, E}, {{u"ell"_s, u"fr"_s}, E}, {{u"C"_s}, E},     {{}, E}};
+        for (const auto &[languages, language] : wanted)
+            QVERIFY2(languageOfUiLanguages(languages) == language, qPrintable(languages.join(u',')));
+        QVERIFY(languageOfName(u"el"_s) == G && languageOfName(u"en"_s) == E);
+        for (const QString &other : {u"EL"_s, u"el-GR"_s, u"gr"_s, u""_s})
+            QVERIFY2(!languageOfName(other), qPrintable(other));
     }
 
 #ifdef _WIN32
@@ -344,37 +360,14 @@ private slots:
         QVERIFY(!system.openDocument(folder + "\\Brantholm Missing Document.rtf"));
     }
 
-    void localeAndHelpFiles()
+    void helpFiles()
     {
-        platform::Platform &system = platform::systemPlatform();
-        QVERIFY(SetThreadLocale(1032) && system.greekLocale());
-        QVERIFY(SetThreadLocale(1033) && !system.greekLocale());
         QCOMPARE(platform::helpFilePath("C:\\Prog", HelpLanguage::Greek), "C:\\Prog\\Merolan Programmer_GR.chm"s);
         QCOMPARE(platform::helpFilePath("C:\\Prog", HelpLanguage::English), "C:\\Prog\\Merolan Programmer_EN.chm"s);
     }
 #else
     // The Linux side of the platform; the Windows side has a check program of
     // its own, run under wine.
-    void localeNames()
-    {
-        const auto G = HelpLanguage::Greek;
-        const auto E = HelpLanguage::English;
-        const std::pair<const char *, HelpLanguage> langs[] = {
-            {"el_GR.UTF-8", G}, {"el", G},          {"el@euro", G}, {"el.ISO-8859-7", G},
-            {"ell_XX", E},      {"en_GB.UTF-8", E}, {"C", E}};
-        for (const auto &[lang, language] : langs)
-            QVERIFY2(helpLanguageOfEnvironment(nullptr, nullptr, lang) == language, lang);
-        // The first of LC_ALL, LC_MESSAGES and LANG that is set and not empty decides.
-        QVERIFY(helpLanguageOfEnvironment(nullptr, nullptr, nullptr) == E);
-        QVERIFY(helpLanguageOfEnvironment(nullptr, "en_US", "el_GR") == E);
-        QVERIFY(helpLanguageOfEnvironment("el_GR", "en_US", "en_US") == G);
-        QVERIFY(helpLanguageOfEnvironment("", "el_GR", "en_US") == G);
-        // Windows gives a locale id: Greek is 1032 exactly.
-        QCOMPARE(platform::helpLanguageOfLocaleId(1032), G);
-        for (unsigned long other : {1033ul, 1032ul + 0x10000ul, 8ul, 0ul})
-            QCOMPARE(platform::helpLanguageOfLocaleId(other), E);
-    }
-
     void versionsOfFileNamesAndPackages()
     {
         const auto qt = versionOfFileName("/usr/lib/x86_64-linux-gnu/libQt6Core.so.6.4.2");

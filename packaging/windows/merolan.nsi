@@ -1,8 +1,8 @@
 ; The Windows installer of Merolan programmer.
 ;   makensis -V2 -DVERSION=1.0.0.1 -DSTAGE=<folder> -DOUTFILE=<folder>/merolan-programmer-1.0.0.1-setup.exe \
 ;     packaging/windows/merolan.nsi
-; STAGE holds the built programs, the two help files and presets.json; the
-; licence texts come from this folder. makensis works in this folder, so STAGE
+; STAGE holds the built programs, the two help files, presets.json and the
+; translations folder; the licence texts come from this folder. makensis works in this folder, so STAGE
 ; and OUTFILE must be absolute paths.
 ; Silent: setup.exe /S [/AllUsers | /CurrentUser]; uninstall.exe /S.
 
@@ -66,13 +66,15 @@ VIAddVersionKey LegalCopyright "Copyright (C) 2026 ${PUBLISHER}"
   !insertmacro ${Action} "${STAGE}" "Merolan Programmer_EN.chm"
   !insertmacro ${Action} "${STAGE}" "Merolan Programmer_GR.chm"
   !insertmacro ${Action} "${STAGE}" "presets.json"
+  !insertmacro ${Action} "${STAGE}" "translations\merolan_el.qm"
+  !insertmacro ${Action} "${STAGE}" "translations\qtbase_el.qm"
   !insertmacro ${Action} "." "${LICENCE}"
   !insertmacro ${Action} "." "Qt-LGPL-notice.txt"
   !insertmacro ${Action} "." "LGPL-3.txt"
   !insertmacro ${Action} "." "GPL-3.txt"
 !macroend
 !macro PutFile From Name
-  File "${From}\${Name}"
+  File "/oname=${Name}" "${From}\${Name}"
 !macroend
 !macro RemoveFile From Name
   Delete "$INSTDIR\${Name}"
@@ -96,6 +98,7 @@ FunctionEnd
 
 Section
   SetOutPath "$INSTDIR"
+  CreateDirectory "$INSTDIR\translations"
   !insertmacro Payload PutFile
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
@@ -146,5 +149,6 @@ Section Uninstall
   !insertmacro RefreshShell
 
   ; Whatever the user saved in the folder keeps it.
+  RMDir "$INSTDIR\translations"
   RMDir "$INSTDIR"
 SectionEnd

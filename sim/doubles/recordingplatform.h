@@ -7,7 +7,6 @@ struct RecordingPlatform : platform::Platform
 {
     std::string folder = "/opt/merolan";
     std::vector<std::string> data;
-    bool greek = false;
     bool viewer = true;
     bool sysInfo = false;
     std::vector<std::string> modules;
@@ -34,7 +33,6 @@ struct RecordingPlatform : platform::Platform
     {
         return versions;
     }
-    bool greekLocale() const override { return greek; }
     bool showHelpFile(const std::string &path, std::uintptr_t) override
     {
         helpShown.push_back(path);

@@ -1,6 +1,8 @@
 #include "clock.h"
 #include "commandline.h"
 #include "frmselcon.h"
+#include "language.h"
+#include "platform.h"
 #include "qtseriallink.h"
 #include "qtuserprompt.h"
 
@@ -11,6 +13,7 @@
 #endif
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <memory>
@@ -40,6 +43,15 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "merolan: unknown option %s ignored\n", qPrintable(unknown));
 
     StartOptions start;
+    start.language = languageOfUiLanguages(QLocale::system().uiLanguages());
+    if (!options.language.isEmpty()) {
+        if (const auto chosen = languageOfName(options.language))
+            start.language = *chosen;
+        else
+            std::fprintf(stderr, "merolan: unknown language %s ignored: use el or en\n", qPrintable(options.language));
+    }
+    for (const QString &missing : installTranslations(start.language, platform::systemPlatform().programFolders()))
+        std::fprintf(stderr, "merolan: %s not found: its texts stay in English\n", qPrintable(missing));
     start.commandLine = options.commandLine;
     start.setupFile = options.setupFile;
     if (!options.port.isEmpty())

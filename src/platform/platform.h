@@ -55,8 +55,6 @@ public:
     // The version information of each file, in the same order; no value for a
     // file the system knows nothing about.
     virtual std::vector<std::optional<VersionStrings>> versionStrings(const std::vector<std::string> &paths) = 0;
-    // Whether the user works in Greek.
-    virtual bool greekLocale() const = 0;
     // Shows a help file's default topic in the system's help viewer, owned by
     // the given native window. False when it cannot be shown that way (no
     // viewer, or on Linux no file), so that the program can show the guide

@@ -72,15 +72,6 @@ std::vector<std::string> knownNames(const std::string &path)
 
 } // namespace
 
-HelpLanguage helpLanguageOfEnvironment(const char *lcAll, const char *lcMessages, const char *lang)
-{
-    for (const char *value : {lcAll, lcMessages, lang}) {
-        if (value && *value)
-            return helpLanguageOfLocaleName(value);
-    }
-    return HelpLanguage::English;
-}
-
 std::optional<VersionStrings> versionOfFileName(const std::string &path)
 {
     const std::string name = fileNameOf(path);
@@ -253,12 +244,6 @@ public:
             versions.push_back(version);
         }
         return versions;
-    }
-
-    bool greekLocale() const override
-    {
-        return helpLanguageOfEnvironment(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"))
-               == HelpLanguage::Greek;
     }
 
     bool showHelpFile(const std::string &path, std::uintptr_t) override

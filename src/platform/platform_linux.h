@@ -10,10 +10,6 @@
 
 namespace platform::linux_impl {
 
-// The help language from the locale variables, which POSIX ranks LC_ALL,
-// LC_MESSAGES, LANG: the first one set decides.
-HelpLanguage helpLanguageOfEnvironment(const char *lcAll, const char *lcMessages, const char *lang);
-
 // The version a shared object's file name carries after ".so.": "libQt6Core.so.6.4.2"
 // gives "6.4.2"; none without one.
 std::optional<VersionStrings> versionOfFileName(const std::string &path);

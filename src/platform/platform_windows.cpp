@@ -92,8 +92,6 @@ public:
         return result;
     }
 
-    bool greekLocale() const override { return helpLanguageOfLocaleId(GetThreadLocale()) == HelpLanguage::Greek; }
-
     bool showHelpFile(const std::string &path, std::uintptr_t ownerWindow) override
     {
         const HtmlHelpFunction show = htmlHelp();

@@ -59,7 +59,9 @@ expected="./usr/bin/merolan
 ./usr/share/mime/packages/merolan.xml
 ./usr/share/merolan/help/el/index.html
 ./usr/share/merolan/help/en/index.html
-./usr/share/merolan/presets.json"
+./usr/share/merolan/presets.json
+./usr/share/merolan/translations/merolan_el.qm
+./usr/share/merolan/translations/qtbase_el.qm"
 # The Windows help files come only from a build that had chmcmd.
 if [ -f "$build/src/Merolan Programmer_EN.chm" ]; then
   expected+="

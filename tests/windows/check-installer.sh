@@ -54,7 +54,7 @@ step() {
 }
 
 win() { wine "$@" 2>/dev/null | tr -d '\r'; }
-names() { find "$1" -mindepth 1 -printf '%f\n' | sort; }
+names() { find "$1" -mindepth 1 -printf '%P\n' | sort; }
 unix_path() { winepath -u "$1" 2>/dev/null; }
 
 # Every value under KEY, one "subkey|name|value" line each, the subkey relative to KEY.
@@ -82,9 +82,10 @@ expect_no_key() {
 }
 
 # The files the setup puts in the program's folder, with where each comes from.
-staged=("merolan.exe" "merolan-cli.exe" "Merolan Programmer_EN.chm" "Merolan Programmer_GR.chm" "presets.json")
+staged=("merolan.exe" "merolan-cli.exe" "Merolan Programmer_EN.chm" "Merolan Programmer_GR.chm" "presets.json"
+  "translations/merolan_el.qm" "translations/qtbase_el.qm")
 own=("Brantholm Freeware License Agreement.rtf" "Qt-LGPL-notice.txt" "LGPL-3.txt" "GPL-3.txt")
-installed=$(printf '%s\n' "${staged[@]}" "${own[@]}" uninstall.exe | sort)
+installed=$(printf '%s\n' "${staged[@]}" "${own[@]}" translations uninstall.exe | sort)
 
 env_folders=$(win cmd /c 'echo %LOCALAPPDATA%^|%APPDATA%^|%ALLUSERSPROFILE%')
 IFS='|' read -r local_appdata appdata all_users <<<"$env_folders"

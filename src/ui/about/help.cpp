@@ -9,7 +9,7 @@
 
 using platform::HelpLanguage;
 
-HelpDesk::HelpDesk(platform::Platform &system) : m_system(system) {}
+HelpDesk::HelpDesk(platform::Platform &system, HelpLanguage language) : m_system(system), m_language(language) {}
 
 HelpDesk::~HelpDesk()
 {
@@ -18,7 +18,7 @@ HelpDesk::~HelpDesk()
 
 void HelpDesk::showForUser(QWidget *owner)
 {
-    show(owner, m_system.greekLocale() ? HelpLanguage::Greek : HelpLanguage::English);
+    show(owner, m_language);
 }
 
 QString HelpDesk::firstExisting(const std::string &relative) const

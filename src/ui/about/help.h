@@ -17,10 +17,10 @@ class Platform;
 class HelpDesk
 {
 public:
-    explicit HelpDesk(platform::Platform &system);
+    HelpDesk(platform::Platform &system, platform::HelpLanguage language);
     ~HelpDesk();
 
-    // The user's language decides, for the main window.
+    // The program's language decides, for the main window.
     void showForUser(QWidget *owner);
     void show(QWidget *owner, platform::HelpLanguage language);
 
@@ -30,6 +30,7 @@ private:
     QString firstExisting(const std::string &relative) const;
 
     platform::Platform &m_system;
+    platform::HelpLanguage m_language;
     QPointer<HelpWindow> m_guide;
 };
 

@@ -14,7 +14,8 @@ ProgramOptions splitProgramOptions(const QStringList &arguments)
     const QCommandLineOption port(QStringLiteral("port"), QString(), QStringLiteral("device"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({demo, port, help, version});
+    const QCommandLineOption lang(QStringLiteral("lang"), QString(), QStringLiteral("language"));
+    parser.addOptions({demo, port, help, version, lang});
     // An unknown option is reported, and the rest of the arguments still count.
     parser.parse(QStringList{QStringLiteral("merolan")} + arguments);
 
@@ -23,6 +24,7 @@ ProgramOptions splitProgramOptions(const QStringList &arguments)
     options.port = parser.value(port);
     options.help = parser.isSet(help);
     options.version = parser.isSet(version);
+    options.language = parser.value(lang);
     QStringList rest = parser.positionalArguments();
     for (qsizetype i = rest.size() - 1; i >= 0; --i) {
         if (rest[i].endsWith(QLatin1String(".mrl"), Qt::CaseInsensitive)
@@ -39,11 +41,12 @@ ProgramOptions splitProgramOptions(const QStringList &arguments)
 
 QString programHelp()
 {
-    return QStringLiteral("Usage: merolan [--demo] [--port DEVICE] [FILE.mrl|FILE.json] [SETUP-LINE]\n"
+    return QStringLiteral("Usage: merolan [--demo] [--port DEVICE] [--lang el|en] [FILE.mrl|FILE.json] [SETUP-LINE]\n"
                           "Merolan programmer: reads, edits and writes the setup of a Merolan GSM/GPRS modem.\n\n"
                           "Options:\n"
                           "  --demo          start a simulated Merolan inside the program and select it\n"
                           "  --port DEVICE   preselect this serial device\n"
+                          "  --lang el|en    speak Greek or English, whatever the user's language\n"
                           "  -h, --help      show this text\n"
                           "  -v, --version   show the program's version\n"
                           "  FILE.mrl, FILE.json  load this setup file, as File > Load Setup from file does\n\n"

@@ -13,6 +13,7 @@ struct ProgramOptions
 {
     bool demo = false;    // --demo: run on the built-in simulated modem
     QString port;         // --port DEVICE: preselect this device
+    QString language;     // --lang el|en: the windows' language instead of the user's
     QString setupFile;    // an argument ending in .mrl or .json: the file to load, as File > Load does
     QString commandLine;  // the remaining arguments, joined by spaces
     QStringList unknown;  // options we do not know, reported and otherwise ignored

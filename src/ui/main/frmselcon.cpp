@@ -68,7 +68,7 @@ const QString kGprsInfo = QStringLiteral("You will be programming a remote Merol
 
 frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &options, platform::Platform &system,
                      QWidget *parent)
-    : QMainWindow(parent), Comm(comm), m_prompt(prompt), m_system(system), m_help(system),
+    : QMainWindow(parent), Comm(comm), m_prompt(prompt), m_system(system), m_help(system, options.language),
       m_session(comm, *this, prompt)
 {
     // First, so that the system's port list is read while the widgets are

@@ -36,6 +36,8 @@ struct StartOptions
     QStringList extraPorts;
     // Loaded once the window is up, as File > Load does.
     QString setupFile;
+    // The language the windows speak, which the help follows.
+    platform::HelpLanguage language = platform::HelpLanguage::English;
 };
 
 // The main window: the start tab that connects to the modem, and the
