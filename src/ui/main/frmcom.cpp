@@ -71,13 +71,13 @@ frmCom::frmCom(SerialLink &comm, OperationState &state, UserPrompt &prompt, QWid
     : QWidget(parent, Qt::Window), Comm(comm), m_state(state), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("frmCom"));
-    setWindowTitle(QStringLiteral("Serial traffic"));
+    setWindowTitle(tr("Serial traffic"));
 
     m_view = new TerminalView(this);
     m_view->setObjectName(QStringLiteral("txtTerminal"));
-    m_save = new QPushButton(QStringLiteral("Save..."), this);
+    m_save = new QPushButton(tr("Save..."), this);
     m_save->setObjectName(QStringLiteral("cmdSave"));
-    m_save->setToolTip(QStringLiteral("Save the traffic to a text file, each line with its time"));
+    m_save->setToolTip(tr("Save the traffic to a text file, each line with its time"));
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -209,10 +209,12 @@ QString frmCom::stampedText() const
 void frmCom::save()
 {
     UserPrompt::FileDialog dialog;
-    dialog.title = QStringLiteral("Save serial traffic");
+    dialog.title = tr("Save serial traffic");
     dialog.initialName = QStringLiteral("serial-traffic-%1.txt")
                              .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")));
-    dialog.filters = QStringList{QStringLiteral("Text files (*.txt)"), QStringLiteral("All Files (*.*)")};
+    dialog.filters = QStringList{tr("Text files (*.txt)"),
+                                 //: Keep "(*.*)" as it is: the file dialog reads the pattern from it.
+                                 tr("All Files (*.*)")};
     dialog.defaultSuffix = QStringLiteral("txt");
     const std::optional<QString> path = m_prompt.saveFileName(dialog);
     if (!path)
@@ -220,7 +222,8 @@ void frmCom::save()
     QSaveFile file(*path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(stampedText().toUtf8()) < 0
         || !file.commit()) {
-        m_prompt.message(QStringLiteral("Cannot save the serial traffic to %1: %2").arg(*path, file.errorString()),
+        //: %1 is the file's path, %2 the system's reason.
+        m_prompt.message(tr("Cannot save the serial traffic to %1: %2").arg(*path, file.errorString()),
                          UserPrompt::Icon::Critical);
     }
 }

@@ -53,16 +53,19 @@ const QString kBaudSetting = QStringLiteral("connection/baud");
 const QString kVerifySetting = QStringLiteral("write/verify");
 const QString kGeometrySetting = QStringLiteral("window/geometry");
 
-const QString kLocalInfo =
-    QStringLiteral("You will be programming a Merolan modem, connected to a local COM port.\n"
-                   "Select an available COM port and a suitable Baud rate. The default Merolan rate is 9600 Baud.\n"
-                   "To start click the 'Start programming' button.");
-const QString kGsmInfo = QStringLiteral("You will be programming a remote Merolan modem.\n"
-                                        "The remote Merolan will be reached via a DATA (GSM) connection.\n"
-                                        "To start click the 'Start programming' button.");
-const QString kGprsInfo = QStringLiteral("You will be programming a remote Merolan modem.\n"
-                                         "The remote Merolan will be reached via an Ethernet (GPRS) connection.\n"
-                                         "To start click the 'Start programming' button.");
+// Indexed by the connection kind: local port, GSM data call, Ethernet or GPRS.
+const char *const kInfo[3] = {
+    QT_TRANSLATE_NOOP("frmSelCon", "You will be programming a Merolan modem, connected to a local COM port.\n"
+                                   "Select an available COM port and a suitable Baud rate. The default Merolan rate "
+                                   "is 9600 Baud.\n"
+                                   "To start click the 'Start programming' button."),
+    QT_TRANSLATE_NOOP("frmSelCon", "You will be programming a remote Merolan modem.\n"
+                                   "The remote Merolan will be reached via a DATA (GSM) connection.\n"
+                                   "To start click the 'Start programming' button."),
+    QT_TRANSLATE_NOOP("frmSelCon", "You will be programming a remote Merolan modem.\n"
+                                   "The remote Merolan will be reached via an Ethernet (GPRS) connection.\n"
+                                   "To start click the 'Start programming' button."),
+};
 
 } // namespace
 
@@ -77,14 +80,14 @@ frmSelCon::frmSelCon(SerialLink &comm, UserPrompt &prompt, const StartOptions &o
 
     initPictures();
     setObjectName(QStringLiteral("frmSelCon"));
-    setWindowTitle(QStringLiteral("Merolan programmer"));
+    setWindowTitle(tr("Merolan programmer"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app.svg")));
 
     buildMenus();
     SSTab = new QTabWidget(this);
     SSTab->setObjectName(QStringLiteral("SSTab"));
-    SSTab->addTab(buildStartTab(), QStringLiteral("Merolan not found"));
-    SSTab->addTab(buildProgramTab(), QStringLiteral("Program Merolan"));
+    SSTab->addTab(buildStartTab(), tr("Merolan not found"));
+    SSTab->addTab(buildProgramTab(), tr("Program Merolan"));
     setCentralWidget(SSTab);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
@@ -194,10 +197,10 @@ void frmSelCon::load(const StartOptions &options)
     connect(mnuWriteVerify, &QAction::toggled, this, [](bool on) { QSettings().setValue(kVerifySetting, on); });
 
     for (const RoleCaptions &role : roleCaptions())
-        cboRole->addItem(QLatin1String(role.entry));
+        cboRole->addItem(QCoreApplication::translate("Captions", role.entry));
     showRole(2);
 
-    lblInfo->setText(kLocalInfo);
+    lblInfo->setText(tr(kInfo[0]));
     setCaption(Item::lblTessarinIP, defaultTessarinHost());
     m_session.LoggerType = QStringLiteral("0");
 
@@ -234,7 +237,7 @@ void frmSelCon::showConnectionKind(int kind)
         frame->hide();
     m_session.ConnectionKind = qint16(kind);
     fraConnection[size_t(kind)]->show();
-    lblInfo->setText(kind == 1 ? kGsmInfo : kind == 2 ? kGprsInfo : kLocalInfo);
+    lblInfo->setText(tr(kInfo[size_t(kind)]));
 }
 
 void frmSelCon::applyLoggerType()
@@ -304,7 +307,7 @@ void frmSelCon::showRole(int entry)
     cboRole->setCurrentIndex(entry);
     m_diagram->showRole(entry);
     if (entry >= 0 && entry <= 2)
-        chkOmbrilex->setText(QLatin1String(roleCaptions()[size_t(entry)].logger));
+        chkOmbrilex->setText(QCoreApplication::translate("Captions", roleCaptions()[size_t(entry)].logger));
 }
 
 void frmSelCon::roleClicked(int entry)
@@ -342,7 +345,7 @@ void frmSelCon::showProgramming(bool programming)
 {
     SSTab->setTabEnabled(1, programming);
     SSTab->setCurrentIndex(programming ? 1 : 0);
-    SSTab->setTabText(0, programming ? QStringLiteral("Merolan found") : QStringLiteral("Merolan not found"));
+    SSTab->setTabText(0, programming ? tr("Merolan found") : tr("Merolan not found"));
     SSTab->setTabEnabled(0, !programming);
 }
 
@@ -372,12 +375,13 @@ void frmSelCon::cmdWriteClick()
     const VerifyOutcome v = VerifyWrite(m_session);
     QStringList told;
     if (!v.mismatched.isEmpty())
-        told << QStringLiteral("The Merolan holds other values than were written. They are marked, and the next "
-                               "write sends them again:");
+        told << tr("The Merolan holds other values than were written. They are marked, and the next "
+                   "write sends them again:");
     for (const VerifyOutcome::Mismatch &m : v.mismatched)
         told << m.text();
     if (!v.notConfirmed.isEmpty())
-        told << QStringLiteral("Not read back: ") + v.notConfirmed.join(QStringLiteral(", "));
+        //: %1 is the list of settings, separated by commas.
+        told << tr("Not read back: %1").arg(v.notConfirmed.join(QStringLiteral(", ")));
     if (!told.isEmpty())
         m_prompt.message(told.join(QLatin1Char('\n')), UserPrompt::Icon::Warning);
 }

@@ -25,28 +25,31 @@ constexpr qreal kLinkLines = 4.5; // a node picture of the link to the modem, in
 
 void frmSelCon::buildMenus()
 {
-    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileLoad = mnuFile->addAction(QStringLiteral("Load Setup from file"));
+    mnuFileLoad = mnuFile->addAction(tr("Load Setup from file"));
     mnuFileLoad->setObjectName(QStringLiteral("mnuFileLoad"));
     mnuFileLoad->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileSave = mnuFile->addAction(QStringLiteral("Save Setup to file"));
+    mnuFileSave = mnuFile->addAction(tr("Save Setup to file"));
     mnuFileSave->setObjectName(QStringLiteral("mnuFileSave"));
     mnuFileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFilePending = mnuFile->addAction(QStringLiteral("Pending changes..."));
+    mnuFilePending = mnuFile->addAction(tr("Pending changes..."));
     mnuFilePending->setObjectName(QStringLiteral("mnuFilePending"));
     mnuFilePending->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFile->addSeparator();
-    mnuFileExit = mnuFile->addAction(QStringLiteral("Exit"));
+    //: File menu: ends the program.
+    mnuFileExit = mnuFile->addAction(tr("Exit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     mnuFileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu *mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu *mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpContents = mnuHelp->addAction(QStringLiteral("Contents"));
+    //: Help menu: opens the user guide.
+    mnuHelpContents = mnuHelp->addAction(tr("Contents"));
     mnuHelpContents->setObjectName(QStringLiteral("mnuHelpContents"));
     mnuHelpContents->setShortcut(QKeySequence(Qt::Key_F1));
-    mnuHelpAbout = mnuHelp->addAction(QStringLiteral("About"));
+    //: Help menu: the program's version and licences.
+    mnuHelpAbout = mnuHelp->addAction(tr("About"));
     mnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
 }
 
@@ -75,13 +78,16 @@ QWidget *frmSelCon::buildStartTab()
     txtPWD = new QLineEdit(fraStart);
     txtPWD->setObjectName(QStringLiteral("txtPWD"));
     txtPWD->setEchoMode(QLineEdit::Password);
-    auto *lblPort = plainLabel("lblPort", QStringLiteral("Port"), fraStart);
-    auto *lblBaudRate = plainLabel("lblBaudRate", QStringLiteral("Baud"), fraStart);
-    auto *Label2 = plainLabel("Label2", QStringLiteral("Password"), fraStart);
+    //: Label of the serial port list.
+    auto *lblPort = plainLabel("lblPort", tr("Port"), fraStart);
+    //: Label of the baud rate list.
+    auto *lblBaudRate = plainLabel("lblBaudRate", tr("Baud"), fraStart);
+    //: Label of the modem password field.
+    auto *Label2 = plainLabel("Label2", tr("Password"), fraStart);
     lblPort->setBuddy(cboPort);
     lblBaudRate->setBuddy(cboBaud);
     Label2->setBuddy(txtPWD);
-    cmdConnect = new QPushButton(QStringLiteral("Start programming"), fraStart);
+    cmdConnect = new QPushButton(tr("Start programming"), fraStart);
     cmdConnect->setObjectName(QStringLiteral("cmdConnect"));
     cmdConnect->setDefault(true);
 
@@ -110,21 +116,26 @@ QGroupBox *frmSelCon::buildConnectionDiagram(int kind)
         const char *picture;
         const char *caption;
     };
-    static const QString titles[3] = {
-        QStringLiteral("PC will connect to Merolan via a local COM port"),
-        QStringLiteral("PC will connect to Merolan via a GSM data call"),
-        QStringLiteral("PC will connect to Merolan via Ethernet or GPRS"),
+    static const char *const titles[3] = {
+        QT_TR_NOOP("PC will connect to Merolan via a local COM port"),
+        QT_TR_NOOP("PC will connect to Merolan via a GSM data call"),
+        QT_TR_NOOP("PC will connect to Merolan via Ethernet or GPRS"),
     };
     static const std::vector<Node> links[3] = {
-        {{"pc", "PC COM port"}, {"cable", "RS-232 cable (null modem)"}, {"modem", "Merolan Master port"}},
-        {{"pc", "PC COM port"}, {"localmodem", "Local modem"}, {"gsm", "GSM network"}, {"modem", "Merolan"}},
-        {{"pc", "PC virtual COM port"},
-         {"virtualport", "Virtual COM port"},
-         {"network", "Ethernet/GPRS network"},
+        {{"pc", QT_TR_NOOP("PC COM port")},
+         {"cable", QT_TR_NOOP("RS-232 cable (null modem)")},
+         {"modem", QT_TR_NOOP("Merolan Master port")}},
+        {{"pc", QT_TR_NOOP("PC COM port")},
+         {"localmodem", QT_TR_NOOP("Local modem")},
+         {"gsm", QT_TR_NOOP("GSM network")},
+         {"modem", "Merolan"}},
+        {{"pc", QT_TR_NOOP("PC virtual COM port")},
+         {"virtualport", QT_TR_NOOP("Virtual COM port")},
+         {"network", QT_TR_NOOP("Ethernet/GPRS network")},
          {"modem", "Merolan"}},
     };
 
-    auto *frame = new QGroupBox(titles[kind]);
+    auto *frame = new QGroupBox(tr(titles[kind]));
     frame->setObjectName(QStringLiteral("fraConnection%1").arg(kind));
     auto *outer = new QVBoxLayout(frame);
     auto *grid = new QGridLayout;
@@ -139,7 +150,7 @@ QGroupBox *frmSelCon::buildConnectionDiagram(int kind)
         const Node &node = nodes[size_t(i)];
         auto *imgClient = new Picture(QLatin1String(node.picture), kLinkLines, frame);
         imgClient->setObjectName(QStringLiteral("imgClient%1_%2").arg(kind).arg(i));
-        auto *lblClient = plainLabel("", QLatin1String(node.caption), frame);
+        auto *lblClient = plainLabel("", tr(node.caption), frame);
         lblClient->setObjectName(QStringLiteral("lblClient%1_%2").arg(kind).arg(i));
         lblClient->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         const int gap = lblClient->fontMetrics().averageCharWidth() * 2;
@@ -160,32 +171,32 @@ QWidget *frmSelCon::buildProgramTab()
     cboRole = new QComboBox(tab);
     cboRole->setObjectName(QStringLiteral("cboRole"));
     // Its entries are sentences; a screen reader needs the subject too.
-    cboRole->setAccessibleName(QStringLiteral("Operating role"));
+    cboRole->setAccessibleName(tr("Operating role"));
     cboRole->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    chkOmbrilex = new QCheckBox(
-        QStringLiteral("Merolan is used with a Ombrilex data logger. Merolan will answer SMS message queries."), tab);
+    chkOmbrilex =
+        new QCheckBox(tr("Merolan is used with a Ombrilex data logger. Merolan will answer SMS message queries."), tab);
     chkOmbrilex->setObjectName(QStringLiteral("chkOmbrilex"));
     // Before the buttons, so that Tab crosses the diagram in between as it is seen.
     m_diagram = new SetupDiagram(tab);
 
-    cmdRefresh = new QPushButton(QStringLiteral("Refresh setup from Merolan"), tab);
+    cmdRefresh = new QPushButton(tr("Refresh setup from Merolan"), tab);
     cmdRefresh->setObjectName(QStringLiteral("cmdRefresh"));
-    cmdWrite = new QPushButton(QStringLiteral("Write setup to Merolan"), tab);
+    cmdWrite = new QPushButton(tr("Write setup to Merolan"), tab);
     cmdWrite->setObjectName(QStringLiteral("cmdWrite"));
     // The write's own menu: the right button, or the menu key on the focused button.
-    mnuWriteVerify = new QAction(QStringLiteral("&Read back and compare"), cmdWrite);
+    mnuWriteVerify = new QAction(tr("&Read back and compare"), cmdWrite);
     mnuWriteVerify->setObjectName(QStringLiteral("mnuWriteVerify"));
     mnuWriteVerify->setCheckable(true);
-    mnuWriteVerify->setToolTip(QStringLiteral("After each write, ask the Merolan for every setting written and "
-                                              "compare it with what was sent"));
+    mnuWriteVerify->setToolTip(tr("After each write, ask the Merolan for every setting written and "
+                                  "compare it with what was sent"));
     cmdWrite->addAction(mnuWriteVerify);
     cmdWrite->setContextMenuPolicy(Qt::ActionsContextMenu);
-    cmdWrite->setToolTip(QStringLiteral("Right-click or press the menu key for Read back and compare"));
-    cmdFinish = new QPushButton(QStringLiteral("Finish programming"), tab);
+    cmdWrite->setToolTip(tr("Right-click or press the menu key for Read back and compare"));
+    cmdFinish = new QPushButton(tr("Finish programming"), tab);
     cmdFinish->setObjectName(QStringLiteral("cmdFinish"));
     // The two buttons swap to their longer STOP captions while they run.
     const int buttonWidth =
-        fontMetrics().horizontalAdvance(QStringLiteral("Refresh setup from Merolan")) + fontMetrics().height() * 2;
+        fontMetrics().horizontalAdvance(tr("Refresh setup from Merolan")) + fontMetrics().height() * 2;
     cmdRefresh->setMinimumWidth(buttonWidth);
     cmdWrite->setMinimumWidth(buttonWidth);
 

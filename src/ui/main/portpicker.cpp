@@ -21,7 +21,7 @@ PortPicker::PortPicker(SerialLink &comm, QWidget *parent)
     m_scan = std::async(std::launch::async, [this] { return systemPorts(); });
     setObjectName(QStringLiteral("cboPort"));
     setModel(m_model);
-    setToolTip(QStringLiteral("Available COM ports"));
+    setToolTip(tr("Available COM ports"));
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
     setMinimumContentsLength(16);
 #ifndef _WIN32

@@ -7,7 +7,10 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Merolan programmer");
+QString boxTitle()
+{
+    return QCoreApplication::translate("QtUserPrompt", "Merolan programmer");
+}
 
 QMessageBox::Icon boxIcon(UserPrompt::Icon icon)
 {
@@ -47,14 +50,14 @@ std::optional<QString> runFileDialog(const UserPrompt::FileDialog &asked, QFileD
 
 void QtUserPrompt::message(const QString &text, Icon icon)
 {
-    QMessageBox box(boxIcon(icon), kTitle, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(boxIcon(icon), boxTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool QtUserPrompt::question(const QString &text, Icon icon, Answer preferred)
 {
-    QMessageBox box(boxIcon(icon), kTitle, text, QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    QMessageBox box(boxIcon(icon), boxTitle(), text, QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(preferred == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
@@ -63,7 +66,7 @@ bool QtUserPrompt::question(const QString &text, Icon icon, Answer preferred)
 std::optional<QString> QtUserPrompt::input(const QString &prompt, const QString &title, const QString &defaultText)
 {
     QInputDialog dialog(QApplication::activeWindow());
-    dialog.setWindowTitle(title.isEmpty() ? kTitle : title);
+    dialog.setWindowTitle(title.isEmpty() ? boxTitle() : title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
     if (dialog.exec() != QDialog::Accepted)

@@ -4,6 +4,7 @@
 #include "diagram.h"
 #include "modemclock.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,11 +17,21 @@ constexpr qreal kNodeLines = 3.5;   // a node picture, in lines of text
 constexpr qreal kDeviceLines = 2.5; // a device picture
 constexpr qreal kSmallLines = 1.2;  // clocks and marks beside a caption
 
-const QString kEditTip = QStringLiteral("Click to edit");
-const QString kScheduleTip = QStringLiteral("Click to set On/Off times");
+QString editTip()
+{
+    return QCoreApplication::translate("SetupDiagram", "Click to edit");
+}
+
+QString scheduleTip()
+{
+    return QCoreApplication::translate("SetupDiagram", "Click to set On/Off times");
+}
+
 QString deviceTip(int device)
 {
-    return QStringLiteral("Click to connect to Device %1 and close Merolan Programmer.").arg(device);
+    //: %1 is the device's number, 1 to 3.
+    return QCoreApplication::translate("SetupDiagram", "Click to connect to Device %1 and close Merolan Programmer.")
+        .arg(device);
 }
 
 // The captions under a node, one per line.
@@ -73,9 +84,9 @@ SetupDiagram::SetupDiagram(QWidget *parent) : QWidget(parent)
 
     for (ClickLabel *l : {lblTessarinIP, lblTessarinPort, lblServerPort, lblAPN, lblProviderUser, lblProviderPWD,
                           lblSMS, lblEmail, lblBaud})
-        m_lineTips.insert(l, kEditTip);
+        m_lineTips.insert(l, editTip());
     for (ClickLabel *l : lblTime)
-        m_lineTips.insert(l, kScheduleTip);
+        m_lineTips.insert(l, scheduleTip());
     for (ClickLabel *l : m_lineTips.keys())
         refreshTip(l);
 }
@@ -84,21 +95,24 @@ QGroupBox *SetupDiagram::buildInfoFrame()
 {
     auto *fraInfo = new QGroupBox(QStringLiteral("Merolan"), this);
     fraInfo->setObjectName(QStringLiteral("fraInfo"));
-    lblVersion = plainLabel("lblVersion", QStringLiteral("F/W version"), fraInfo);
-    lblSerial = plainLabel("lblSerial", QStringLiteral("Serial Number"), fraInfo);
-    lblBattery = plainLabel("lblBattery", QStringLiteral("Battery"), fraInfo);
-    lblClock = plainLabel("lblClock", QStringLiteral("Time"), fraInfo);
-    lblTimeSet = clickLabel("lblTimeSet", QStringLiteral("Set"), fraInfo);
-    lblTimeSet->setToolTip(QStringLiteral("Click to set the Merolan's clock from this computer's clock"));
-    lblTimeSet->setAccessibleName(QStringLiteral("Set the Merolan's clock from this computer"));
+    lblVersion = plainLabel("lblVersion", tr("F/W version"), fraInfo);
+    lblSerial = plainLabel("lblSerial", tr("Serial Number"), fraInfo);
+    lblBattery = plainLabel("lblBattery", tr("Battery"), fraInfo);
+    //: The modem's clock, before it is read.
+    lblClock = plainLabel("lblClock", tr("Time"), fraInfo);
+    //: A link beside the modem's time: sets its clock.
+    lblTimeSet = clickLabel("lblTimeSet", tr("Set"), fraInfo);
+    lblTimeSet->setToolTip(tr("Click to set the Merolan's clock from this computer's clock"));
+    lblTimeSet->setAccessibleName(tr("Set the Merolan's clock from this computer"));
     lblClockDrift = plainLabel("lblClockDrift", QString(), fraInfo);
     // A long distance takes two lines rather than widen the window.
     lblClockDrift->setWordWrap(true);
     lblClockDrift->hide();
-    lblPWD = plainLabel("lblPWD", QStringLiteral("Password: Disabled"), fraInfo);
-    lblPWDSet = clickLabel("lblPWDSet", QStringLiteral("Change"), fraInfo);
-    lblPWDSet->setToolTip(QStringLiteral("Click to change password"));
-    lblPWDSet->setAccessibleName(QStringLiteral("Change password"));
+    lblPWD = plainLabel("lblPWD", tr("Password: Disabled"), fraInfo);
+    //: A link beside the password line: changes the modem's password.
+    lblPWDSet = clickLabel("lblPWDSet", tr("Change"), fraInfo);
+    lblPWDSet->setToolTip(tr("Click to change password"));
+    lblPWDSet->setAccessibleName(tr("Change password"));
     for (QLabel *l : {lblVersion, lblSerial, lblBattery, lblClock, lblPWD})
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // The two actions among the facts read as links.
@@ -131,7 +145,8 @@ QGroupBox *SetupDiagram::buildInfoFrame()
 
 QGroupBox *SetupDiagram::buildSetupFrame()
 {
-    auto *fraDataStyl = new QGroupBox(QStringLiteral("Setup"), this);
+    //: Group title: the modem's settings.
+    auto *fraDataStyl = new QGroupBox(tr("Setup"), this);
     fraDataStyl->setObjectName(QStringLiteral("fraDataStyl"));
     QWidget *f = fraDataStyl;
 
@@ -139,23 +154,26 @@ QGroupBox *SetupDiagram::buildSetupFrame()
     imgServer = picture("imgServer", QStringLiteral("server"), kNodeLines, f);
     imgInternet = picture("imgInternet", QStringLiteral("internet"), kNodeLines, f);
     imgModem = picture("imgModem", QStringLiteral("localmodem"), kNodeLines, f);
-    lblServer = nodeCaption("lblServer", QStringLiteral("Modem"), f);
+    //: The far end that calls the modem.
+    lblServer = nodeCaption("lblServer", tr("Modem"), f);
     lblTessarinIP = captionLabel("lblTessarinIP", QString(), f);
-    lblTessarinPort = captionLabel("lblTessarinPort", QStringLiteral("Port: 1023"), f);
-    lblServerPort = captionLabel("lblServerPort", QStringLiteral("Server IP Port: 1023"), f);
+    lblTessarinPort = captionLabel("lblTessarinPort", tr("Port: 1023"), f);
+    lblServerPort = captionLabel("lblServerPort", tr("Server IP Port: 1023"), f);
 
     imgGPRS = picture("imgGPRS", QStringLiteral("gprs"), kNodeLines, f);
     imgGSM = picture("imgGSM", QStringLiteral("gsm"), kNodeLines, f);
-    lblNetwork = nodeCaption("lblNetwork", QStringLiteral("GSM network"), f);
+    lblNetwork = nodeCaption("lblNetwork", tr("GSM network"), f);
     lblAPN = captionLabel("lblAPN", QStringLiteral("APN: "), f);
-    lblProviderUser = captionLabel("lblProviderUser", QStringLiteral("User: "), f);
-    lblProviderPWD = captionLabel("lblProviderPWD", QStringLiteral("PWD: "), f);
+    //: The network provider's user name, before it is read.
+    lblProviderUser = captionLabel("lblProviderUser", tr("User: "), f);
+    //: The network provider's password, before it is read.
+    lblProviderPWD = captionLabel("lblProviderPWD", tr("PWD: "), f);
 
     auto *imgMerolan = picture("imgMerolan", QStringLiteral("modem"), kNodeLines, f);
-    lblMerolan = nodeCaption("lblMerolan", QStringLiteral("Merolan expects data calls"), f);
-    lblSMS = captionLabel("lblSMS", QStringLiteral("Alarm SMS: Disabled"), f);
-    lblBaud = captionLabel("lblBaud", QStringLiteral("Baud: 9600"), f);
-    lblEmail = captionLabel("lblEmail", QStringLiteral("Email: Disabled"), f);
+    lblMerolan = nodeCaption("lblMerolan", tr("Merolan expects data calls"), f);
+    lblSMS = captionLabel("lblSMS", tr("Alarm SMS: Disabled"), f);
+    lblBaud = captionLabel("lblBaud", tr("Baud: 9600"), f);
+    lblEmail = captionLabel("lblEmail", tr("Email: Disabled"), f);
 
     auto *outer = new QVBoxLayout(fraDataStyl);
     auto *grid = new QGridLayout;
@@ -206,20 +224,22 @@ QGroupBox *SetupDiagram::buildSetupFrame()
 
         imgDevice[n] = new ClickLabel(new Picture(QStringLiteral("device"), kDeviceLines), group);
         imgDevice[n]->setObjectName(QStringLiteral("imgDevice%1").arg(i));
-        lblDevice[n] = clickLabel("", QStringLiteral("Device %1").arg(i + 1), group);
+        //: %1 is the device's number, 1 to 3.
+        lblDevice[n] = clickLabel("", tr("Device %1").arg(i + 1), group);
         lblDevice[n]->setObjectName(QStringLiteral("lblDevice%1").arg(i));
         QFont bold = lblDevice[n]->font();
         bold.setBold(true);
         lblDevice[n]->setFont(bold);
         lblDevice[n]->setToolTip(deviceTip(i + 1));
         imgDevice[n]->setToolTip(deviceTip(i + 1));
-        imgDevice[n]->setAccessibleName(QStringLiteral("Device %1").arg(i + 1));
+        imgDevice[n]->setAccessibleName(tr("Device %1").arg(i + 1));
         imgTime[n] = new ClickLabel(new Picture(QStringLiteral("clock"), kSmallLines), group);
         imgTime[n]->setObjectName(QStringLiteral("imgTime%1").arg(i));
-        imgTime[n]->setToolTip(kScheduleTip);
-        imgTime[n]->setAccessibleName(QStringLiteral("Device %1 On/Off times").arg(i + 1));
+        imgTime[n]->setToolTip(scheduleTip());
+        //: %1 is the device's number, 1 to 3.
+        imgTime[n]->setAccessibleName(tr("Device %1 On/Off times").arg(i + 1));
         // A schedule caption is short and never cut: it keeps its whole width.
-        lblTime[n] = clickLabel("", i == 0 ? QStringLiteral("ON 11:30~20:00") : QStringLiteral("Always OFF"), group);
+        lblTime[n] = clickLabel("", i == 0 ? tr("ON 11:30~20:00") : tr("Always OFF"), group);
         lblTime[n]->setObjectName(QStringLiteral("lblTime%1").arg(i));
         lblTime[n]->setContentsMargins(markRoom(lblTime[n]), 0, 0, 0);
 
@@ -345,9 +365,9 @@ void SetupDiagram::showRole(int entry)
     if (entry < 0 || entry > 2)
         return;
     const RoleCaptions &role = roleCaptions()[size_t(entry)];
-    lblNetwork->setText(QLatin1String(role.network));
-    lblMerolan->setText(QLatin1String(role.merolan));
-    lblServer->setText(QLatin1String(role.server));
+    lblNetwork->setText(QCoreApplication::translate("Captions", role.network));
+    lblMerolan->setText(QCoreApplication::translate("Captions", role.merolan));
+    lblServer->setText(QCoreApplication::translate("Captions", role.server));
     const bool gprs = entry != 2;
     for (QWidget *w : {lblProviderUser, lblProviderPWD, lblAPN})
         w->setVisible(gprs);
@@ -365,7 +385,7 @@ void SetupDiagram::showLogger(bool ticked, qint16 emailInterval)
 {
     lblPWDSet->setEnabled(true);
     if (!ticked) {
-        lblDevice[0]->setText(QStringLiteral("Device 1"));
+        lblDevice[0]->setText(tr("Device %1").arg(1));
         lblDevice[0]->setToolTip(deviceTip(1));
         imgDevice[0]->show();
         imgOmbrilex->hide();
@@ -373,11 +393,11 @@ void SetupDiagram::showLogger(bool ticked, qint16 emailInterval)
         lblBaud->setEnabled(true);
         return;
     }
-    lblDevice[0]->setText(QStringLiteral("Ombrilex data logger"));
-    lblDevice[0]->setToolTip(QStringLiteral("Click to connect to data logger and close Merolan Programmer."));
+    lblDevice[0]->setText(tr("Ombrilex data logger"));
+    lblDevice[0]->setToolTip(tr("Click to connect to data logger and close Merolan Programmer."));
     imgDevice[0]->hide();
     imgOmbrilex->show();
-    lblBaud->setText(QStringLiteral("Baud: 9600"));
+    lblBaud->setText(tr("Baud: 9600"));
     lblBaud->setEnabled(false);
     lblEmail->setEnabled(true);
     lblEmail->setText(emailCaption(emailInterval));
@@ -401,7 +421,8 @@ void SetupDiagram::showClockDrift(std::optional<qint64> seconds)
     if (!seconds)
         return;
     const bool wantsSet = driftWantsSet(*seconds);
-    lblClockDrift->setText(QStringLiteral("Clock: %1 from this computer").arg(driftText(*seconds)));
+    //: %1 is how far the modem's clock is ahead (+) or behind (-), as "+2 min 5 s".
+    lblClockDrift->setText(tr("Clock: %1 from this computer").arg(driftText(*seconds)));
     lblClockDrift->setToolTip(driftToolTip(*seconds));
     // Past the tolerance, in the colour of the unwritten-changes mark, with
     // dark text whatever the colour scheme: light text on it cannot be read.
