@@ -15,7 +15,7 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("Merolan programmer");
+const char *const kTitle = QT_TRANSLATE_NOOP("frmAbout", "Merolan programmer");
 const QString kSite = QStringLiteral("https://www.brantholm.example/merolan");
 
 QLabel *aboutLabel(const char *name, const QString &text, QWidget *parent)
@@ -43,31 +43,33 @@ QString versionCaption(const QString &fourPartVersion)
 {
     const QStringList parts = fourPartVersion.split(QLatin1Char('.'));
     const auto part = [&parts](int i) { return i < parts.size() ? parts[i] : QStringLiteral("0"); };
-    return QStringLiteral("Version %1.%2  Build %3").arg(part(0), part(1), part(3));
+    //: %1.%2 is the version, %3 the build number
+    return frmAbout::tr("Version %1.%2  Build %3").arg(part(0), part(1), part(3));
 }
 
 frmAbout::frmAbout(platform::Platform &system, UserPrompt &prompt, QWidget *parent)
     : QDialog(parent), m_system(system), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + kTitle);
+    //: %1 is the program's name
+    setWindowTitle(tr("About %1").arg(tr(kTitle)));
 
     Image = new QLabel(this);
     Image->setObjectName(QStringLiteral("Image"));
     Image->setPixmap(QIcon(QStringLiteral(":/pictures/app.svg")).pixmap(64, 64));
-    Image->setAccessibleName(QStringLiteral("Program icon"));
+    Image->setAccessibleName(tr("Program icon"));
     Image->installEventFilter(this);
 
-    auto *lblTitle = aboutLabel("lblTitle", kTitle, this);
+    auto *lblTitle = aboutLabel("lblTitle", tr(kTitle), this);
     QFont big = lblTitle->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
     lblTitle->setFont(big);
     auto *lblVersion = aboutLabel("lblVersion", versionCaption(QStringLiteral(MEROLAN_VERSION)), this);
     auto *lblDescription = aboutLabel("lblDescription",
-                                      QStringLiteral("Programs the Brantholm Merolan modem.\n"
-                                                     "Reads, edits and writes its setup on the serial line, "
-                                                     "through a GSM data call or over the network."),
+                                      tr("Programs the Brantholm Merolan modem.\n"
+                                         "Reads, edits and writes its setup on the serial line, "
+                                         "through a GSM data call or over the network."),
                                       this);
     auto *lblDisclaimer = aboutLabel("lblDisclaimer", QString(), this);
     auto *lblSite = new QLabel(this);
@@ -79,12 +81,12 @@ frmAbout::frmAbout(platform::Platform &system, UserPrompt &prompt, QWidget *pare
     connect(lblSite, &QLabel::linkActivated, this,
             [this](const QString &address) { m_system.openDocument(address.toLocal8Bit().toStdString()); });
 
-    auto *cmdOK = aboutButton("cmdOK", QStringLiteral("OK"), this);
+    auto *cmdOK = aboutButton("cmdOK", tr("OK"), this);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    auto *cmdSysInfo = aboutButton("cmdSysInfo", QStringLiteral("&System Info..."), this);
+    auto *cmdSysInfo = aboutButton("cmdSysInfo", tr("&System Info..."), this);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfoClick);
-    auto *Command1 = aboutButton("Command1", QStringLiteral("View license"), this);
+    auto *Command1 = aboutButton("Command1", tr("View license"), this);
     connect(Command1, &QPushButton::clicked, this, &frmAbout::Command1Click);
 
     auto *text = new QVBoxLayout;
@@ -127,7 +129,7 @@ void frmAbout::Command1Click()
 void frmAbout::cmdSysInfoClick()
 {
     if (!m_system.startSysInfo())
-        m_prompt.message(QStringLiteral("System Information Is Unavailable At This Time"));
+        m_prompt.message(tr("System Information Is Unavailable At This Time"));
 }
 
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)

@@ -29,16 +29,15 @@ std::array<int, 4> dependsColumnWidths(int listWidth)
 frmDepends::frmDepends(platform::Platform &system, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmDepends"));
-    setWindowTitle(QStringLiteral("Software Dependencies"));
+    setWindowTitle(tr("Software Dependencies"));
 
     ListView = new QTreeWidget(this);
     ListView->setObjectName(QStringLiteral("ListView"));
-    ListView->setAccessibleName(QStringLiteral("Loaded modules"));
+    ListView->setAccessibleName(tr("Loaded modules"));
     ListView->setRootIsDecorated(false);
     ListView->setUniformRowHeights(true);
     ListView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ListView->setHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Product Name"),
-                               QStringLiteral("File Version"), QStringLiteral("Company Name")});
+    ListView->setHeaderLabels({tr("File Name"), tr("Product Name"), tr("File Version"), tr("Company Name")});
     // A header click sorts by its column, always ascending: the list's own
     // sorting would turn the order round on a second click.
     QHeaderView *header = ListView->header();
@@ -52,9 +51,9 @@ frmDepends::frmDepends(platform::Platform &system, QWidget *parent) : QDialog(pa
 
     lblCount = new QLabel(this);
     lblCount->setObjectName(QStringLiteral("lblCount"));
-    cmdCopy = new QPushButton(QStringLiteral("&Copy"), this);
+    cmdCopy = new QPushButton(tr("&Copy"), this);
     cmdCopy->setObjectName(QStringLiteral("cmdCopy"));
-    cmdCopy->setToolTip(QStringLiteral("Copy the whole list as text, for a problem report"));
+    cmdCopy->setToolTip(tr("Copy the whole list as text, for a problem report"));
     connect(cmdCopy, &QPushButton::clicked, this, &frmDepends::copyList);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -70,7 +69,7 @@ frmDepends::frmDepends(platform::Platform &system, QWidget *parent) : QDialog(pa
             row->setText(3, QString::fromLocal8Bit(versions[i]->companyName));
         }
     }
-    lblCount->setText(QStringLiteral("%1 modules").arg(paths.size()));
+    lblCount->setText(tr("%n modules", nullptr, int(paths.size())));
     sortBy(0);
     resize(fontMetrics().averageCharWidth() * 150, fontMetrics().height() * 30);
 }

@@ -25,16 +25,17 @@ QToolButton *toolButton(const char *name, const QString &text, const QKeySequenc
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    m_guide = QStringLiteral("Merolan programmer Help");
+    // Until the contents page gives the guide's name.
+    m_guide = tr("Merolan programmer Help");
     setWindowTitle(m_guide);
     setAttribute(Qt::WA_DeleteOnClose);
 
-    m_back = toolButton("cmdBack", QStringLiteral("&Back"), QKeySequence::Back, this);
-    m_forward = toolButton("cmdForward", QStringLiteral("&Forward"), QKeySequence::Forward, this);
-    m_contents = toolButton("cmdContents", QStringLiteral("&Contents"), QKeySequence(Qt::ALT | Qt::Key_Home), this);
+    m_back = toolButton("cmdBack", tr("&Back"), QKeySequence::Back, this);
+    m_forward = toolButton("cmdForward", tr("&Forward"), QKeySequence::Forward, this);
+    m_contents = toolButton("cmdContents", tr("&Contents"), QKeySequence(Qt::ALT | Qt::Key_Home), this);
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("txtGuide"));
-    m_browser->setAccessibleName(QStringLiteral("Guide"));
+    m_browser->setAccessibleName(tr("Guide"));
     // Pages of the guide open here; web addresses go to the browser.
     m_browser->setOpenLinks(false);
     connect(m_browser, &QTextBrowser::anchorClicked, this, [this](const QUrl &url) {

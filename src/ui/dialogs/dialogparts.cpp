@@ -3,6 +3,7 @@
 #include "settingsedit.h"
 #include "userprompt.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,10 +33,10 @@ QLabel *namedLabel(const char *name, const QString &text, QWidget *buddy, QWidge
 
 QHBoxLayout *okCancelRow(QDialog *dialog, const std::function<void()> &onOK)
 {
-    auto *cmdOK = new QPushButton(QStringLiteral("OK"), dialog);
+    auto *cmdOK = new QPushButton(QCoreApplication::translate("DialogParts", "OK"), dialog);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    auto *cmdCancel = new QPushButton(QStringLiteral("Cancel"), dialog);
+    auto *cmdCancel = new QPushButton(QCoreApplication::translate("DialogParts", "Cancel"), dialog);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     QObject::connect(cmdOK, &QPushButton::clicked, dialog, onOK);
     QObject::connect(cmdCancel, &QPushButton::clicked, dialog, &QDialog::reject);

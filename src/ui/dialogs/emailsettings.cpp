@@ -60,7 +60,7 @@ EmailSettings::EmailSettings(const SetupRecord &edit, const Presets &presets, Us
     : QDialog(parent), m_record(edit), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("EmailSettings"));
-    setWindowTitle(QStringLiteral("Email Settings"));
+    setWindowTitle(tr("Email Settings"));
     for (const Provider &p : presets.providers)
         if (p.mailLoginRequired)
             m_loginServers << p.mailServer;
@@ -73,8 +73,7 @@ EmailSettings::EmailSettings(const SetupRecord &edit, const Presets &presets, Us
     // list keeps its nine entries.
     cboInterval->setCompleter(nullptr);
     cboInterval->setInsertPolicy(QComboBox::NoInsert);
-    auto *Label6 =
-        namedLabel("Label6", QStringLiteral("Time interval of email  in hours (required)"), cboInterval, this);
+    auto *Label6 = namedLabel("Label6", tr("Time interval of email  in hours (required)"), cboInterval, this);
     // A picked entry sets the edit text too, so typing and picking are one.
     connect(cboInterval, &QComboBox::editTextChanged, this, &EmailSettings::intervalChanged);
 
@@ -82,8 +81,8 @@ EmailSettings::EmailSettings(const SetupRecord &edit, const Presets &presets, Us
     Frame3 = buildSmtpSettings();
     Frame2 = buildAuthentication();
     Label7 = namedLabel("Label7",
-                        QStringLiteral("(*) These parameters are required by certain providers. Consult with the "
-                                       "particular provider."),
+                        tr("(*) These parameters are required by certain providers. Consult with the "
+                           "particular provider."),
                         nullptr, this);
     Label7->setWordWrap(true);
 
@@ -124,7 +123,7 @@ EmailSettings::EmailSettings(const SetupRecord &edit, const Presets &presets, Us
 
 QGroupBox *EmailSettings::buildEmailParameters()
 {
-    QGroupBox *f = frame("Frame1", QStringLiteral("Email Parameters"), this);
+    QGroupBox *f = frame("Frame1", tr("Email Parameters"), this);
     txtRecip = new RecipientsBox(f);
     txtRecip->setObjectName(QStringLiteral("txtRecip"));
     txtRecip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -132,11 +131,11 @@ QGroupBox *EmailSettings::buildEmailParameters()
     txtRecip->setFixedHeight(txtRecip->fontMetrics().lineSpacing() * kRecipientLines
                              + 2 * (txtRecip->frameWidth() + int(txtRecip->document()->documentMargin())));
     connect(txtRecip, &QPlainTextEdit::textChanged, this, &EmailSettings::txtRecipChange);
-    auto *Label4 = namedLabel(
-        "Label4", QStringLiteral("Recipients (required). Enter 1 or more items separated by colons (;)."), txtRecip, f);
+    auto *Label4 =
+        namedLabel("Label4", tr("Recipients (required). Enter 1 or more items separated by colons (;)."), txtRecip, f);
     Label4->setWordWrap(true);
     txtSender = mailBox("txtSender", m_prompt, f);
-    auto *Label5 = namedLabel("Label5", QStringLiteral("Sender (required)"), txtSender, f);
+    auto *Label5 = namedLabel("Label5", tr("Sender (required)"), txtSender, f);
 
     auto *layout = new QVBoxLayout(f);
     layout->addWidget(Label4);
@@ -148,30 +147,30 @@ QGroupBox *EmailSettings::buildEmailParameters()
 
 QGroupBox *EmailSettings::buildSmtpSettings()
 {
-    QGroupBox *f = frame("Frame3", QStringLiteral("SMTP Settings"), this);
+    QGroupBox *f = frame("Frame3", tr("SMTP Settings"), this);
     txtSMTP = mailBox("txtSMTP", m_prompt, f);
     auto *layout = new QVBoxLayout(f);
-    layout->addWidget(namedLabel("Label1", QStringLiteral("Server name (required)"), txtSMTP, f));
+    layout->addWidget(namedLabel("Label1", tr("Server name (required)"), txtSMTP, f));
     layout->addWidget(txtSMTP);
     return f;
 }
 
 QGroupBox *EmailSettings::buildAuthentication()
 {
-    QGroupBox *f = frame("Frame2", QStringLiteral("Email account authentication (*)"), this);
+    QGroupBox *f = frame("Frame2", tr("Email account authentication (*)"), this);
     txtUser = mailBox("txtUser", m_prompt, f);
     txtPWD = mailBox("txtPWD", m_prompt, f);
     txtPWD->setEchoMode(QLineEdit::Password);
     auto *layout = new QFormLayout(f);
-    layout->addRow(namedLabel("Label2", QStringLiteral("UserID"), txtUser, f), txtUser);
-    layout->addRow(namedLabel("Label3", QStringLiteral("Password"), txtPWD, f), txtPWD);
+    layout->addRow(namedLabel("Label2", tr("UserID"), txtUser, f), txtUser);
+    layout->addRow(namedLabel("Label3", tr("Password"), txtPWD, f), txtPWD);
     return f;
 }
 
 void EmailSettings::load()
 {
     cboInterval->addItems(emailIntervalList());
-    lblInfo->setText(QStringLiteral("\n  The SIM card provider settings are required to be able to send email. "));
+    lblInfo->setText(tr("\n  The SIM card provider settings are required to be able to send email. "));
     m_loaded = emailBoxesOf(m_record);
     fill(m_loaded);
 }

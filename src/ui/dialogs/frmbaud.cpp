@@ -18,9 +18,9 @@ frmBaud::frmBaud(const SetupRecord &edit, const QString &firmwareVersion, QWidge
     : QDialog(parent), m_record(edit)
 {
     setObjectName(QStringLiteral("frmBaud"));
-    setWindowTitle(QStringLiteral("Baud rate selection"));
+    setWindowTitle(tr("Baud rate selection"));
 
-    auto *lblRate = new QLabel(QStringLiteral("Baud rate"), this);
+    auto *lblRate = new QLabel(tr("Baud rate"), this);
     lblRate->setObjectName(QStringLiteral("lblRate"));
     cboBaud = new QComboBox(this);
     cboBaud->setObjectName(QStringLiteral("cboBaud"));
@@ -33,8 +33,9 @@ frmBaud::frmBaud(const SetupRecord &edit, const QString &firmwareVersion, QWidge
     if (selected < 0) {
         // A stored entry that this list lacks is kept, not swapped for a rate
         // the user never chose; it is shown for what it is.
-        cboBaud->addItem(edit.Baud == k115200Entry ? QStringLiteral("115200 (not offered by this firmware)")
-                                                   : QStringLiteral("Entry %1 (unknown rate)").arg(edit.Baud),
+        //: %1 is the number of the rate table's entry that the setup holds
+        cboBaud->addItem(edit.Baud != k115200Entry ? tr("Entry %1 (unknown rate)").arg(edit.Baud)
+                                                   : tr("115200 (not offered by this firmware)"),
                          edit.Baud);
         selected = cboBaud->count() - 1;
     }

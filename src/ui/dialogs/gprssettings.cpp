@@ -11,7 +11,7 @@ GPRSSettings::GPRSSettings(const SetupRecord &edit, const Presets &presets, User
     : QDialog(parent), m_record(edit), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("GPRSSettings"));
-    setWindowTitle(QStringLiteral("GPRS provider settings "));
+    setWindowTitle(tr("GPRS provider settings "));
 
     fraGPRS = new SimCardFrame(presets.providers, prompt, this);
     fraGPRS->setObjectName(QStringLiteral("fraGPRS"));

@@ -10,20 +10,20 @@ PendingChanges::PendingChanges(const QStringList &shownLines, const QString &ser
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("PendingChanges"));
-    setWindowTitle(QStringLiteral("Pending changes"));
+    setWindowTitle(tr("Pending changes"));
 
     auto *layout = new QVBoxLayout(this);
     auto *lblPending = new QLabel(this);
     lblPending->setObjectName(QStringLiteral("lblPending"));
     layout->addWidget(lblPending);
     if (shownLines.isEmpty()) {
-        lblPending->setText(QStringLiteral("No changes: the setup on screen is the modem's."));
+        lblPending->setText(tr("No changes: the setup on screen is the modem's."));
     } else {
         lblPending->setText(
             serialNumber.isEmpty()
-                ? QStringLiteral("Write sends these setting lines, in this order:")
-                : QStringLiteral("Write sends these setting lines to the Merolan S/N %1, in this order:")
-                      .arg(serialNumber));
+                ? tr("Write sends these setting lines, in this order:")
+                //: %1 is the modem's serial number
+                : tr("Write sends these setting lines to the Merolan S/N %1, in this order:").arg(serialNumber));
         auto *lstPending = new QListWidget(this);
         lstPending->setObjectName(QStringLiteral("lstPending"));
         lstPending->addItems(shownLines);
@@ -33,14 +33,14 @@ PendingChanges::PendingChanges(const QStringList &shownLines, const QString &ser
     }
     // Write checks the serial number first: another modem's setup is not
     // known, so all of it goes there, changed or not.
-    auto *lblOther = new QLabel(serialNumber.isEmpty()
-                                    ? QStringLiteral("A Merolan that was not read gets the whole setup.")
-                                    : QStringLiteral("A Merolan with another serial number gets the whole setup."),
-                                this);
+    auto *lblOther =
+        new QLabel(serialNumber.isEmpty() ? tr("A Merolan that was not read gets the whole setup.")
+                                          : tr("A Merolan with another serial number gets the whole setup."),
+                   this);
     lblOther->setObjectName(QStringLiteral("lblOther"));
     layout->addWidget(lblOther);
 
-    auto *cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    auto *cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     cmdClose->setDefault(true);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);

@@ -44,10 +44,10 @@ PerSchedule::PerSchedule(const Times &onTime, const Times &offTime, bool loggerM
     : QDialog(parent), OnTime(onTime), OffTime(offTime), m_deviceCount(deviceCount), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("PerSchedule"));
-    setWindowTitle(QStringLiteral("Peripheral Schedule"));
+    setWindowTitle(tr("Peripheral Schedule"));
 
-    auto *Label7 = new QLabel(QStringLiteral("Adjust ON/OFF times for each device. While ON, the specified DEVICE is "
-                                             "connected to the MASTER port or to the internal Merolan modem."),
+    auto *Label7 = new QLabel(tr("Adjust ON/OFF times for each device. While ON, the specified DEVICE is "
+                                 "connected to the MASTER port or to the internal Merolan modem."),
                               this);
     Label7->setObjectName(QStringLiteral("Label7"));
     Label7->setWordWrap(true);
@@ -73,7 +73,7 @@ PerSchedule::PerSchedule(const Times &onTime, const Times &offTime, bool loggerM
     LoadTimes();
     Updating = false;
     if (loggerMode)
-        m_devices[0].fraDev->setTitle(QStringLiteral("Ombrilex data logger"));
+        m_devices[0].fraDev->setTitle(tr("Ombrilex data logger"));
     for (int i = 0; i < 3; ++i)
         m_devices[size_t(i)].fraDev->setVisible(i + 1 <= deviceCount);
     showTimeline();
@@ -82,12 +82,17 @@ PerSchedule::PerSchedule(const Times &onTime, const Times &offTime, bool loggerM
 QGroupBox *PerSchedule::buildFrame(int i)
 {
     Device &d = m_devices[size_t(i)];
-    d.fraDev = new QGroupBox(QStringLiteral("Device %1").arg(i + 1), this);
+    //: %1 is the device's number
+    d.fraDev = new QGroupBox(tr("Device %1").arg(i + 1), this);
     d.fraDev->setObjectName(QStringLiteral("fraDev%1").arg(i));
-    buildSide(d.on, i, QStringLiteral("ON"), d.fraDev);
-    buildSide(d.off, i, QStringLiteral("OFF"), d.fraDev);
-    d.on.chk->setText(QStringLiteral("Always ON"));
-    d.off.chk->setText(QStringLiteral("Always OFF"));
+    //: %1 is the device's number; the start of the spoken names of its ON time boxes
+    buildSide(d.on, i, QStringLiteral("ON"), tr("Device %1 ON").arg(i + 1), d.fraDev);
+    //: %1 is the device's number; the start of the spoken names of its OFF time boxes
+    buildSide(d.off, i, QStringLiteral("OFF"), tr("Device %1 OFF").arg(i + 1), d.fraDev);
+    d.on.lblTime->setText(tr("Time ON"));
+    d.off.lblTime->setText(tr("Time OFF"));
+    d.on.chk->setText(tr("Always ON"));
+    d.off.chk->setText(tr("Always OFF"));
     connect(d.on.chk, &QCheckBox::toggled, this, [this, i] { chkONClick(i); });
     connect(d.off.chk, &QCheckBox::toggled, this, [this, i] { chkOFFClick(i); });
 
@@ -107,23 +112,25 @@ QGroupBox *PerSchedule::buildFrame(int i)
     return d.fraDev;
 }
 
-void PerSchedule::buildSide(Side &side, int i, const QString &which, QWidget *frame)
+void PerSchedule::buildSide(Side &side, int i, const QString &which, const QString &device, QWidget *frame)
 {
-    const QString device = QStringLiteral("Device %1 %2 ").arg(i + 1).arg(which);
     const auto named = [&](QWidget *w, const char *name, const QString &spoken) {
         w->setObjectName(QLatin1String(name) + which + QString::number(i));
-        w->setAccessibleName(device + spoken);
+        w->setAccessibleName(spoken.arg(device));
     };
-    side.lblTime = new QLabel(QStringLiteral("Time ") + which, frame);
+    side.lblTime = new QLabel(frame);
     side.lblTime->setObjectName(QStringLiteral("lblTime") + which + QString::number(i));
     side.txtH = new QLineEdit(frame);
-    named(side.txtH, "txtH_", QStringLiteral("hours"));
+    //: spoken name of a box; %1 is a device and its side, as in "Device 1 ON"
+    named(side.txtH, "txtH_", tr("%1 hours"));
     side.lbl = new QLabel(QStringLiteral(":"), frame);
     side.lbl->setObjectName(QStringLiteral("lbl") + which + QString::number(i));
     side.txtM = new QLineEdit(frame);
-    named(side.txtM, "txtM_", QStringLiteral("minutes"));
+    //: spoken name of a box; %1 is a device and its side, as in "Device 1 ON"
+    named(side.txtM, "txtM_", tr("%1 minutes"));
     side.vscroll = new QScrollBar(Qt::Vertical, frame);
-    named(side.vscroll, "VScroll", QStringLiteral("step"));
+    //: spoken name of the arrows that step a time; %1 is a device and its side, as in "Device 1 ON"
+    named(side.vscroll, "VScroll", tr("%1 step"));
     side.vscroll->setFocusPolicy(Qt::StrongFocus);
     side.vscroll->setFixedHeight(side.txtH->sizeHint().height());
     side.chk = new QCheckBox(frame);

@@ -56,7 +56,9 @@ private:
     };
 
     QGroupBox *buildFrame(int i);
-    void buildSide(Side &side, int i, const QString &which, QWidget *frame);
+    // which: "ON" or "OFF" in the children's object names; device: the start
+    // of their spoken names.
+    void buildSide(Side &side, int i, const QString &which, const QString &device, QWidget *frame);
 
     void LoadTimes();
     void loadSide(Side &side, const QString &time);

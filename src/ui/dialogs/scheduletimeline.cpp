@@ -11,7 +11,7 @@ namespace {
 const QColor kOnColour(70, 150, 90);
 const QColor kShortColour(220, 120, 30);
 const QColor kOffColour(150, 150, 150);
-const QString kShortNote = QStringLiteral("No device is on for an hour or more");
+const char *const kShortNote = QT_TRANSLATE_NOOP("ScheduleTimeline", "No device is on for an hour or more");
 
 bool complete(const QString &time)
 {
@@ -26,17 +26,24 @@ double hoursOf(const QString &time)
 QString spoken(const ScheduleTimeline::Row &row)
 {
     if (!complete(row.on) || !complete(row.off))
-        return row.name + QStringLiteral(": times not complete.");
+        //: %1 is the device's name
+        return ScheduleTimeline::tr("%1: times not complete.").arg(row.name);
     switch (pairKind(row.on, row.off)) {
-    case PairKind::AlwaysOn: return row.name + QStringLiteral(": always on.");
-    case PairKind::AlwaysOff: return row.name + QStringLiteral(": always off.");
+    case PairKind::AlwaysOn:
+        //: %1 is the device's name
+        return ScheduleTimeline::tr("%1: always on.").arg(row.name);
+    case PairKind::AlwaysOff:
+        //: %1 is the device's name
+        return ScheduleTimeline::tr("%1: always off.").arg(row.name);
     case PairKind::Timed: break;
     }
     const int minutes = periodMinutes(row.on, row.off);
-    QString text = row.name + QStringLiteral(": on from %1 to %2").arg(row.on, row.off);
+    //: %1 the device, %2 and %3 its ON and OFF times, %4 and %5 the hours and minutes it is on
+    QString format = ScheduleTimeline::tr("%1: on from %2 to %3, %4 h %5 min.");
     if (row.off < row.on)
-        text += QStringLiteral(", across midnight");
-    return text + QStringLiteral(", %1 h %2 min.").arg(minutes / 60).arg(minutes % 60);
+        //: the same, for a device that goes off the next day
+        format = ScheduleTimeline::tr("%1: on from %2 to %3, across midnight, %4 h %5 min.");
+    return format.arg(row.name, row.on, row.off).arg(minutes / 60).arg(minutes % 60);
 }
 
 } // namespace
@@ -44,7 +51,7 @@ QString spoken(const ScheduleTimeline::Row &row)
 ScheduleTimeline::ScheduleTimeline(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("scheduleTimeline"));
-    setAccessibleName(QStringLiteral("Daily schedule"));
+    setAccessibleName(tr("Daily schedule"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
@@ -73,7 +80,7 @@ void ScheduleTimeline::setRows(const QList<Row> &rows, bool everyDeviceShort)
     for (const Row &row : rows)
         words << spoken(row);
     if (everyDeviceShort)
-        words << kShortNote + QLatin1Char('.');
+        words << tr(kShortNote) + QLatin1Char('.');
     setAccessibleDescription(words.join(QLatin1Char(' ')));
     if (resized)
         updateGeometry();
@@ -149,8 +156,7 @@ void ScheduleTimeline::paintEvent(QPaintEvent *)
             bold.setBold(true);
             p.setFont(bold);
             p.setPen(kind == PairKind::AlwaysOn ? Qt::white : text);
-            p.drawText(bar, Qt::AlignCenter,
-                       kind == PairKind::AlwaysOn ? QStringLiteral("ALWAYS ON") : QStringLiteral("ALWAYS OFF"));
+            p.drawText(bar, Qt::AlignCenter, kind == PairKind::AlwaysOn ? tr("ALWAYS ON") : tr("ALWAYS OFF"));
             p.setFont(font());
         }
     }
@@ -173,6 +179,6 @@ void ScheduleTimeline::paintEvent(QPaintEvent *)
     if (m_everyDeviceShort) {
         p.setPen(kShortColour.darker(130));
         p.drawText(QRectF(first.left(), axis + axisHeight(), first.width(), noteHeight()),
-                   Qt::AlignLeft | Qt::AlignVCenter, kShortNote);
+                   Qt::AlignLeft | Qt::AlignVCenter, tr(kShortNote));
     }
 }

@@ -12,16 +12,16 @@ ServerSettings::ServerSettings(const SetupRecord &edit, UserPrompt &prompt, QWid
     : QDialog(parent), m_record(edit), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("ServerSettings"));
-    setWindowTitle(QStringLiteral("Tessarin settings"));
+    setWindowTitle(tr("Tessarin settings"));
 
-    auto *Label2 = new QLabel(QStringLiteral("Host IP"), this);
+    auto *Label2 = new QLabel(tr("Host IP"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     txtIP = new QLineEdit(this);
     txtIP->setObjectName(QStringLiteral("txtIP"));
     Label2->setBuddy(txtIP);
     // Room for a whole host name.
     txtIP->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
-    auto *Label1 = new QLabel(QStringLiteral("Host Port Number"), this);
+    auto *Label1 = new QLabel(tr("Host Port Number"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     txtPort = new QLineEdit(this);
     txtPort->setObjectName(QStringLiteral("txtPort"));
@@ -56,7 +56,7 @@ void ServerSettings::cmdOKClick()
     // Only a port the modem can use leaves the dialog.
     const std::optional<qint32> port = hostPortOfText(txtPort->text());
     if (!port) {
-        m_prompt.message(QStringLiteral("Wrong Host Port Number!"));
+        m_prompt.message(tr("Wrong Host Port Number!"));
         return;
     }
     m_record.HostIP = txtIP->text();

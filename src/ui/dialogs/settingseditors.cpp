@@ -38,8 +38,8 @@ const Presets &SettingsEditors::presets()
     if (!m_presets) {
         m_presets = loadPresets(presetLocations());
         if (!m_presets->problem.isEmpty())
-            m_prompt.message(QStringLiteral("The network presets could not be read (%1). The built-in presets are "
-                                            "offered instead.")
+            //: %1 says what is wrong with the presets file
+            m_prompt.message(tr("The network presets could not be read (%1). The built-in presets are offered instead.")
                                  .arg(m_presets->problem),
                              UserPrompt::Icon::Warning);
     }

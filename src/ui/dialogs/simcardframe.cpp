@@ -23,8 +23,7 @@ QLineEdit *box(const QString &name, int limit, UserPrompt &prompt, QWidget *pare
 } // namespace
 
 SimCardFrame::SimCardFrame(const QList<Provider> &providers, UserPrompt &prompt, QWidget *parent)
-    : QGroupBox(QStringLiteral("SIM card settings (given by provider)"), parent), m_providers(providers),
-      m_prompt(prompt)
+    : QGroupBox(tr("SIM card settings (given by provider)"), parent), m_providers(providers), m_prompt(prompt)
 {
     setObjectName(QStringLiteral("fraGPRS"));
 
@@ -45,10 +44,10 @@ SimCardFrame::SimCardFrame(const QList<Provider> &providers, UserPrompt &prompt,
     txtAPN->setMinimumWidth(fontMetrics().averageCharWidth() * (kApnLimit + 2));
 
     auto *form = new QFormLayout(this);
-    form->addRow(namedLabel("lblProv", QStringLiteral("Network Provider"), cboProvider, this), cboProvider);
-    form->addRow(namedLabel("lblAPN", QStringLiteral("APN (required)"), txtAPN, this), txtAPN);
-    form->addRow(namedLabel("lblUser", QStringLiteral("USER"), txtGPRSUser, this), txtGPRSUser);
-    form->addRow(namedLabel("lblPWD", QStringLiteral("PASSWORD"), txtGPRSPWD, this), txtGPRSPWD);
+    form->addRow(namedLabel("lblProv", tr("Network Provider"), cboProvider, this), cboProvider);
+    form->addRow(namedLabel("lblAPN", tr("APN (required)"), txtAPN, this), txtAPN);
+    form->addRow(namedLabel("lblUser", tr("USER"), txtGPRSUser, this), txtGPRSUser);
+    form->addRow(namedLabel("lblPWD", tr("PASSWORD"), txtGPRSPWD, this), txtGPRSPWD);
 
     // A pick from the list, not typing: a typed name is "any other text".
     connect(cboProvider, &QComboBox::activated, this, &SimCardFrame::providerClicked);
