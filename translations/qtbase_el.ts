@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="el" sourcelanguage="en">
   <context>
+    <name>QTabBar</name>
+    <message>
+      <source>Scroll Left</source>
+      <translation>Κύλιση αριστερά</translation>
+    </message>
+    <message>
+      <source>Scroll Right</source>
+      <translation>Κύλιση δεξιά</translation>
+    </message>
+  </context>
+  <context>
     <name>QDialogButtonBox</name>
     <message>
       <source>OK</source>
