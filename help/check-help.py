@@ -5,7 +5,8 @@
 
 Every local link and picture of every page resolves (file and #anchor, inside
 its own language), both languages hold the same pages, each page says it is
-UTF-8 and has a title, Greek pages are in Greek, every page is in the contents
+UTF-8 and has a title, Greek pages are in Greek and quote in «…», not in ASCII
+quotes (outside code), every page is in the contents
 (index.html and the help file's contents.hhc), and each compiled help file is a
 help file whose directory names every page and picture of its language, compiled
 without a chmcmd error or warning.
@@ -25,6 +26,7 @@ class Page(HTMLParser):
     def __init__(self, text):
         super().__init__()
         self.links, self.anchors, self.charset, self.title, self._in_title = [], set(), None, "", False
+        self.quoted, self._in_code = [], 0
         self.feed(text)
 
     def handle_starttag(self, tag, attrs):
@@ -37,13 +39,17 @@ class Page(HTMLParser):
         if tag == "meta" and a.get("charset"):
             self.charset = a["charset"].lower()
         self._in_title = tag == "title"
+        self._in_code += tag in ("pre", "code")
 
     def handle_endtag(self, tag):
         self._in_title = False
+        self._in_code -= tag in ("pre", "code")
 
     def handle_data(self, data):
         if self._in_title:
             self.title += data.strip()
+        if '"' in data and not self._in_code:
+            self.quoted.append(" ".join(data[data.index('"') :].split())[:60])
 
 
 def check_language(folder, lang, errors):
@@ -61,6 +67,8 @@ def check_language(folder, lang, errors):
             errors.append(f"{where}: no title")
         if lang == "el" and not (GREEK.search(page.title) and len(GREEK.findall(text)) > 100):
             errors.append(f"{where}: not translated into Greek")
+        if lang == "el" and page.quoted:
+            errors.append(f"{where}: ASCII quotes, where Greek has «…»: {page.quoted[0]}")
         for link in page.links:
             parts = urlsplit(link)
             if parts.scheme or parts.netloc:
