@@ -6,6 +6,7 @@
 #include "seriallink.h"
 #include "userprompt.h"
 
+#include <QCoreApplication>
 #include <QScopedValueRollback>
 
 namespace {
@@ -50,33 +51,47 @@ LoginResult success(Search &s)
 LoginResult notFound(Search &s)
 {
     s.comm.Output(QStringLiteral("#AUTO\r\n"));
-    s.state.setStatus(QStringLiteral("Merolan modem not found"));
+    s.state.setStatus(QCoreApplication::translate("FindModem", "Merolan modem not found"));
     if (s.request.connectionKind == 1 || s.request.connectionKind == 2) {
-        s.prompt.message(QStringLiteral("Could not communicate with remote Merolan.\n"
-                                        "If connection dropped please Disconnect and Connect again."),
+        s.prompt.message(QCoreApplication::translate("FindModem",
+                                                     "Could not communicate with remote Merolan.\n"
+                                                     "If connection dropped please Disconnect and Connect again."),
                          UserPrompt::Icon::Warning);
     } else {
-        s.prompt.message(
-            QStringLiteral("Could not communicate with local Merolan.\n\n"
-                           " - Please wait until any lit LEDs are steadily On OR all DEVICE LEDs are off.\r\n"
-                           " - Make sure that the selected baud rate is correct.\r\n"
-                           " - Make sure that the selected COM port is correct."),
-            UserPrompt::Icon::Warning);
+        s.prompt.message(QCoreApplication::translate(
+                             "FindModem",
+                             "Could not communicate with local Merolan.\n\n"
+                             " - Please wait until any lit LEDs are steadily On OR all DEVICE LEDs are off.\r\n"
+                             " - Make sure that the selected baud rate is correct.\r\n"
+                             " - Make sure that the selected COM port is correct."),
+                         UserPrompt::Icon::Warning);
     }
     return s.result;
 }
 
+QString modemReady()
+{
+    return QCoreApplication::translate("FindModem", "Merolan modem ready.");
+}
+
+QString connectionLost()
+{
+    return QCoreApplication::translate("FindModem", "Connection to the Merolan lost");
+}
+
 LoginResult noPassword(Search &s)
 {
-    s.state.setStatus(QStringLiteral("Merolan modem ready."));
+    s.state.setStatus(modemReady());
     s.result.password = ModemPassword::None;
     return success(s);
 }
 
+// doing: what the search was doing, as the end of a sentence.
 LoginResult lostWhile(Search &s, const QString &doing)
 {
-    s.state.setStatus(QStringLiteral("Connection to the Merolan lost"));
-    s.prompt.message(QStringLiteral("Connection to the Merolan lost while ") + doing + QLatin1Char('.'),
+    s.state.setStatus(connectionLost());
+    //: %1 is what the program was doing, such as "sending the password"
+    s.prompt.message(QCoreApplication::translate("FindModem", "Connection to the Merolan lost while %1.").arg(doing),
                      UserPrompt::Icon::Warning);
     return s.result;
 }
@@ -86,16 +101,18 @@ LoginResult lostWhile(Search &s, const QString &doing)
 // opened again, whatever the LEDs, the baud rate or the port.
 LoginResult portClosed(Search &s)
 {
-    s.state.setStatus(QStringLiteral("Connection to the Merolan lost"));
-    s.prompt.message(QStringLiteral("Connection to the Merolan lost.\n\nCheck the cable and the modem, then connect "
-                                    "again: press 'Finish programming' (if it is shown), then 'Start programming'."),
+    s.state.setStatus(connectionLost());
+    s.prompt.message(QCoreApplication::translate(
+                         "FindModem", "Connection to the Merolan lost.\n\nCheck the cable and the modem, then "
+                                      "connect again: press 'Finish programming' (if it is shown), then "
+                                      "'Start programming'."),
                      UserPrompt::Icon::Warning);
     return s.result;
 }
 
 LoginResult password(Search &s)
 {
-    s.state.setStatus(QStringLiteral("Merolan modem ready."));
+    s.state.setStatus(modemReady());
     s.result.password = ModemPassword::Required;
     QString typed = s.request.password;
     if (typed.trimmed().isEmpty())
@@ -107,15 +124,18 @@ LoginResult password(Search &s)
         // A modem that is gone took no password, whatever the missing answer
         // would have been.
         if (lineLost(s.comm))
-            return lostWhile(s, QStringLiteral("sending the password"));
+            //: The end of "Connection to the Merolan lost while %1."
+            return lostWhile(s, QCoreApplication::translate("FindModem", "sending the password"));
         if (answer != QLatin1String("ERROR"))
             return success(s);
     }
     // The modem keeps waiting for its password and refuses everything else
     // until it gets it; the next connect sends it again.
-    s.state.setStatus(QStringLiteral("Password rejected"));
-    s.prompt.message(QStringLiteral("Password rejected\n\nThe Merolan waits for its password: check the password "
-                                    "and connect again."));
+    const QString rejected = QCoreApplication::translate("FindModem", "Password rejected");
+    s.state.setStatus(rejected);
+    s.prompt.message(rejected + QStringLiteral("\n\n")
+                     + QCoreApplication::translate(
+                         "FindModem", "The Merolan waits for its password: check the password and connect again."));
     return s.result;
 }
 
@@ -129,7 +149,8 @@ LoginResult confirmLogin(Search &s)
     s.comm.setInBufferCount(0);
     const QString answer = GetResponse(s.comm, s.state, QStringLiteral("#SerialNum?"));
     if (lineLost(s.comm))
-        return lostWhile(s, QStringLiteral("asking for its serial number"));
+        //: The end of "Connection to the Merolan lost while %1."
+        return lostWhile(s, QCoreApplication::translate("FindModem", "asking for its serial number"));
     if (s.state.AbortRequested)
         return notFound(s);
     if (answer == QLatin1String("ERROR"))
@@ -147,7 +168,7 @@ LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &promp
     if (!comm.PortOpen())
         return portClosed(s);
 
-    s.state.setStatus(QStringLiteral("Searching for Merolan modem..."));
+    s.state.setStatus(QCoreApplication::translate("FindModem", "Searching for Merolan modem..."));
     const QScopedValueRollback busy(state.Busy, true);
     comm.setAutoReceive(false);
     // The escape is only recognised after a quiet line.
@@ -172,12 +193,13 @@ LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &promp
         s.state.advanceProgress();
         received += comm.Input();
         if (contains(received, "mode from")) {
-            s.state.setStatus(
-                QStringLiteral("Merolan modem found. Synchronizing with data logger. This may take up to a minute.."));
+            s.state.setStatus(QCoreApplication::translate(
+                "FindModem", "Merolan modem found. Synchronizing with data logger. This may take "
+                             "up to a minute.."));
             break;
         }
         if (contains(received, "ERROR")) {
-            s.state.setStatus(QStringLiteral("Merolan modem ready."));
+            s.state.setStatus(modemReady());
             if (contains(received, "PASSWORD"))
                 break;
             return s.request.confirmLogin ? confirmLogin(s) : success(s);
@@ -187,8 +209,10 @@ LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &promp
             nudge = clock.now() + kSearchGiveUpMs;
         }
         if (clock.now() >= stillWaiting) {
-            s.state.setStatus(QStringLiteral("Searching for Merolan modem... %1 s of at most 20 s")
-                                  .arg((clock.now() - searchStart) / 1000));
+            //: %1 is the number of seconds the search has run
+            s.state.setStatus(
+                QCoreApplication::translate("FindModem", "Searching for Merolan modem... %1 s of at most 20 s")
+                    .arg((clock.now() - searchStart) / 1000));
             stillWaiting += kStillWaitingMs;
         }
         if (clock.now() >= giveUp)
@@ -210,8 +234,10 @@ LoginResult FindModem(SerialLink &comm, OperationState &state, UserPrompt &promp
             return portClosed(s);
         s.state.setProgress(int((clock.now() - syncStart) / kPollMs));
         if (clock.now() >= stillWaiting) {
-            s.state.setStatus(QStringLiteral("Synchronizing with data logger: %1 s of at most a minute...")
-                                  .arg((clock.now() - syncStart) / 1000));
+            //: %1 is the number of seconds the synchronisation has run
+            s.state.setStatus(
+                QCoreApplication::translate("FindModem", "Synchronizing with data logger: %1 s of at most a minute...")
+                    .arg((clock.now() - syncStart) / 1000));
             stillWaiting += kStillWaitingMs;
         }
         received += comm.Input();

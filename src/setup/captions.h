@@ -31,11 +31,17 @@ QString smsCaption(const QString &number);
 // "Baud: " + the rate of a table index; nothing after "Baud: " for an index
 // outside the table, rather than a rate the modem may not have.
 QString baudCaption(qint32 index);
+// "Baud: " + a rate as the modem wrote it.
+QString baudRateCaption(const QString &rate);
+// "S/N: " + serial and "F/W: v" + version, as the modem facts show them.
+QString serialCaption(const QString &serial);
+QString firmwareCaption(const QString &version);
 QString tessarinPortCaption(const QString &port);
 QString serverPortCaption(const QString &port);
 
 // What the diagram shows for each operating role, in the order of the role
-// list (the record's Role minus 1).
+// list (the record's Role minus 1). The texts are the English ones: shown,
+// each goes through QCoreApplication::translate("Captions", text).
 struct RoleCaptions
 {
     const char *entry;   // the role list's text

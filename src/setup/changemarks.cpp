@@ -4,15 +4,22 @@
 #include "settinglines.h"
 #include "setuprecord.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 using Item = SetupView::Item;
 
-const QString kPasswordChanged = QStringLiteral("Password changed");
+QString passwordChanged()
+{
+    return QCoreApplication::translate("ChangeMarks", "Password changed");
+}
 
 QString modemHolds(const QString &value)
 {
-    return QStringLiteral("In the Merolan: ") + (value.isEmpty() ? QStringLiteral("(empty)") : value);
+    //: %1 is the value the modem holds, or "(empty)"
+    return QCoreApplication::translate("ChangeMarks", "In the Merolan: %1")
+        .arg(value.isEmpty() ? QCoreApplication::translate("ChangeMarks", "(empty)") : value);
 }
 
 QString emailTip(const SetupRecord &edit, const SetupRecord &modem)
@@ -20,19 +27,21 @@ QString emailTip(const SetupRecord &edit, const SetupRecord &modem)
     QStringList held;
     if (edit.EmailInterval != modem.EmailInterval)
         held << emailCaption(modem.EmailInterval);
-    const std::pair<QString SetupRecord::*, const char *> texts[] = {{&SetupRecord::ERecep, "Recipients: "},
-                                                                     {&SetupRecord::ESender, "Sender: "},
-                                                                     {&SetupRecord::MailServer, "SMTP server: "},
-                                                                     {&SetupRecord::XUser, "UserID: "}};
+    const std::pair<QString SetupRecord::*, const char *> texts[] = {
+        //: %1 is the value the modem holds, here and in the three lines after this one
+        {&SetupRecord::ERecep, QT_TRANSLATE_NOOP("ChangeMarks", "Recipients: %1")},
+        {&SetupRecord::ESender, QT_TRANSLATE_NOOP("ChangeMarks", "Sender: %1")},
+        {&SetupRecord::MailServer, QT_TRANSLATE_NOOP("ChangeMarks", "SMTP server: %1")},
+        {&SetupRecord::XUser, QT_TRANSLATE_NOOP("ChangeMarks", "UserID: %1")}};
     for (const auto &[field, label] : texts) {
         if (edit.*field != modem.*field)
-            held << QLatin1String(label) + modem.*field;
+            held << QCoreApplication::translate("ChangeMarks", label).arg(modem.*field);
     }
     QStringList tip;
     if (!held.isEmpty())
-        tip << QStringLiteral("In the Merolan:") << held;
+        tip << QCoreApplication::translate("ChangeMarks", "In the Merolan:") << held;
     if (!sameMailPassword(edit.XPas, modem.XPas))
-        tip << kPasswordChanged;
+        tip << passwordChanged();
     return tip.join(QLatin1Char('\n'));
 }
 
@@ -49,7 +58,7 @@ QMap<Item, QString> changedLines(const SetupRecord &edit, const SetupRecord &mod
     text(Item::lblAPN, &SetupRecord::APN);
     text(Item::lblProviderUser, &SetupRecord::GPRSID);
     if (edit.GPRSPass != modem.GPRSPass)
-        lines.insert(Item::lblProviderPWD, kPasswordChanged);
+        lines.insert(Item::lblProviderPWD, passwordChanged());
     if (edit.HostPort != modem.HostPort) {
         // One field, shown by the client's line and by the server's.
         const QString tip = modemHolds(QString::number(modem.HostPort));
@@ -57,10 +66,15 @@ QMap<Item, QString> changedLines(const SetupRecord &edit, const SetupRecord &mod
         lines.insert(Item::lblServerPort, tip);
     }
     if (edit.SMSNum != modem.SMSNum)
-        lines.insert(Item::lblSMS, modemHolds(modem.SMSNum.isEmpty() ? QStringLiteral("Disabled") : modem.SMSNum));
+        //: The alarm SMS, when the modem holds no number for it
+        lines.insert(
+            Item::lblSMS,
+            modemHolds(modem.SMSNum.isEmpty() ? QCoreApplication::translate("ChangeMarks", "Disabled") : modem.SMSNum));
     if (edit.Baud != modem.Baud) {
         const qint32 rate = baudRateOfIndex(modem.Baud);
-        lines.insert(Item::lblBaud, modemHolds(rate ? QString::number(rate) : QStringLiteral("not known")));
+        //: The baud rate, when the modem holds none the program knows
+        lines.insert(Item::lblBaud, modemHolds(rate ? QString::number(rate)
+                                                    : QCoreApplication::translate("ChangeMarks", "not known")));
     }
     if (const QString tip = emailTip(edit, modem); !tip.isEmpty())
         lines.insert(Item::lblEmail, tip);

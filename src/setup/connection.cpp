@@ -8,6 +8,7 @@
 #include "session.h"
 #include "userprompt.h"
 
+#include <QCoreApplication>
 #include <QScopedValueRollback>
 
 #include <utility>
@@ -28,17 +29,18 @@ bool login(Session &s, bool confirm)
     // The modem may have taken a new password whose answer never came.
     if (!result.ready && result.password == ModemPassword::Required && s.UnconfirmedPassword
         && *s.UnconfirmedPassword != s.Password
-        && s.prompt.question(QStringLiteral("The last password change, to \"%1\", was not confirmed. Log in with "
-                                            "\"%1\"?")
+        //: %1 is the new password that was sent
+        && s.prompt.question(QCoreApplication::translate("Connection", "The last password change, to \"%1\", was not "
+                                                                       "confirmed. Log in with \"%1\"?")
                                  .arg(*s.UnconfirmedPassword),
                              UserPrompt::Icon::Information, UserPrompt::Answer::Yes)) {
         s.showPassword(*std::exchange(s.UnconfirmedPassword, std::nullopt));
         result = FindModem(s.Comm, s.state, s.prompt, LoginRequest{s.Password, kind, true});
     }
     if (result.password == ModemPassword::Required) {
-        s.showPasswordTag(QStringLiteral("Enabled"));
+        s.showPasswordTag(true);
     } else if (result.password == ModemPassword::None) {
-        s.showPasswordTag(QStringLiteral("Disabled"));
+        s.showPasswordTag(false);
         s.showPassword(QString());
     }
     if (result.ready)
@@ -52,15 +54,17 @@ bool login(Session &s, bool confirm)
 
 void cannotOpen(Session &s)
 {
-    s.state.setStatus(QStringLiteral("Cannot open COM port"));
-    s.prompt.message(QStringLiteral("Cannot open COM port\n\n") + s.Comm.errorString(), UserPrompt::Icon::Warning);
+    const QString cannot = QCoreApplication::translate("Connection", "Cannot open COM port");
+    s.state.setStatus(cannot);
+    s.prompt.message(cannot + QStringLiteral("\n\n") + s.Comm.errorString(), UserPrompt::Icon::Warning);
 }
 
 // The user's edits would go with the port: asks first. True to go on.
 bool mayLeave(Session &s)
 {
     return !s.HasChanges()
-           || s.prompt.question(QStringLiteral("Do you want to leave without writing changes to the Merolan?"),
+           || s.prompt.question(QCoreApplication::translate(
+                                    "Connection", "Do you want to leave without writing changes to the Merolan?"),
                                 UserPrompt::Icon::Warning, UserPrompt::Answer::No);
 }
 
@@ -71,12 +75,15 @@ bool FindModem(Session &s)
     // A port that closed under an earlier exchange (a dropped line, an
     // unplugged adapter) opens again on the user's word; the edits stay.
     if (!s.Comm.PortOpen() && !s.Comm.CommPort().isEmpty()) {
-        if (!s.prompt.question(QStringLiteral("Connection to the Merolan lost.\n\nOpen %1 again and log in? Changes "
-                                              "not yet written are kept.\n\nNo: check the cable and the modem, "
-                                              "then press 'Finish programming' and 'Start programming'.")
+        //: %1 is the port's name, such as COM3 or /dev/ttyUSB0
+        if (!s.prompt.question(QCoreApplication::translate(
+                                   "Connection",
+                                   "Connection to the Merolan lost.\n\nOpen %1 again and log in? Changes not yet "
+                                   "written are kept.\n\nNo: check the cable and the modem, then press 'Finish "
+                                   "programming' and 'Start programming'.")
                                    .arg(s.Comm.CommPort()),
                                UserPrompt::Icon::Warning, UserPrompt::Answer::Yes)) {
-            s.state.setStatus(QStringLiteral("Connection to the Merolan lost"));
+            s.state.setStatus(QCoreApplication::translate("Connection", "Connection to the Merolan lost"));
             s.LastLogin = LoginEnd::LineLost;
             return false;
         }
@@ -116,9 +123,11 @@ ActivationResult ActivateDevice(Session &s, int device)
     if (!mayLeave(s))
         return ActivationResult::Declined;
     const QString n = QString::number(device);
-    if (!s.prompt.question(QStringLiteral("Merolan programmer will now bring online Device %1 and terminate.\n"
-                                          "Merolan will start executing its schedule at the Device %1 OFF time.\n\n"
-                                          "Do you want to proceed?")
+    //: %1 is the device's number, 1 to 3
+    if (!s.prompt.question(QCoreApplication::translate("Connection",
+                                                       "Merolan programmer will now bring online Device %1 and "
+                                                       "terminate.\nMerolan will start executing its schedule at the "
+                                                       "Device %1 OFF time.\n\nDo you want to proceed?")
                                .arg(n),
                            UserPrompt::Icon::Warning, UserPrompt::Answer::Yes))
         return ActivationResult::Declined;
@@ -132,16 +141,21 @@ ActivationResult ActivateDevice(Session &s, int device)
     ActivationResult result = ActivationResult::Unconfirmed;
     switch (exchangeEnd(s.Comm, s.state, reply)) {
     case ExchangeEnd::lineLost:
-        failed = QStringLiteral("Device %1 activation not confirmed: connection to the Merolan lost. The device may "
-                                "be on.")
+        //: %1 is the device's number, 1 to 3
+        failed = QCoreApplication::translate("Connection", "Device %1 activation not confirmed: connection to the "
+                                                           "Merolan lost. The device may be on.")
                      .arg(n);
         break;
     case ExchangeEnd::Unanswered:
-        failed = QStringLiteral("Device %1 activation not confirmed: the Merolan did not answer. The device may be on.")
-                     .arg(n);
+        //: %1 is the device's number, 1 to 3
+        failed =
+            QCoreApplication::translate(
+                "Connection", "Device %1 activation not confirmed: the Merolan did not answer. The device may be on.")
+                .arg(n);
         break;
     case ExchangeEnd::Refused:
-        failed = QStringLiteral("Merolan peripheral %1 port failed to activate").arg(n);
+        //: %1 is the device's number, 1 to 3
+        failed = QCoreApplication::translate("Connection", "Merolan peripheral %1 port failed to activate").arg(n);
         result = ActivationResult::Refused;
         break;
     case ExchangeEnd::Answered:

@@ -5,6 +5,8 @@
 #include "session.h"
 #include "userprompt.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 using Item = SetupView::Item;
@@ -13,13 +15,14 @@ void ServerPortClicked(Session &s)
 {
     for (;;) {
         const std::optional<QString> answer =
-            s.prompt.input(QStringLiteral("Server port number:"), QStringLiteral("Merolan Server settings"), QString());
+            s.prompt.input(QCoreApplication::translate("FieldEditors", "Server port number:"),
+                           QCoreApplication::translate("FieldEditors", "Merolan Server settings"), QString());
         if (!answer || answer->isEmpty())
             return;
         // The answer's leading number is what counts ("80abc" is 80).
         const double port = numberValue(*answer);
         if (!(port >= 1 && port <= 65535)) {
-            s.prompt.message(QStringLiteral("Wrong Server Port Number!"));
+            s.prompt.message(QCoreApplication::translate("FieldEditors", "Wrong Server Port Number!"));
             continue;
         }
         s.EditSetup.HostPort = qint32(std::nearbyint(port)); // halves to even
@@ -34,9 +37,10 @@ void ServerPortClicked(Session &s)
 void SMSClicked(Session &s)
 {
     const std::optional<QString> answer =
-        s.prompt.input(QStringLiteral("Merolan will use this number to send a low power supply alarm. Leave field "
-                                      "blank to disable this alarm."),
-                       QStringLiteral("SMS number"), s.EditSetup.SMSNum);
+        s.prompt.input(QCoreApplication::translate(
+                           "FieldEditors", "Merolan will use this number to send a low power supply alarm. Leave "
+                                           "field blank to disable this alarm."),
+                       QCoreApplication::translate("FieldEditors", "SMS number"), s.EditSetup.SMSNum);
     // Backing out keeps the alarm; only an empty answer given with OK ends
     // it. The number offered and taken as it was stays as stored.
     if (!answer || *answer == s.EditSetup.SMSNum)
@@ -51,7 +55,9 @@ void baudNotice(Session &s)
     if (!s.HasChanges())
         return;
     s.prompt.message(s.firmwareNumber() >= 3.0
-                         ? QStringLiteral("The Merolan baud rate will change after pressing 'Finish programming'")
-                         : QStringLiteral("Changing the Merolan baud rate will require a 3-minute reset after "
-                                          "pressing 'Finish programming'"));
+                         ? QCoreApplication::translate(
+                             "FieldEditors", "The Merolan baud rate will change after pressing 'Finish programming'")
+                         : QCoreApplication::translate(
+                             "FieldEditors", "Changing the Merolan baud rate will require a 3-minute reset after "
+                                             "pressing 'Finish programming'"));
 }

@@ -1,5 +1,6 @@
 #include "identity.h"
 
+#include "captions.h"
 #include "session.h"
 
 void applyIdentification(Session &session, const QString &versionReply)
@@ -14,5 +15,5 @@ void applyIdentification(Session &session, const QString &versionReply)
     session.view.setShown(SetupView::Item::chkOmbrilex, !known);
     session.HasEmail = !known;
     session.view.setShown(SetupView::Item::lblEmail, session.HasEmail);
-    session.view.setCaption(SetupView::Item::lblVersion, QStringLiteral("F/W: v") + session.FirmwareVersion);
+    session.view.setCaption(SetupView::Item::lblVersion, firmwareCaption(session.FirmwareVersion));
 }

@@ -1,5 +1,6 @@
 #include "modemclock.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cstdlib>
@@ -61,17 +62,30 @@ QString driftToolTip(qint64 seconds)
 {
     const qint64 s = std::llabs(seconds);
     if (s == 0)
-        return QStringLiteral("The Merolan's clock agrees with this computer's local time.");
+        return QCoreApplication::translate("ModemClock", "The Merolan's clock agrees with this computer's local time.");
     // driftText without its sign
-    QString tip = QStringLiteral("The Merolan's clock is %1 %2 this computer's local time.")
-                      .arg(driftText(s).mid(1), seconds > 0 ? QStringLiteral("ahead of") : QStringLiteral("behind"));
+    const QString drift = driftText(s).mid(1);
+    //: %1 is a time difference, such as "3 min 5 s"
+    const QString ahead =
+        QCoreApplication::translate("ModemClock", "The Merolan's clock is %1 ahead of this computer's local time.");
+    //: %1 is a time difference, such as "3 min 5 s"
+    const QString behind =
+        QCoreApplication::translate("ModemClock", "The Merolan's clock is %1 behind this computer's local time.");
+    QString tip = (seconds > 0 ? ahead : behind).arg(drift);
     // Within two minutes of whole hours (and no more than a time zone can be).
     const qint64 hours = (s + 120) / 3600;
     if (hours >= 1 && hours <= 14 && std::llabs(s - hours * 3600) <= 120)
-        tip += QStringLiteral("\nA difference of about %1 h is usually a time zone or daylight-saving time: the "
-                              "modem keeps the local time it was set to and does not change it for daylight saving.")
-                   .arg(hours);
+        //: %1 is a whole number of hours
+        tip +=
+            QStringLiteral("\n")
+            + QCoreApplication::translate(
+                  "ModemClock", "A difference of about %1 h is usually a time zone or daylight-saving time: the modem "
+                                "keeps the local time it was set to and does not change it for daylight "
+                                "saving.")
+                  .arg(hours);
     if (driftWantsSet(seconds))
-        tip += QStringLiteral("\nClick Set to set it from this computer's clock.");
+        //: Set is the caption of the button beside the clock
+        tip += QStringLiteral("\n")
+               + QCoreApplication::translate("ModemClock", "Click Set to set it from this computer's clock.");
     return tip;
 }

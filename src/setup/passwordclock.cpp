@@ -9,20 +9,18 @@
 #include "session.h"
 #include "userprompt.h"
 
+#include <QCoreApplication>
 #include <QScopedValueRollback>
 
 namespace {
 
 using Item = SetupView::Item;
 
-const QString kNewPasswordPrompt =
-    QStringLiteral("Type up to 8 characters for a new password. Leave field blank to disable the password.");
-
-const QString kLoggerNotice = QStringLiteral("When Merolan is connected to:\n"
-                                             "- Ombrilex-S v45.1 or newer, or\n"
-                                             "- Ombrilex-P v6.12 or newer\n"
-                                             "only the data logger's password is used.\n"
-                                             "would you like to change the Merolan password anyway?");
+QString newPasswordPrompt()
+{
+    return QCoreApplication::translate(
+        "PasswordClock", "Type up to 8 characters for a new password. Leave field blank to disable the password.");
+}
 
 // What the modem did with the command just sent. Silence is no acceptance,
 // nor a refusal: the modem may or may not have carried it out; *why says
@@ -30,8 +28,14 @@ const QString kLoggerNotice = QStringLiteral("When Merolan is connected to:\n"
 CommandOutcome outcome(Session &s, const QString &reply, QString *why)
 {
     switch (exchangeEnd(s.Comm, s.state, reply)) {
-    case ExchangeEnd::lineLost: *why = QStringLiteral("connection to the Merolan lost."); break;
-    case ExchangeEnd::Unanswered: *why = QStringLiteral("the Merolan did not answer."); break;
+    //: The reason in "Password change not confirmed: %1 ..." and "Time set not confirmed: %1"
+    case ExchangeEnd::lineLost:
+        *why = QCoreApplication::translate("PasswordClock", "connection to the Merolan lost.");
+        break;
+    //: The reason in "Password change not confirmed: %1 ..." and "Time set not confirmed: %1"
+    case ExchangeEnd::Unanswered:
+        *why = QCoreApplication::translate("PasswordClock", "the Merolan did not answer.");
+        break;
     case ExchangeEnd::Refused: return CommandOutcome::Refused;
     case ExchangeEnd::Answered: return CommandOutcome::Confirmed;
     }
@@ -40,22 +44,36 @@ CommandOutcome outcome(Session &s, const QString &reply, QString *why)
 
 QString named(const QString &password)
 {
-    return password.isEmpty() ? QStringLiteral("none") : QLatin1Char('"') + password + QLatin1Char('"');
+    if (password.isEmpty())
+        //: Stands for an empty password in "... the old password (%2) or the new one (%3)."
+        return QCoreApplication::translate("PasswordClock", "none");
+    //: %1 is a password, quoted, in "... the old password (%2) or the new one (%3)."
+    return QCoreApplication::translate("PasswordClock", "\"%1\"").arg(password);
 }
 
 } // namespace
 
 std::optional<PasswordRetry> passwordRetry(const QString &answer, const QString &lastSuggestion)
 {
-    const QString title = QStringLiteral("Password entry ERROR");
-    const QString head = kNewPasswordPrompt + QStringLiteral("\n\nPassword ") + answer;
+    const QString title = QCoreApplication::translate("PasswordClock", "Password entry ERROR");
+    const QString head = newPasswordPrompt() + QStringLiteral("\n\n");
     if (answer.size() >= 9)
-        return PasswordRetry{title, head + QStringLiteral(" contains %1 characters. \n").arg(answer.size()),
-                             lastSuggestion};
+        //: %1 is the password typed, %2 its length
+        return PasswordRetry{
+            title,
+            head
+                + QCoreApplication::translate("PasswordClock", "Password %1 contains %2 characters. \n")
+                      .arg(answer, QString::number(answer.size())),
+            lastSuggestion};
     const QString suggestion = FilterPassword(answer);
     if (suggestion == answer)
         return std::nullopt;
-    return PasswordRetry{title, head + QStringLiteral(" contains invalid characters. \nSuggested password:"),
+    //: %1 is the password typed; the box below it holds the suggestion
+    return PasswordRetry{title,
+                         head
+                             + QCoreApplication::translate(
+                                   "PasswordClock", "Password %1 contains invalid characters. \nSuggested password:")
+                                   .arg(answer),
                          suggestion};
 }
 
@@ -65,9 +83,15 @@ void PasswordClicked(Session &s)
         return;
     const double firmware = s.firmwareNumber();
     if (firmware >= 2.0 && firmware < 3.0
-        && !s.prompt.question(kLoggerNotice, UserPrompt::Icon::Warning, UserPrompt::Answer::Yes))
+        && !s.prompt.question(QCoreApplication::translate("PasswordClock",
+                                                          "When Merolan is connected to:\n"
+                                                          "- Ombrilex-S v45.1 or newer, or\n"
+                                                          "- Ombrilex-P v6.12 or newer\n"
+                                                          "only the data logger's password is used.\n"
+                                                          "would you like to change the Merolan password anyway?"),
+                              UserPrompt::Icon::Warning, UserPrompt::Answer::Yes))
         return;
-    std::optional<QString> answer = s.prompt.input(kNewPasswordPrompt, QString(), QString());
+    std::optional<QString> answer = s.prompt.input(newPasswordPrompt(), QString(), QString());
     QString suggestion;
     while (answer) {
         const std::optional<PasswordRetry> retry = passwordRetry(*answer, suggestion);
@@ -84,7 +108,7 @@ void PasswordClicked(Session &s)
 CommandOutcome SetPassword(Session &s, const QString &newPassword)
 {
     if (s.PasswordTag == QLatin1String("Disabled") && newPassword.isEmpty()) {
-        s.state.setStatus(QStringLiteral("Password is disabled already."));
+        s.state.setStatus(QCoreApplication::translate("PasswordClock", "Password is disabled already."));
         return CommandOutcome::Confirmed;
     }
     if (!FindModem(s))
@@ -96,23 +120,25 @@ CommandOutcome SetPassword(Session &s, const QString &newPassword)
     QString why;
     const CommandOutcome result = outcome(s, reply, &why);
     if (result == CommandOutcome::Refused) {
-        s.state.setStatus(QStringLiteral("Password set failed."));
+        s.state.setStatus(QCoreApplication::translate("PasswordClock", "Password set failed."));
     } else if (result == CommandOutcome::Unconfirmed) {
         // The modem may have taken it: a site locked out by a password that
         // nobody knows was set is worse than a second try.
-        const QString told = QStringLiteral("Password change not confirmed: %1 The Merolan now asks for the old "
-                                            "password (%2) or the new one (%3).")
+        //: %1 is the reason, %2 and %3 the passwords in quotes or "none"
+        const QString told = QCoreApplication::translate(
+                                 "PasswordClock", "Password change not confirmed: %1 The Merolan now asks for the old "
+                                                  "password (%2) or the new one (%3).")
                                  .arg(why, named(old), named(newPassword));
         s.state.setStatus(told);
         s.prompt.message(told, UserPrompt::Icon::Warning);
         s.UnconfirmedPassword = newPassword;
     } else if (newPassword.isEmpty()) {
-        s.state.setStatus(QStringLiteral("Password Disabled successfully."));
-        s.showPasswordTag(QStringLiteral("Disabled"));
+        s.state.setStatus(QCoreApplication::translate("PasswordClock", "Password Disabled successfully."));
+        s.showPasswordTag(false);
         s.showPassword(QString());
     } else {
-        s.state.setStatus(QStringLiteral("Password Enabled successfully."));
-        s.showPasswordTag(QStringLiteral("Enabled"));
+        s.state.setStatus(QCoreApplication::translate("PasswordClock", "Password Enabled successfully."));
+        s.showPasswordTag(true);
         s.showPassword(newPassword);
     }
     if (result == CommandOutcome::Confirmed)
@@ -124,7 +150,7 @@ CommandOutcome SetClock(Session &s)
 {
     if (refusedWhileRunning(s.state, s.prompt) || !FindModem(s))
         return CommandOutcome::NotSent;
-    s.state.setStatus(QStringLiteral("Setting time..."));
+    s.state.setStatus(QCoreApplication::translate("PasswordClock", "Setting time..."));
     const QScopedValueRollback busy(s.state.Busy, true);
     // The modem keeps whole seconds, and the exchange sends 200 ms after it
     // starts: the time goes out as the next second begins, so the modem's
@@ -142,14 +168,16 @@ CommandOutcome SetClock(Session &s)
         showModemClock(s, clock);
         s.state.setStatus(
             outcome(s, clock, &why) == CommandOutcome::Confirmed
-                ? QStringLiteral("Time set successfully.")
-                : QStringLiteral("Time set successfully, but the Merolan did not report its clock back."));
+                ? QCoreApplication::translate("PasswordClock", "Time set successfully.")
+                : QCoreApplication::translate("PasswordClock",
+                                              "Time set successfully, but the Merolan did not report its clock back."));
     } else if (result == CommandOutcome::Unconfirmed) {
         // Set or not, nobody knows the modem's clock now.
         showModemClock(s, QString());
-        s.state.setStatus(QStringLiteral("Time set not confirmed: ") + why);
+        //: %1 is the reason, such as "the Merolan did not answer."
+        s.state.setStatus(QCoreApplication::translate("PasswordClock", "Time set not confirmed: %1").arg(why));
     } else {
-        s.state.setStatus(QStringLiteral("Time set failed."));
+        s.state.setStatus(QCoreApplication::translate("PasswordClock", "Time set failed."));
     }
     return result;
 }

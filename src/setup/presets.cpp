@@ -14,7 +14,9 @@
 
 namespace {
 
-const QString kOther = QStringLiteral("Other");
+// The provider list's last entry, for a record that names none.
+//: The provider list's entry for a provider that is not listed
+const char *const kOther = QT_TRANSLATE_NOOP("Presets", "Other");
 const QString kFileName = QStringLiteral("presets.json");
 // A presets file is a few hundred bytes; anything far bigger is not one.
 constexpr qint64 kMaxFileBytes = qint64(64) * 1024;
@@ -33,6 +35,11 @@ QString realValue(const QString &value)
     return value;
 }
 
+QString otherName()
+{
+    return QCoreApplication::translate("Presets", kOther);
+}
+
 // A value the file gives, as the modem would take it; empty when it cannot.
 QString checkedValue(const QJsonObject &entry, const QString &key, int limit, QString &fault)
 {
@@ -41,27 +48,36 @@ QString checkedValue(const QJsonObject &entry, const QString &key, int limit, QS
         return {};
     const QString name = entry.value(QStringLiteral("Name")).toString();
     if (!value.isString())
-        fault = QStringLiteral("%1 of \"%2\" is not a text").arg(key, name);
+        //: %1 is a key of the presets file, such as APN; %2 a provider's name
+        fault = QCoreApplication::translate("Presets", "%1 of \"%2\" is not a text").arg(key, name);
     else if (value.toString().size() > limit)
-        fault = QStringLiteral("%1 of \"%2\" is longer than %3 characters").arg(key, name).arg(limit);
+        //: %1 is a key of the presets file, such as APN; %2 a provider's name; %3 a number
+        fault = QCoreApplication::translate("Presets", "%1 of \"%2\" is longer than %3 characters")
+                    .arg(key, name, QString::number(limit));
     else if (!isPrintableAscii(value.toString()))
-        fault = QStringLiteral("%1 of \"%2\" holds a character the modem cannot take").arg(key, name);
+        //: %1 is a key of the presets file, such as APN; %2 a provider's name
+        fault = QCoreApplication::translate("Presets", "%1 of \"%2\" holds a character the modem cannot take")
+                    .arg(key, name);
     return value.toString();
 }
 
 QString parseProvider(const QJsonValue &value, QList<Provider> &providers)
 {
     if (!value.isObject())
-        return QStringLiteral("a provider is not an object");
+        return QCoreApplication::translate("Presets", "a provider is not an object");
     const QJsonObject entry = value.toObject();
     Provider p;
     p.name = entry.value(QStringLiteral("Name")).toString().trimmed();
     if (p.name.isEmpty())
-        return QStringLiteral("a provider has no Name");
-    if (p.name == kOther)
-        return QStringLiteral("\"Other\" is not a provider's name");
+        //: Name is a key of the presets file
+        return QCoreApplication::translate("Presets", "a provider has no Name");
+    // Either would be taken for the list's own last entry.
+    if (p.name == QLatin1String(kOther) || p.name == otherName())
+        //: %1 is the name the file gives, the same as the list's entry "Other"
+        return QCoreApplication::translate("Presets", "\"%1\" is not a provider's name").arg(p.name);
     if (providerNamed(providers, p.name))
-        return QStringLiteral("\"%1\" is listed twice").arg(p.name);
+        //: %1 is a provider's name
+        return QCoreApplication::translate("Presets", "\"%1\" is listed twice").arg(p.name);
     QString fault;
     p.apn = realValue(checkedValue(entry, QStringLiteral("APN"), kApnLimit, fault));
     p.user = checkedValue(entry, QStringLiteral("User"), kGprsLoginLimit, fault);
@@ -69,7 +85,8 @@ QString parseProvider(const QJsonValue &value, QList<Provider> &providers)
     p.mailServer = realValue(checkedValue(entry, QStringLiteral("MailServer"), kMailTextLimit, fault));
     const QJsonValue login = entry.value(QStringLiteral("MailLoginRequired"));
     if (!login.isUndefined() && !login.isBool())
-        fault = QStringLiteral("MailLoginRequired of \"%1\" is not true or false").arg(p.name);
+        //: MailLoginRequired is a key of the presets file; %1 is a provider's name
+        fault = QCoreApplication::translate("Presets", "MailLoginRequired of \"%1\" is not true or false").arg(p.name);
     p.mailLoginRequired = login.toBool();
     if (fault.isEmpty())
         providers.append(p);
@@ -114,22 +131,26 @@ Presets parsePresets(const QByteArray &json)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError)
-        return fallback(QStringLiteral("%1 at character %2").arg(error.errorString()).arg(error.offset));
+        //: %1 is the parser's own description of the fault
+        return fallback(QCoreApplication::translate("Presets", "%1 at character %2")
+                            .arg(error.errorString(), QString::number(error.offset)));
     if (!document.isObject())
-        return fallback(QStringLiteral("the file is not a JSON object"));
+        return fallback(QCoreApplication::translate("Presets", "the file is not a JSON object"));
     const QJsonObject root = document.object();
 
     Presets presets;
     const QJsonValue list = root.value(QStringLiteral("Providers"));
     if (!list.isArray())
-        return fallback(QStringLiteral("\"Providers\" is not a list"));
+        //: Providers is a key of the presets file
+        return fallback(QCoreApplication::translate("Presets", "\"Providers\" is not a list"));
     for (const QJsonValue entry : list.toArray())
         if (const QString fault = parseProvider(entry, presets.providers); !fault.isEmpty())
             return fallback(fault);
 
     const QJsonValue host = root.value(QStringLiteral("ServerHost"));
     if (!host.isUndefined() && (!host.isString() || !isPrintableAscii(host.toString())))
-        return fallback(QStringLiteral("\"ServerHost\" is not a host name"));
+        //: ServerHost is a key of the presets file
+        return fallback(QCoreApplication::translate("Presets", "\"ServerHost\" is not a host name"));
     presets.serverHost = realValue(host.toString().trimmed());
     return presets;
 }
@@ -143,8 +164,9 @@ Presets loadPresets(const QStringList &locations)
         if (!file.open(QIODevice::ReadOnly))
             return fallback(path + QStringLiteral(": ") + file.errorString());
         const QByteArray data = file.read(kMaxFileBytes + 1);
-        Presets presets =
-            data.size() > kMaxFileBytes ? fallback(QStringLiteral("the file is too big")) : parsePresets(data);
+        Presets presets = data.size() > kMaxFileBytes
+                              ? fallback(QCoreApplication::translate("Presets", "the file is too big"))
+                              : parsePresets(data);
         if (!presets.problem.isEmpty())
             presets.problem = path + QStringLiteral(": ") + presets.problem;
         return presets;
@@ -172,7 +194,7 @@ QStringList providerNames(const QList<Provider> &providers)
     QStringList names;
     for (const Provider &p : providers)
         names << p.name;
-    names << kOther;
+    names << otherName();
     return names;
 }
 
@@ -186,5 +208,6 @@ const Provider *providerNamed(const QList<Provider> &providers, const QString &n
 
 QString mailServerQuestion(const QString &server)
 {
-    return QStringLiteral("Update mail server to '") + server + QStringLiteral("' ?");
+    //: %1 is a mail server's name
+    return QCoreApplication::translate("Presets", "Update mail server to '%1' ?").arg(server);
 }

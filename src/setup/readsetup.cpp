@@ -13,6 +13,7 @@
 #include "showsetup.h"
 #include "userprompt.h"
 
+#include <QCoreApplication>
 #include <QScopedValueRollback>
 
 #include <array>
@@ -26,8 +27,6 @@ namespace {
 using Item = SetupView::Item;
 
 const QString kError = QStringLiteral("ERROR");
-const QString kRefreshCaption = QStringLiteral("Refresh setup from Merolan");
-const QString kStopCaption = QStringLiteral("STOP Refreshing setup...");
 
 // The fault numbers and texts users of the modem's earlier tools know.
 struct Fault
@@ -35,8 +34,10 @@ struct Fault
     int number;
     const char *description;
 };
-constexpr Fault kOverflow{6, "Overflow"};
-constexpr Fault kTypeMismatch{13, "Type mismatch"};
+//: Fault 6, the %2 of "Error %1: %2. L%3": a number too big for its setting
+constexpr Fault kOverflow{6, QT_TRANSLATE_NOOP("ReadSetup", "Overflow")};
+//: Fault 13, the %2 of "Error %1: %2. L%3": a reply that is no number
+constexpr Fault kTypeMismatch{13, QT_TRANSLATE_NOOP("ReadSetup", "Type mismatch")};
 
 // The step numbers of the read, shown with an internal fault so that a report
 // says which reply could not be taken.
@@ -60,7 +61,8 @@ qint16 deviceCountOfSerial(const QString &serial)
 void showStop(Session &s, bool stop)
 {
     s.Stoppable = stop ? Session::Operation::Read : Session::Operation::None;
-    s.view.setCaption(Item::cmdRefresh, stop ? kStopCaption : kRefreshCaption);
+    s.view.setCaption(Item::cmdRefresh, stop ? QCoreApplication::translate("ReadSetup", "STOP Refreshing setup...")
+                                             : QCoreApplication::translate("ReadSetup", "Refresh setup from Merolan"));
 }
 
 class SetupReader
@@ -98,8 +100,11 @@ private:
 
     void fault(const Fault &f, Step step)
     {
-        s.prompt.message(
-            QStringLiteral("Error %1: %2. L%3").arg(f.number).arg(QLatin1String(f.description)).arg(int(step)));
+        //: %1 is the fault's number, %2 its description, %3 the step of the read where it happened
+        s.prompt.message(QCoreApplication::translate("ReadSetup", "Error %1: %2. L%3")
+                             .arg(f.number)
+                             .arg(QCoreApplication::translate("ReadSetup", f.description))
+                             .arg(int(step)));
     }
 
     // The reply to the last query taken into the read's record; a number that
@@ -127,7 +132,7 @@ private:
         showModemClock(s, exchange(QStringLiteral("#TIME?")));
         s.view.setCaption(Item::lblBattery, exchange(QStringLiteral("#BAT?")));
         s.SerialNumber = exchange(QStringLiteral("#SerialNum?")).remove(QStringLiteral("Serial Number is: "));
-        s.view.setCaption(Item::lblSerial, QStringLiteral("S/N: ") + s.SerialNumber);
+        s.view.setCaption(Item::lblSerial, serialCaption(s.SerialNumber));
         s.DeviceCount = deviceCountOfSerial(s.SerialNumber);
         s.view.ShowDevices();
     }
@@ -206,7 +211,7 @@ private:
         if (unanswered())
             return false;
         s.view.setShown(Item::lblBaud, r != kError);
-        s.view.setCaption(Item::lblBaud, QStringLiteral("Baud: ") + take(r).text);
+        s.view.setCaption(Item::lblBaud, baudRateCaption(take(r).text));
         return true;
     }
 
@@ -362,7 +367,7 @@ bool ReadSetup(Session &s)
 {
     s.state.setProgressRange(30);
     s.state.setProgress(0);
-    s.state.setStatus(QStringLiteral("Reading setup..."));
+    s.state.setStatus(QCoreApplication::translate("ReadSetup", "Reading setup..."));
     const QScopedValueRollback reading(s.state.Reading, true);
     s.state.AbortRequested = false;
 
@@ -377,26 +382,34 @@ bool ReadSetup(Session &s)
         s.ModemSetup = reader.record();
         s.EditSetup = s.ModemSetup;
         s.HasChanges();
-        s.state.setStatus(QStringLiteral("Setup read finished."));
+        s.state.setStatus(QCoreApplication::translate("ReadSetup", "Setup read finished."));
     } else {
         s.FirmwareVersion = versionBefore;
         s.SerialNumber = serialBefore;
         s.DeviceCount = devicesBefore;
-        s.view.setCaption(Item::lblVersion, QStringLiteral("F/W: v") + s.FirmwareVersion);
-        s.view.setCaption(Item::lblSerial, QStringLiteral("S/N: ") + s.SerialNumber);
+        s.view.setCaption(Item::lblVersion, firmwareCaption(s.FirmwareVersion));
+        s.view.setCaption(Item::lblSerial, serialCaption(s.SerialNumber));
         s.view.ShowDevices();
         // The window shows what Write would send, not what the failed read saw.
         ShowSetup(s);
         const QString &key = reader.key();
         if (lineLost(s.Comm)) {
-            s.prompt.message(QStringLiteral("Connection to the Merolan lost while reading setting: ") + key);
-            s.state.setStatus(QStringLiteral("Setup read failed. Connection lost. Command: ") + key);
+            //: %1 is a setting key such as SMSNUM
+            s.prompt.message(
+                QCoreApplication::translate("ReadSetup", "Connection to the Merolan lost while reading setting: %1")
+                    .arg(key));
+            //: %1 is a setting key such as SMSNUM
+            s.state.setStatus(
+                QCoreApplication::translate("ReadSetup", "Setup read failed. Connection lost. Command: %1").arg(key));
         } else if (s.state.AbortRequested) {
-            s.prompt.message(QStringLiteral("Setup read aborted."));
-            s.state.setStatus(QStringLiteral("Setup read aborted."));
+            const QString aborted = QCoreApplication::translate("ReadSetup", "Setup read aborted.");
+            s.prompt.message(aborted);
+            s.state.setStatus(aborted);
         } else {
-            s.prompt.message(QStringLiteral("Error reading setup. Command: ") + key);
-            s.state.setStatus(QStringLiteral("Setup read failed. Command: ") + key);
+            //: %1 is a setting key such as SMSNUM
+            s.prompt.message(QCoreApplication::translate("ReadSetup", "Error reading setup. Command: %1").arg(key));
+            //: %1 is a setting key such as SMSNUM
+            s.state.setStatus(QCoreApplication::translate("ReadSetup", "Setup read failed. Command: %1").arg(key));
         }
     }
 
@@ -417,6 +430,6 @@ void RefreshClicked(Session &s)
         }
         return;
     }
-    s.state.setStatus(QStringLiteral("Aborting. Please wait..."));
+    s.state.setStatus(QCoreApplication::translate("ReadSetup", "Aborting. Please wait..."));
     s.state.AbortRequested = true;
 }

@@ -1,5 +1,6 @@
 #include "scheduleedit.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <cmath>
@@ -108,18 +109,21 @@ QString scheduleRefusal(const std::array<DeviceTimeBoxes, 3> &devices, const std
 {
     for (size_t i = 0; i < devices.size(); ++i) {
         const DeviceTimeBoxes &d = devices[i];
-        const std::array<std::pair<const QString *, const char *>, 4> boxes{{{&d.onHours, "Time ON hours"},
-                                                                             {&d.onMinutes, "Time ON minutes"},
-                                                                             {&d.offHours, "Time OFF hours"},
-                                                                             {&d.offMinutes, "Time OFF minutes"}}};
+        const std::array<std::pair<const QString *, const char *>, 4> boxes{
+            {{&d.onHours, QT_TRANSLATE_NOOP("ScheduleEdit", "Time ON hours")},
+             {&d.onMinutes, QT_TRANSLATE_NOOP("ScheduleEdit", "Time ON minutes")},
+             {&d.offHours, QT_TRANSLATE_NOOP("ScheduleEdit", "Time OFF hours")},
+             {&d.offMinutes, QT_TRANSLATE_NOOP("ScheduleEdit", "Time OFF minutes")}}};
         for (const auto &[text, box] : boxes) {
             if (text->isEmpty())
-                return QStringLiteral("%1: the %2 box is empty").arg(deviceNames[i], QLatin1String(box));
+                //: %1 is a device's name, %2 the name of a box, such as "Time ON hours"
+                return QCoreApplication::translate("ScheduleEdit", "%1: the %2 box is empty")
+                    .arg(deviceNames[i], QCoreApplication::translate("ScheduleEdit", box));
         }
     }
     for (const DeviceTimeBoxes &d : devices) {
         if (!isShortPair(d.onHours + QLatin1Char(':') + d.onMinutes, d.offHours + QLatin1Char(':') + d.offMinutes))
             return {};
     }
-    return QStringLiteral("At least one device must be ON for 1 hour or more");
+    return QCoreApplication::translate("ScheduleEdit", "At least one device must be ON for 1 hour or more");
 }

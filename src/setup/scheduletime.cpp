@@ -1,5 +1,6 @@
 #include "scheduletime.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -32,8 +33,11 @@ std::optional<double> parseTimeOfDay(const QString &text)
 QString scheduleCaption(const QString &on, const QString &off)
 {
     if (on == off)
-        return QStringLiteral("ALWAYS OFF");
+        //: A device's schedule on the setup diagram
+        return QCoreApplication::translate("ScheduleTime", "ALWAYS OFF");
     if (on == QLatin1String("11:00") && off == QLatin1String("10:50"))
-        return QStringLiteral("ALWAYS ON");
-    return QStringLiteral("ON ") + on + QLatin1Char('~') + off;
+        //: A device's schedule on the setup diagram
+        return QCoreApplication::translate("ScheduleTime", "ALWAYS ON");
+    //: A device's schedule on the setup diagram: %1 the time it is switched on, %2 off
+    return QCoreApplication::translate("ScheduleTime", "ON %1~%2").arg(on, off);
 }

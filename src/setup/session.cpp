@@ -3,6 +3,8 @@
 #include "numbervalue.h"
 #include "userprompt.h"
 
+#include <QCoreApplication>
+
 Session::Session(SerialLink &comm, SetupView &view, UserPrompt &prompt) : Comm(comm), view(view), prompt(prompt) {}
 
 double Session::firmwareNumber() const
@@ -23,10 +25,12 @@ void Session::showPassword(const QString &password)
     view.setCaption(SetupView::Item::txtPWD, password);
 }
 
-void Session::showPasswordTag(const QString &tag)
+void Session::showPasswordTag(bool enabled)
 {
-    PasswordTag = tag;
-    view.setCaption(SetupView::Item::lblPWD, QStringLiteral("Password: ") + tag);
+    // The tag is what scripts are told, in English; the caption is the user's.
+    PasswordTag = enabled ? QStringLiteral("Enabled") : QStringLiteral("Disabled");
+    view.setCaption(SetupView::Item::lblPWD, enabled ? QCoreApplication::translate("Session", "Password: Enabled")
+                                                     : QCoreApplication::translate("Session", "Password: Disabled"));
 }
 
 void Session::roleChanged(int entry)
@@ -37,8 +41,10 @@ void Session::roleChanged(int entry)
         return;
     prompt.message(
         firmwareNumber() >= 3.0
-            ? QStringLiteral("The Merolan operation will change after pressing 'Finish programming'")
-            : QStringLiteral(
+            ? QCoreApplication::translate("Session",
+                                          "The Merolan operation will change after pressing 'Finish programming'")
+            : QCoreApplication::translate(
+                "Session",
                 "Changing the Merolan operation will require a 3-minute reset after pressing 'Finish programming'"));
 }
 

@@ -131,7 +131,7 @@ public:
     // Sets the password and its box together.
     void showPassword(const QString &password);
     // Sets the password tag ("Enabled", "Disabled") and its caption together.
-    void showPasswordTag(const QString &tag);
+    void showPasswordTag(bool enabled);
 
     // The record side of the role and logger controls. The window's handlers
     // call these, then rebuild the diagram.

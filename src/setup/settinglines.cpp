@@ -4,6 +4,8 @@
 #include "scheduletime.h"
 #include "setuprecord.h"
 
+#include <QCoreApplication>
+
 QString emailIntervalText(qint16 hours)
 {
     const QString digits = QString::number(qAbs(int(hours))).rightJustified(2, QLatin1Char('0'));
@@ -145,7 +147,9 @@ bool isTimeOfDay(double time)
 // key: "P1ON" to "P3OFF".
 QString timeProblem(const QString &key)
 {
-    return QStringLiteral("Device %1 %2 time is not a time of day").arg(key.mid(1, 1), key.mid(2));
+    //: %1 is the device's number, %2 is ON or OFF (the setting's own words)
+    return QCoreApplication::translate("SettingLines", "Device %1 %2 time is not a time of day")
+        .arg(key.mid(1, 1), key.mid(2));
 }
 
 } // namespace
@@ -154,9 +158,14 @@ QStringList setupFileProblems(const SetupRecord &r)
 {
     QStringList problems;
     if (r.HostPort < 0 || r.HostPort > 65535)
-        problems << QStringLiteral("Server port %1 is not valid: it must be 0 to 65535").arg(r.HostPort);
+        //: %1 is the port number found in the file
+        problems << QCoreApplication::translate("SettingLines", "Server port %1 is not valid: it must be 0 to 65535")
+                        .arg(r.HostPort);
     if (r.EmailInterval < 0 || r.EmailInterval > 24)
-        problems << QStringLiteral("Email interval %1 is not valid: it must be 0 to 24 hours").arg(r.EmailInterval);
+        //: %1 is the number of hours found in the file
+        problems << QCoreApplication::translate("SettingLines",
+                                                "Email interval %1 is not valid: it must be 0 to 24 hours")
+                        .arg(r.EmailInterval);
     for (size_t n = 0; n < 3; ++n) {
         const QString device = QStringLiteral("P") + QString::number(n + 1);
         if (!isTimeOfDay(r.OnTime[n]))
@@ -174,6 +183,7 @@ QString setupFileProblem(const SetupRecord &record)
 
 QStringList unsendableSettings(const QStringList &lines, const SetupRecord &edit)
 {
+    // name and allowed are English: they are translated where they are told.
     struct Setting
     {
         const char *key;
@@ -183,22 +193,26 @@ QStringList unsendableSettings(const QStringList &lines, const SetupRecord &edit
         const char *allowed = nullptr;
     };
     static constexpr Setting kSettings[] = {
-        {"Logger", "Logger mode", 0, 1, "0 or 1"},
-        {"MODEMROLE", "Operating role", 1, 3, "1, 2 or 3"},
-        {"BAUD", "Baud rate index", 1, 7, "1 to 7"},
+        {"Logger", QT_TRANSLATE_NOOP("SettingLines", "Logger mode"), 0, 1, QT_TRANSLATE_NOOP("SettingLines", "0 or 1")},
+        {"MODEMROLE", QT_TRANSLATE_NOOP("SettingLines", "Operating role"), 1, 3,
+         QT_TRANSLATE_NOOP("SettingLines", "1, 2 or 3")},
+        {"BAUD", QT_TRANSLATE_NOOP("SettingLines", "Baud rate index"), 1, 7,
+         QT_TRANSLATE_NOOP("SettingLines", "1 to 7")},
         // 0 is no port: whether a role needs one is the write's to judge.
-        {"HSTPORTNUMBER", "Server port", 0, 65535, "0 to 65535"},
-        {"Email", "Email interval", 0, 24, "0 to 24 hours"},
-        {"SMSNUM", "Alarm SMS number"},
+        {"HSTPORTNUMBER", QT_TRANSLATE_NOOP("SettingLines", "Server port"), 0, 65535,
+         QT_TRANSLATE_NOOP("SettingLines", "0 to 65535")},
+        {"Email", QT_TRANSLATE_NOOP("SettingLines", "Email interval"), 0, 24,
+         QT_TRANSLATE_NOOP("SettingLines", "0 to 24 hours")},
+        {"SMSNUM", QT_TRANSLATE_NOOP("SettingLines", "Alarm SMS number")},
         {"APN", "APN"},
-        {"GPRSID", "GPRS user"},
-        {"GPRSPass", "GPRS password"},
-        {"HOSTIP", "Tessarin address"},
-        {"MAILS", "Email (SMTP) server"},
-        {"XUSER", "Email (SMTP) user"},
-        {"XPAS", "Email (SMTP) password"},
-        {"ESender", "Email sender"},
-        {"ERecep", "Email recipient"},
+        {"GPRSID", QT_TRANSLATE_NOOP("SettingLines", "GPRS user")},
+        {"GPRSPass", QT_TRANSLATE_NOOP("SettingLines", "GPRS password")},
+        {"HOSTIP", QT_TRANSLATE_NOOP("SettingLines", "Tessarin address")},
+        {"MAILS", QT_TRANSLATE_NOOP("SettingLines", "Email (SMTP) server")},
+        {"XUSER", QT_TRANSLATE_NOOP("SettingLines", "Email (SMTP) user")},
+        {"XPAS", QT_TRANSLATE_NOOP("SettingLines", "Email (SMTP) password")},
+        {"ESender", QT_TRANSLATE_NOOP("SettingLines", "Email sender")},
+        {"ERecep", QT_TRANSLATE_NOOP("SettingLines", "Email recipient")},
     };
     QStringList faults;
     const auto add = [&faults](const QString &fault) {
@@ -217,13 +231,17 @@ QStringList unsendableSettings(const QStringList &lines, const SetupRecord &edit
         for (const Setting &setting : kSettings) {
             if (key != QLatin1String(setting.key))
                 continue;
-            const QString name = QLatin1String(setting.name);
+            const QString name = QCoreApplication::translate("SettingLines", setting.name);
             if (setting.low > setting.high) {
                 if (!isPrintableAscii(value))
-                    add(name + QStringLiteral(" contains characters that the Merolan cannot store"));
+                    //: %1 is the name of a setting, such as "Email sender"
+                    add(QCoreApplication::translate("SettingLines",
+                                                    "%1 contains characters that the Merolan cannot store")
+                            .arg(name));
             } else if (const int number = value.toInt(); number < setting.low || number > setting.high) {
-                add(QStringLiteral("%1 %2 is not valid: it must be %3")
-                        .arg(name, value, QLatin1String(setting.allowed)));
+                //: %1 is the name of a setting, %2 its value, %3 the values allowed, such as "1 to 7"
+                add(QCoreApplication::translate("SettingLines", "%1 %2 is not valid: it must be %3")
+                        .arg(name, value, QCoreApplication::translate("SettingLines", setting.allowed)));
             }
         }
     }
@@ -242,19 +260,19 @@ WriteFaults writeFaults(const SetupRecord &e, const QStringList &lines, std::opt
     faults.mailJudged = firmware && *firmware < 3.0 && e.EmailInterval >= 1;
     if (faults.mailJudged) {
         if (!matchesAddressPattern(CleanReply(e.ERecep)))
-            faults.mail << QStringLiteral("Email recipient is not valid");
+            faults.mail << QCoreApplication::translate("SettingLines", "Email recipient is not valid");
         if (!matchesAddressPattern(CleanReply(e.ESender)))
-            faults.mail << QStringLiteral("Email sender is not valid");
+            faults.mail << QCoreApplication::translate("SettingLines", "Email sender is not valid");
         if (CleanReply(e.MailServer).isEmpty())
-            faults.mail << QStringLiteral("Email (SMTP) server may not be empty");
+            faults.mail << QCoreApplication::translate("SettingLines", "Email (SMTP) server may not be empty");
     }
     if (e.Role == 1) {
         if (CleanReply(e.HostIP).isEmpty())
-            faults.role << QStringLiteral("Tessarin address may not be empty");
+            faults.role << QCoreApplication::translate("SettingLines", "Tessarin address may not be empty");
         if (e.HostPort == 0)
-            faults.role << QStringLiteral("Tessarin Port may not be 0");
+            faults.role << QCoreApplication::translate("SettingLines", "Tessarin Port may not be 0");
     } else if (e.Role == 2 && CleanReply(e.APN).isEmpty()) {
-        faults.role << QStringLiteral("APN may not be empty");
+        faults.role << QCoreApplication::translate("SettingLines", "APN may not be empty");
     }
     return faults;
 }

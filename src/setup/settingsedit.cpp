@@ -4,6 +4,8 @@
 #include "numbervalue.h"
 #include "setuprecord.h"
 
+#include <QCoreApplication>
+
 using Item = SetupView::Item;
 
 namespace {
@@ -30,9 +32,25 @@ std::optional<QString> cutRecipients(const QString &text)
 
 QStringList emailIntervalList()
 {
-    return {QStringLiteral("Email Disabled"), QStringLiteral("1 hour"),   QStringLiteral("2 hours"),
-            QStringLiteral("3 hours"),        QStringLiteral("4 hours"),  QStringLiteral("6 hours"),
-            QStringLiteral("8 hours"),        QStringLiteral("12 hours"), QStringLiteral("24 hours")};
+    // An entry's value is the number it starts with (none for the first): the
+    // translations keep the number in front.
+    static constexpr const char *kEntries[] = {
+        //: The first choice of the e-mail interval; it must not start with a digit
+        QT_TRANSLATE_NOOP("SettingsEdit", "Email Disabled"),
+        //: An e-mail interval, like those after it; the number must stay in front
+        QT_TRANSLATE_NOOP("SettingsEdit", "1 hour"),
+        QT_TRANSLATE_NOOP("SettingsEdit", "2 hours"),
+        QT_TRANSLATE_NOOP("SettingsEdit", "3 hours"),
+        QT_TRANSLATE_NOOP("SettingsEdit", "4 hours"),
+        QT_TRANSLATE_NOOP("SettingsEdit", "6 hours"),
+        QT_TRANSLATE_NOOP("SettingsEdit", "8 hours"),
+        QT_TRANSLATE_NOOP("SettingsEdit", "12 hours"),
+        QT_TRANSLATE_NOOP("SettingsEdit", "24 hours"),
+    };
+    QStringList entries;
+    for (const char *entry : kEntries)
+        entries << QCoreApplication::translate("SettingsEdit", entry);
+    return entries;
 }
 
 std::optional<qint16> emailIntervalOfText(const QString &text)
@@ -85,12 +103,16 @@ QString emailCheckText(EmailCheck check)
     switch (check) {
     case EmailCheck::Passed: break;
     case EmailCheck::LoginMissing:
-        return QStringLiteral("This mail server requires the Password and User fields for email authentication!");
-    case EmailCheck::EmptyApn: return QStringLiteral("WARNING: APN field is empty\nDo you want to proceed?");
-    case EmailCheck::NoInterval: return QStringLiteral("No email interval was selected!");
-    case EmailCheck::BadInterval: return QStringLiteral("Email interval is not acceptable!");
-    case EmailCheck::BadRecipient: return QStringLiteral("Email recipient is not acceptable!");
-    case EmailCheck::BadSender: return QStringLiteral("Email sender is not acceptable!");
+        return QCoreApplication::translate(
+            "SettingsEdit", "This mail server requires the Password and User fields for email authentication!");
+    case EmailCheck::EmptyApn:
+        return QCoreApplication::translate("SettingsEdit", "WARNING: APN field is empty\nDo you want to proceed?");
+    case EmailCheck::NoInterval: return QCoreApplication::translate("SettingsEdit", "No email interval was selected!");
+    case EmailCheck::BadInterval:
+        return QCoreApplication::translate("SettingsEdit", "Email interval is not acceptable!");
+    case EmailCheck::BadRecipient:
+        return QCoreApplication::translate("SettingsEdit", "Email recipient is not acceptable!");
+    case EmailCheck::BadSender: return QCoreApplication::translate("SettingsEdit", "Email sender is not acceptable!");
     }
     return {};
 }
@@ -143,7 +165,8 @@ CaptionList emailCaptions(const EmailBoxes &loaded, const EmailBoxes &boxes)
 
 QString gprsRefusal(const QString &apn)
 {
-    return apn.trimmed().isEmpty() ? QStringLiteral("APN field may not be empty") : QString();
+    return apn.trimmed().isEmpty() ? QCoreApplication::translate("SettingsEdit", "APN field may not be empty")
+                                   : QString();
 }
 
 void storeGprs(const QString &apn, const QString &user, const QString &password, SetupRecord &record)

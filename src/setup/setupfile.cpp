@@ -2,6 +2,7 @@
 
 #include "setupjson.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -31,7 +32,9 @@ public:
         if (m_failed)
             return;
         if (value.size() > kMaxTextLength) {
-            fail(QStringLiteral("%1 is too long to store in a setup file (%2 characters, at most %3).")
+            //: %1 is a field of the file, such as APN; %2 and %3 are numbers of characters
+            fail(QCoreApplication::translate("SetupFile",
+                                             "%1 is too long to store in a setup file (%2 characters, at most %3).")
                      .arg(QLatin1String(field))
                      .arg(value.size())
                      .arg(kMaxTextLength));
@@ -39,8 +42,10 @@ public:
         }
         for (const QChar c : value) {
             if (c.unicode() > 0xFF) {
-                fail(QStringLiteral("%1 holds the character \"%2\", which a setup file cannot store "
-                                    "(only 8-bit characters fit).")
+                //: %1 is a field of the file, such as APN; %2 is one character
+                fail(QCoreApplication::translate("SetupFile",
+                                                 "%1 holds the character \"%2\", which a setup file cannot store "
+                                                 "(only 8-bit characters fit).")
                          .arg(QLatin1String(field), QString(c)));
                 return;
             }
@@ -93,12 +98,16 @@ public:
     void times(const char *field, std::array<double, 3> &values)
     {
         for (size_t i = 0; i < values.size(); ++i) {
-            const QString name = QStringLiteral("%1 of device %2").arg(QLatin1String(field)).arg(i + 1);
+            //: %1 is a field of the file, OnTime or OffTime; %2 the device's number
+            const QString name =
+                QCoreApplication::translate("SetupFile", "%1 of device %2").arg(QLatin1String(field)).arg(i + 1);
             if (!take(name, sizeof(double)))
                 return;
             const double value = qFromLittleEndian<double>(m_bytes.constData() + m_pos - qsizetype(sizeof(double)));
             if (!std::isfinite(value)) {
-                fail(QStringLiteral("The setup file is damaged: %1 is not a time.").arg(name));
+                //: %1 is a field, such as "OnTime of device 2"
+                fail(
+                    QCoreApplication::translate("SetupFile", "The setup file is damaged: %1 is not a time.").arg(name));
                 return;
             }
             values[i] = value;
@@ -113,7 +122,8 @@ private:
         if (m_failed)
             return false;
         if (m_bytes.size() - m_pos < count) {
-            fail(QStringLiteral("The setup file ends in the middle of %1 (after %2 bytes).")
+            //: %1 is a field of the file, such as APN; %2 the file's size
+            fail(QCoreApplication::translate("SetupFile", "The setup file ends in the middle of %1 (after %2 bytes).")
                      .arg(field)
                      .arg(m_bytes.size()));
             return false;
@@ -199,7 +209,8 @@ bool saveSetupFile(const QString &path, const SetupRecord &record, QString *erro
     // at, with that file's permissions.
     if (existing.isSymLink()) {
         if (error)
-            *error = QStringLiteral("It is a symbolic link, and a setup file is never written through one");
+            *error = QCoreApplication::translate(
+                "SetupFile", "It is a symbolic link, and a setup file is never written through one");
         return false;
     }
     const QByteArray bytes = form.value_or(setupFormOfName(path)) == SetupForm::Json ? encodeSetupJson(record, error)
@@ -232,11 +243,13 @@ std::optional<SetupRecord> loadSetupFile(const QString &path, QString *error, Se
             *error = text;
         return std::nullopt;
     };
-    const QString tooLarge = QStringLiteral("The file is larger than a setup file can be (more than 1 MiB)");
+    const QString tooLarge =
+        QCoreApplication::translate("SetupFile", "The file is larger than a setup file can be (more than 1 MiB)");
     // Opening a pipe waits for a writer, a device may never end: only a
     // regular file (or a link to one) can be a setup file.
     if (const QFileInfo info(path); info.exists() && !info.isFile())
-        return fail(QStringLiteral("It is not a regular file (a folder, a device or a pipe)"));
+        return fail(
+            QCoreApplication::translate("SetupFile", "It is not a regular file (a folder, a device or a pipe)"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(file.errorString());

@@ -6,14 +6,19 @@
 #include "showsetup.h"
 #include "userprompt.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 UserPrompt::FileDialog setupFileDialog(const QString &title)
 {
     return {title,
             QStringLiteral("Setup.mrl"),
-            {QStringLiteral("MRL Files (*.mrl)"), QStringLiteral("Merolan setup as JSON (*.json)"),
-             QStringLiteral("All Files (*.*)")},
+            //: A file dialog's filter: the pattern in brackets stays as it is
+            {QCoreApplication::translate("SetupFileCommands", "MRL Files (*.mrl)"),
+             QCoreApplication::translate("SetupFileCommands", "Merolan setup as JSON (*.json)"),
+             //: A file dialog's filter: "(*.*)" stays exactly as it is
+             QCoreApplication::translate("SetupFileCommands", "All Files (*.*)")},
             QStringLiteral("mrl")};
 }
 
@@ -25,8 +30,8 @@ bool LoadSetupCommand(Session &s)
     // by the read, or be taken for what the write just stored.
     if (refusedWhileRunning(s.state, s.prompt))
         return false;
-    const std::optional<QString> path =
-        s.prompt.openFileName(setupFileDialog(QStringLiteral("Select a Merolan setup file to load")));
+    const std::optional<QString> path = s.prompt.openFileName(
+        setupFileDialog(QCoreApplication::translate("SetupFileCommands", "Select a Merolan setup file to load")));
     return path && !path->isEmpty() && LoadSetupFromFile(s, *path);
 }
 
@@ -56,8 +61,8 @@ void SaveSetupCommand(Session &s)
     // Half a read is no setup to keep.
     if (refusedWhileRunning(s.state, s.prompt))
         return;
-    const std::optional<QString> path =
-        s.prompt.saveFileName(setupFileDialog(QStringLiteral("Select a save name for the Merolan setup file")));
+    const std::optional<QString> path = s.prompt.saveFileName(setupFileDialog(
+        QCoreApplication::translate("SetupFileCommands", "Select a save name for the Merolan setup file")));
     if (!path || path->isEmpty())
         return;
     QString error;

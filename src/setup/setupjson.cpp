@@ -5,6 +5,7 @@
 #include "setupfile.h"
 #include "setuprecord.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -67,6 +68,12 @@ bool fail(QString *error, const QString &text)
     return false;
 }
 
+QString unknownField(const QString &name)
+{
+    //: %1 is a name found in the file where a field's name should be
+    return QCoreApplication::translate("SetupJson", "Unknown field %1").arg(name);
+}
+
 // Only "hh:nn": a time with seconds would not come back from the JSON form as it went.
 std::optional<double> jsonTime(const QJsonValue &value)
 {
@@ -80,7 +87,10 @@ bool readTime(const QString &name, size_t device, const QJsonValue &value, Times
 {
     const std::optional<double> time = jsonTime(value);
     if (!time)
-        return fail(error, QStringLiteral("%1 of device %2 is not a time \"hh:nn\"").arg(name).arg(device + 1));
+        //: %1 is a field, OnTime or OffTime; %2 the device's number; hh:nn is the form of a time
+        return fail(error, QCoreApplication::translate("SetupJson", "%1 of device %2 is not a time \"hh:nn\"")
+                               .arg(name)
+                               .arg(device + 1));
     times[device] = *time;
     return true;
 }
@@ -92,7 +102,11 @@ bool readNumber(const QString &name, const QJsonValue &value, T &number, QString
     constexpr T high = std::numeric_limits<T>::max();
     const double d = value.toDouble();
     if (!value.isDouble() || d != std::trunc(d) || d < double(low) || d > double(high))
-        return fail(error, QStringLiteral("%1 must be a whole number from %2 to %3").arg(name).arg(low).arg(high));
+        //: %1 is a field, such as HostPort
+        return fail(error, QCoreApplication::translate("SetupJson", "%1 must be a whole number from %2 to %3")
+                               .arg(name)
+                               .arg(low)
+                               .arg(high));
     number = T(d);
     return true;
 }
@@ -105,7 +119,9 @@ bool readMember(const Field &field, const QJsonValue &value, SetupRecord &r, QSt
         if (!readNumber(name, value, rate, error))
             return false;
         if (rate != 0 && baudIndexOfRate(rate) == 0)
-            return fail(error, QStringLiteral("Baud %1 is not a rate of the Merolan: it must be 0 or one of %2")
+            //: %1 is a number; %2 a list of rates, such as 1200, 2400
+            return fail(error, QCoreApplication::translate(
+                                   "SetupJson", "Baud %1 is not a rate of the Merolan: it must be 0 or one of %2")
                                    .arg(rate)
                                    .arg(baudRateTexts().join(u", ")));
         r.Baud = baudIndexOfRate(rate);
@@ -117,14 +133,18 @@ bool readMember(const Field &field, const QJsonValue &value, SetupRecord &r, QSt
         return readNumber(name, value, r.*(*m), error);
     if (const auto *m = std::get_if<QString SetupRecord::*>(&field.member)) {
         if (!value.isString())
-            return fail(error, name + QStringLiteral(" must be a text"));
+            //: %1 is a field, such as APN
+            return fail(error, QCoreApplication::translate("SetupJson", "%1 must be a text").arg(name));
         r.*(*m) = value.toString();
         return true;
     }
     Times &times = r.*std::get<Times SetupRecord::*>(field.member);
     const QJsonArray items = value.toArray();
     if (!value.isArray() || items.size() != 3)
-        return fail(error, name + QStringLiteral(" must be three times \"hh:nn\", devices 1 to 3"));
+        //: %1 is a field, OnTime or OffTime; hh:nn is the form of a time
+        return fail(
+            error,
+            QCoreApplication::translate("SetupJson", "%1 must be three times \"hh:nn\", devices 1 to 3").arg(name));
     for (size_t n = 0; n < times.size(); ++n) {
         if (!readTime(name, n, items.at(qsizetype(n)), times, error))
             return false;
@@ -171,7 +191,9 @@ QByteArray encodeSetupJson(const SetupRecord &record, QString *error)
     if (encodeSetup(record, error).isEmpty())
         return {};
     if (record.Baud != 0 && baudRateOfIndex(record.Baud) == 0) {
-        fail(error, QStringLiteral("Baud index %1 is no rate of the Merolan, which the JSON form cannot name")
+        //: %1 is the number the file stores for the rate
+        fail(error, QCoreApplication::translate(
+                        "SetupJson", "Baud index %1 is no rate of the Merolan, which the JSON form cannot name")
                         .arg(record.Baud));
         return {};
     }
@@ -179,7 +201,9 @@ QByteArray encodeSetupJson(const SetupRecord &record, QString *error)
         for (size_t n = 0; n < times->size(); ++n) {
             const double t = (*times)[n];
             if (parseTimeOfDay(timeText(t)) != t) {
-                fail(error, QStringLiteral("%1 of device %2 holds more than \"hh:nn\" can (seconds or a date)")
+                //: %1 is a field, OnTime or OffTime; %2 the device's number; hh:nn is the form of a time
+                fail(error, QCoreApplication::translate(
+                                "SetupJson", "%1 of device %2 holds more than \"hh:nn\" can (seconds or a date)")
                                 .arg(QLatin1String(name))
                                 .arg(n + 1));
                 return {};
@@ -193,7 +217,7 @@ std::optional<SetupRecord> setupFromJson(const QJsonObject &object, QString *err
 {
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!fieldNamed(it.key())) {
-            fail(error, QStringLiteral("Unknown field ") + it.key());
+            fail(error, unknownField(it.key()));
             return std::nullopt;
         }
     }
@@ -214,13 +238,13 @@ std::optional<SetupRecord> setupFromJson(const QByteArray &bytes, QString *error
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
-        fail(error, QStringLiteral("The JSON setup is not valid JSON: %1 (at byte %2)")
-                        .arg(parseError.errorString())
-                        .arg(parseError.offset));
+        //: %1 is the parser's own description of the fault
+        fail(error, QCoreApplication::translate("SetupJson", "The JSON setup is not valid JSON: %1 (at byte %2)")
+                        .arg(parseError.errorString(), QString::number(parseError.offset)));
         return std::nullopt;
     }
     if (!document.isObject()) {
-        fail(error, QStringLiteral("The JSON setup is not an object"));
+        fail(error, QCoreApplication::translate("SetupJson", "The JSON setup is not an object"));
         return std::nullopt;
     }
     return setupFromJson(document.object(), error);
@@ -238,7 +262,7 @@ bool assignSetupField(SetupRecord &record, const QString &assignment, QString *e
     }
     const Field *field = fieldNamed(name);
     if (!field)
-        return fail(error, QStringLiteral("Unknown field ") + name);
+        return fail(error, unknownField(name));
     QJsonValue value = text;
     if (std::holds_alternative<Times SetupRecord::*>(field->member)) {
         value = QJsonArray::fromStringList(text.split(QLatin1Char(',')));

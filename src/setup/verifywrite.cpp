@@ -4,7 +4,9 @@
 #include "readsetup.h"
 #include "session.h"
 #include "settinglines.h"
+#include "writesetup.h"
 
+#include <QCoreApplication>
 #include <QScopedValueRollback>
 
 namespace {
@@ -39,20 +41,28 @@ QString statusOf(const VerifyOutcome &v)
     QStringList mismatched;
     for (const VerifyOutcome::Mismatch &m : v.mismatched)
         mismatched << m.key;
-    QString status = QStringLiteral("Setup verify finished.");
-    if (!mismatched.isEmpty())
-        status = QStringLiteral("Setup verify failed. Mismatch: ") + mismatched.join(QStringLiteral(", "));
-    if (!v.notConfirmed.isEmpty())
-        status = (mismatched.isEmpty() ? QStringLiteral("Setup verify incomplete.") : status + QLatin1Char('.'))
-                 + QStringLiteral(" Not confirmed: ") + v.notConfirmed.join(QStringLiteral(", "));
-    return status;
+    const QString keys = mismatched.join(QStringLiteral(", "));
+    const QString unconfirmed = v.notConfirmed.join(QStringLiteral(", "));
+    if (keys.isEmpty() && unconfirmed.isEmpty())
+        return QCoreApplication::translate("VerifyWrite", "Setup verify finished.");
+    if (unconfirmed.isEmpty())
+        //: %1 is a list of setting keys, such as APN, SMSNUM
+        return QCoreApplication::translate("VerifyWrite", "Setup verify failed. Mismatch: %1").arg(keys);
+    if (keys.isEmpty())
+        //: %1 is a list of setting keys, such as APN, SMSNUM
+        return QCoreApplication::translate("VerifyWrite", "Setup verify incomplete. Not confirmed: %1")
+            .arg(unconfirmed);
+    //: %1 and %2 are lists of setting keys, such as APN, SMSNUM
+    return QCoreApplication::translate("VerifyWrite", "Setup verify failed. Mismatch: %1. Not confirmed: %2")
+        .arg(keys, unconfirmed);
 }
 
 } // namespace
 
 QString VerifyOutcome::Mismatch::text() const
 {
-    return QStringLiteral("%1: sent %2, the Merolan reports %3").arg(key, sent, reported);
+    //: %1 is a setting key, %2 the value sent, %3 the value the modem holds
+    return QCoreApplication::translate("VerifyWrite", "%1: sent %2, the Merolan reports %3").arg(key, sent, reported);
 }
 
 VerifyOutcome VerifyWrite(Session &s)
@@ -64,10 +74,10 @@ VerifyOutcome VerifyWrite(Session &s)
     }
     s.state.setProgressRange(int(keys.size()));
     s.state.setProgress(0);
-    s.state.setStatus(QStringLiteral("Verifying setup..."));
+    s.state.setStatus(QCoreApplication::translate("VerifyWrite", "Verifying setup..."));
     const QScopedValueRollback writing(s.state.Writing, true);
     s.Stoppable = Session::Operation::Write;
-    s.view.setCaption(SetupView::Item::cmdWrite, QStringLiteral("STOP Verifying setup..."));
+    s.view.setCaption(SetupView::Item::cmdWrite, QCoreApplication::translate("VerifyWrite", "STOP Verifying setup..."));
 
     VerifyOutcome v;
     for (const QString &key : keys) {
@@ -99,7 +109,7 @@ VerifyOutcome VerifyWrite(Session &s)
     s.state.setStatus(statusOf(v));
     s.state.AbortRequested = false;
     s.Stoppable = Session::Operation::None;
-    s.view.setCaption(SetupView::Item::cmdWrite, QStringLiteral("Write setup to Merolan"));
+    s.view.setCaption(SetupView::Item::cmdWrite, writeCaption());
     s.HasChanges();
     return v;
 }

@@ -8,12 +8,10 @@
 #include "settinglines.h"
 #include "userprompt.h"
 
+#include <QCoreApplication>
 #include <QScopedValueRollback>
 
 namespace {
-
-const QString kWriteCaption = QStringLiteral("Write setup to Merolan");
-const QString kStopCaption = QStringLiteral("STOP Writing setup...");
 
 // Whether the lines that will go can go; tells the user when not.
 bool sendable(Session &s, const QStringList &lines)
@@ -30,15 +28,17 @@ bool proceedWithoutApn(Session &s)
 {
     if (!CleanReply(s.EditSetup.APN).isEmpty())
         return true;
-    return s.prompt.question(QStringLiteral("WARNING: APN field is empty\nDo you want to proceed?"),
-                             UserPrompt::Icon::Information, UserPrompt::Answer::Yes);
+    return s.prompt.question(
+        QCoreApplication::translate("WriteSetup", "WARNING: APN field is empty\nDo you want to proceed?"),
+        UserPrompt::Icon::Information, UserPrompt::Answer::Yes);
 }
 
 // The write button is the STOP button while a write runs.
 void showStop(Session &s, bool stop)
 {
     s.Stoppable = stop ? Session::Operation::Write : Session::Operation::None;
-    s.view.setCaption(SetupView::Item::cmdWrite, stop ? kStopCaption : kWriteCaption);
+    s.view.setCaption(SetupView::Item::cmdWrite,
+                      stop ? QCoreApplication::translate("WriteSetup", "STOP Writing setup...") : writeCaption());
 }
 
 // The common end of every write, whatever happened.
@@ -56,22 +56,39 @@ bool writeEnds(Session &s, const QString &sent, bool refused)
 {
     const bool setting = !sent.startsWith(QLatin1Char('#'));
     if (lineLost(s.Comm)) {
-        s.prompt.message((setting
-                              ? QStringLiteral("Connection to the Merolan lost while writing setting: ")
-                              : QStringLiteral("Connection to the Merolan lost while checking it before the write: "))
-                         + sent);
-        s.state.setStatus(QStringLiteral("Setup write failed. Connection lost. Command: ") + sent);
+        if (setting)
+            //: %1 is a setting line, such as SMSNUM=+306900000000
+            s.prompt.message(
+                QCoreApplication::translate("WriteSetup", "Connection to the Merolan lost while writing setting: %1")
+                    .arg(sent));
+        else
+            //: %1 is a query, such as #SerialNum?
+            s.prompt.message(QCoreApplication::translate(
+                                 "WriteSetup", "Connection to the Merolan lost while checking it before the write: %1")
+                                 .arg(sent));
+        //: %1 is a setting line, such as SMSNUM=+306900000000, or a query, such as #SerialNum?
+        s.state.setStatus(
+            QCoreApplication::translate("WriteSetup", "Setup write failed. Connection lost. Command: %1").arg(sent));
     } else if (s.state.ReplyMissing) {
-        s.prompt.message((setting ? QStringLiteral("The Merolan did not answer setting: ")
-                                  : QStringLiteral("The Merolan did not answer: "))
-                         + sent);
-        s.state.setStatus(QStringLiteral("Setup write failed. No answer. Command: ") + sent);
+        if (setting)
+            //: %1 is a setting line, such as SMSNUM=+306900000000
+            s.prompt.message(
+                QCoreApplication::translate("WriteSetup", "The Merolan did not answer setting: %1").arg(sent));
+        else
+            //: %1 is a query, such as #SerialNum?
+            s.prompt.message(QCoreApplication::translate("WriteSetup", "The Merolan did not answer: %1").arg(sent));
+        //: %1 is a setting line, such as SMSNUM=+306900000000, or a query, such as #SerialNum?
+        s.state.setStatus(
+            QCoreApplication::translate("WriteSetup", "Setup write failed. No answer. Command: %1").arg(sent));
     } else if (s.state.AbortRequested) {
-        s.prompt.message(QStringLiteral("Setup write aborted."));
-        s.state.setStatus(QStringLiteral("Setup write aborted."));
+        const QString aborted = QCoreApplication::translate("WriteSetup", "Setup write aborted.");
+        s.prompt.message(aborted);
+        s.state.setStatus(aborted);
     } else if (refused) {
-        s.prompt.message(QStringLiteral("Error writing setting: ") + sent);
-        s.state.setStatus(QStringLiteral("Setup write failed. Command: ") + sent);
+        //: %1 is a setting line, such as SMSNUM=+306900000000
+        s.prompt.message(QCoreApplication::translate("WriteSetup", "Error writing setting: %1").arg(sent));
+        //: %1 is a setting line, such as SMSNUM=+306900000000
+        s.state.setStatus(QCoreApplication::translate("WriteSetup", "Setup write failed. Command: %1").arg(sent));
     } else {
         return false;
     }
@@ -80,6 +97,11 @@ bool writeEnds(Session &s, const QString &sent, bool refused)
 }
 
 } // namespace
+
+QString writeCaption()
+{
+    return QCoreApplication::translate("WriteSetup", "Write setup to Merolan");
+}
 
 QStringList PendingLines(const Session &s, bool writeAll)
 {
@@ -126,7 +148,7 @@ bool WriteSetup(Session &s, bool writeAll)
 {
     s.state.setProgressRange(30);
     s.state.setProgress(0);
-    s.state.setStatus(QStringLiteral("Writing setup..."));
+    s.state.setStatus(QCoreApplication::translate("WriteSetup", "Writing setup..."));
     const QScopedValueRollback writing(s.state.Writing, true);
 
     const QStringList lines = PendingLines(s, writeAll);
@@ -153,7 +175,7 @@ bool WriteSetup(Session &s, bool writeAll)
             return false;
     }
 
-    s.state.setStatus(QStringLiteral("Setup write finished successfully."));
+    s.state.setStatus(QCoreApplication::translate("WriteSetup", "Setup write finished successfully."));
     s.ModemSetup = s.EditSetup;
     endWrite(s);
     return true;
@@ -162,7 +184,8 @@ bool WriteSetup(Session &s, bool writeAll)
 bool WriteChanges(Session &s, bool writeAll)
 {
     if (!writeAll && !s.HasChanges()) {
-        const QString nothing = QStringLiteral("Write will not be performed because there are no changes.");
+        const QString nothing =
+            QCoreApplication::translate("WriteSetup", "Write will not be performed because there are no changes.");
         s.state.setStatus(nothing);
         s.prompt.message(nothing);
         endWrite(s);
@@ -188,7 +211,7 @@ void WriteClicked(Session &s)
         return;
     // A STOP only stops: the checks are for starting a write.
     if (stopClick) {
-        s.state.setStatus(QStringLiteral("Aborting. Please wait..."));
+        s.state.setStatus(QCoreApplication::translate("WriteSetup", "Aborting. Please wait..."));
         s.state.AbortRequested = true;
         return;
     }
@@ -210,7 +233,7 @@ void WriteClicked(Session &s)
 
     if (serial != s.SerialNumber) {
         // Another modem than the one read: its setup is unknown, so all of it goes.
-        s.state.setStatus(QStringLiteral("Serial numbers do not match"));
+        s.state.setStatus(QCoreApplication::translate("WriteSetup", "Serial numbers do not match"));
         const QString versionQuery = QStringLiteral("#Version?");
         const QString version = GetResponse(s.Comm, s.state, versionQuery);
         if (writeEnds(s, versionQuery, false))
@@ -220,6 +243,6 @@ void WriteClicked(Session &s)
         return;
     }
 
-    s.state.setStatus(QStringLiteral("Serial numbers match"));
+    s.state.setStatus(QCoreApplication::translate("WriteSetup", "Serial numbers match"));
     WriteChanges(s, false);
 }

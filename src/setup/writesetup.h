@@ -6,6 +6,9 @@
 class Session;
 struct SetupRecord;
 
+// The write button's caption while no write runs.
+QString writeCaption();
+
 // The setting lines, without their leading "#", that a write would send to
 // the modem read, in the order it sends them: with writeAll every setting,
 // else those that differ from ModemSetup, and none at all while the records
