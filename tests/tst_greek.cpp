@@ -23,7 +23,7 @@ namespace {
 // What a Greek technician reads as it is: names, units, standards, addresses.
 const QRegularExpression
     kKept(uR"(\b(Merolan programmer|Merolan|Tessarin|Ombrilex|GPRS|GSM|APN|SMS|SIM|PIN|COM\d*|RS-232|USB|IP|SMTP|TCP|)"
-          uR"(Ethernet|e-mail|baud|OK|Master|null modem|Windows|Linux|Qt)\b|)"
+          uR"(Ethernet|e-mail|baud|OK|Master|null modem|Windows|Linux|Qt|JSON|MRL|Brantholm)\b|)"
           uR"(https?://\S+|/dev/\S+|\*\.\w+|\S+@\S+|\w[\w-]*(\.[\w-]+)+)"_s,
           QRegularExpression::CaseInsensitiveOption);
 
