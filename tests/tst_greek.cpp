@@ -182,7 +182,8 @@ private slots:
         QVERIFY(rig.english.isEmpty());
         QVERIFY(rig.prompt.shown().size() >= 3);
 
-        // Greek runs longer than English: the window still fits an 800×600 screen.
+        // Greek runs longer than English: the window, once read, still fits an
+        // 800×600 screen.
         const QSize least = rig.window->minimumSizeHint();
         QVERIFY2(least.width() <= 800 && least.height() <= 600,
                  qPrintable(u"%1×%2"_s.arg(least.width()).arg(least.height())));

@@ -130,7 +130,7 @@ $installed"
 |InstallLocation|$folder
 |UninstallString|\"$folder\\uninstall.exe\"
 |QuietUninstallString|\"$folder\\uninstall.exe\" /S
-|EstimatedSize|$(printf '0x%x' $(($(cat "$dir"/* | wc -c) / 1024)))
+|EstimatedSize|$(printf '0x%x' $(($(find "$dir" -type f -exec cat {} + | wc -c) / 1024)))
 |NoModify|0x1
 |NoRepair|0x1" "$mode: the Add/Remove Programs entry"
   step "$mode: files, shortcut and registry checked"
